@@ -1,0 +1,39 @@
+#include "common/file.h"
+
+namespace vorlant {
+
+std::string PathIn(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
+    path += name;
+    return path;
+}
+
+UniqueFile OpenForReading(const std::string& path) {
+    return UniqueFile(std::fopen(path.c_str(), "rb"));
+}
+
+std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size) {
+    auto* out = static_cast<unsigned char*>(buffer);
+    std::size_t total = 0;
+    while (total < size) {
+        const std::size_t got = std::fread(out + total, 1, size - total, file);
+        if (got == 0) break;
+        total += got;
+    }
+    return total;
+}
+
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t size) {
+    const std::string temporary = path + ".new";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(data, 1, size, file) == size;
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (written && ReplaceFileWith(temporary, path)) return true;
+    std::remove(temporary.c_str());
+    return false;
+}
+
+}  // namespace vorlant

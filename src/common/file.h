@@ -1,0 +1,43 @@
+// Byte-stream access to the files that the program opens by bare name.
+//
+// Files are opened for reading or writing with bytes untranslated, read or
+// written in whole blocks and closed at once. A missing file is not an error
+// for any caller: it simply yields no bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vorlant {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const noexcept {
+        if (f != nullptr) std::fclose(f);
+    }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// `name` inside `folder`; an empty folder means the current directory, so the
+// program itself always passes an empty folder and opens bare names.
+std::string PathIn(std::string_view folder, std::string_view name);
+
+UniqueFile OpenForReading(const std::string& path);
+
+// Reads until `size` bytes are in or the stream ends or fails; returns how
+// many bytes were read.
+std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size);
+
+// Writes `size` bytes to `path` so that the file is either replaced as a
+// whole or left as it was: the bytes go to a temporary file in the same
+// folder, which then replaces the old file. Returns false, leaving any old
+// file untouched, when any step fails.
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
+
+// Replaces `target` by `source` (both in one folder), overwriting an existing
+// target. Implemented once per platform.
+bool ReplaceFileWith(const std::string& source, const std::string& target);
+
+}  // namespace vorlant

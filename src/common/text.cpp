@@ -1,0 +1,40 @@
+#include "common/text.h"
+
+#include <cstring>
+
+namespace vorlant {
+
+bool IsBlank(char c) {
+    switch (c) {
+        case ' ': case '\t': case '\n': case '\v': case '\f': case '\r':
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string_view Trim(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && IsBlank(text[first])) ++first;
+    std::size_t last = text.size();
+    while (last > first && IsBlank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+void TrimInPlace(char* text, std::size_t capacity) {
+    if (text == nullptr || capacity == 0) return;
+    std::size_t length = 0;
+    while (length < capacity - 1 && text[length] != '\0') ++length;
+    const std::string_view trimmed = Trim(std::string_view(text, length));
+    std::memmove(text, trimmed.data(), trimmed.size());
+    // Clear what the text occupied beyond its new end, terminator included;
+    // length < capacity, so this stays inside the buffer.
+    std::memset(text + trimmed.size(), 0, length + 1 - trimmed.size());
+}
+
+void TrimInPlace(std::string& text) {
+    const std::string_view trimmed = Trim(text);
+    text = std::string(trimmed);
+}
+
+}  // namespace vorlant

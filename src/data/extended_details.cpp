@@ -1,0 +1,1 @@
+#include "data/extended_details.h"

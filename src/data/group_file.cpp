@@ -1,0 +1,1 @@
+#include "data/group_file.h"

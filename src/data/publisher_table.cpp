@@ -1,0 +1,1 @@
+#include "data/publisher_table.h"

@@ -1,0 +1,1 @@
+#include "data/remark_table.h"

@@ -1,0 +1,1 @@
+#include "layout/card_layout.h"

@@ -1,0 +1,54 @@
+// The persisted settings: date style, name order, card version, margins and
+// the first-name sort, kept in the INI file beside the executable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorlant {
+
+class StringSource;
+
+// The three private-profile operations on the INI file. The program's
+// implementation calls the platform's functions; tests keep a map.
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+    // The integer value as the platform reads it: leading decimal digits,
+    // optionally signed, `defaultValue` when the key is missing.
+    virtual unsigned GetInt(const char* section, const char* key, int defaultValue) const = 0;
+    // The value as stored (an empty value stays empty), `defaultValue` when
+    // the key is missing.
+    virtual std::string GetString(const char* section, const char* key,
+                                  const char* defaultValue) const = 0;
+    virtual void WriteString(const char* section, const char* key, const char* value) = 0;
+};
+
+struct Settings {
+    int dateFormat = 0;
+    int lastNameFirst = 0;
+    int cardVersion = 0;
+    std::string topMargin = "0.00";
+    std::string leftMargin = "0.20";
+    std::uint8_t fnSortEnabled = 0;
+
+    bool operator==(const Settings&) const = default;
+};
+
+// The first-name sort switch, read only for the "portuguese" resources
+// (default on); 0 for every other language.
+std::uint8_t LoadFirstNameSort(const ProfileStore& profile, std::string_view languageCode);
+
+// Date style, name order, card version and margins, each integer as its low
+// 8 bits; then a card version that the resources do not offer becomes 0.
+void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& settings);
+
+// Writes every key, in order; the "FN Sort" key only for "portuguese".
+void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode);
+
+// The number of card versions the resources offer (the decimal value of
+// their version-count string).
+int VersionsOffered(const StringSource& strings);
+
+}  // namespace vorlant

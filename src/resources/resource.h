@@ -1,0 +1,78 @@
+// Identifiers of the resources of Vorlant.exe: dialog templates, the icon,
+// control ids and numbered strings. Plain #defines so that the resource
+// compiler and the C++ code read the same file; no windows.h here.
+#pragma once
+
+// Dialog templates and icon
+#define IDD_ABOUT                 100
+#define IDD_MAIN                  102
+#define IDD_PASSWORD              120
+#define IDD_OPTIONS               130
+#define IDD_LAYOUT                131
+#define IDI_APP                   128
+
+// System menu command of the About box
+#define IDM_ABOUTBOX              0x0010
+
+// Main dialog (template 102)
+#define IDC_PRINT                 1     // IDOK: "&Drukuj"
+#define IDC_EXIT                  2     // IDCANCEL: "&Wyjście"
+#define IDC_PUBLISHER_LIST        1000
+#define IDC_HEADER_PANEL          1006
+#define IDC_LAST_NAME_FIRST       1007
+#define IDC_LONG_NAME             1010
+#define IDC_OPTIONS               1014
+#define IDC_MONTH_FIRST           1015  // September; 1015 + row up to 1026 (August)
+#define IDC_MONTH_LAST            1026
+#define IDC_PREVIOUS_YEAR         1027
+#define IDC_THIRTEENTH_MONTH      1028
+#define IDC_FILTER                1029
+#define IDC_PRINT_HEADER          1030
+#define IDC_SEX                   1031
+#define IDC_PRINT_FULL_CARD       1032
+#define IDC_CARD_PREVIEW          129
+
+// Numbered strings
+#define IDS_ABOUT_MENU            101
+#define IDS_PASSWORD_PROMPT       102
+#define IDS_PASSWORD_WRONG        103
+#define IDS_LABEL_NAME            104
+#define IDS_LABEL_BIRTH_DATE      107
+#define IDS_LABEL_BAPTISM_DATE    108
+#define IDS_LABEL_ELDER           110
+#define IDS_LABEL_REGULAR_PIONEER 111
+#define IDS_LABEL_SERVANT         112
+#define IDS_LABEL_ANOINTED        113
+#define IDS_LABEL_OTHER_SHEEP     114
+#define IDS_LENGTH_MESSAGE        116
+#define IDS_MONTH_NAME_BASE       116   // + month number 1..12: 117..128
+#define IDS_LANGUAGE_CODE         133
+#define IDS_FILTER_ALL            137
+#define IDS_VERSION_COUNT         146
+#define IDS_APP_NAME              147
+#define IDS_LAYOUT_CAPTION        148
+#define IDS_LAYOUT_RESTORE        149
+#define IDS_LABEL_MALE            150
+#define IDS_LABEL_FEMALE          151
+#define IDS_VERSION_NAME_BASE     400   // + card version
+#define IDS_VERSION_OFFSET_BASE   410   // + card version; not read
+#define IDS_DEFAULT_HEADER_X_BASE 500   // + 20 * version + header item
+#define IDS_DEFAULT_HEADER_Y_BASE 600   // + 20 * version + header item
+#define IDS_DEFAULT_MONTHLY_TOP   700   // + 20 * version
+#define IDS_DEFAULT_MONTHLY_HEIGHT 701  // + 20 * version
+#define IDS_DEFAULT_COLUMN_X_BASE 702   // + 20 * version + column
+#define IDS_DEFAULT_VERSION_STEP  20
+#define IDS_PREVIEW_REMARKS       1019
+#define IDS_PREVIEW_AUX_PIONEER   1026
+#define IDS_FILTER_GROUP          1058
+#define IDS_PREVIEW_MONTH_BASE    1203  // + month index 0..11
+#define IDS_PREVIEW_HOURS         1417
+#define IDS_PREVIEW_STUDIES       1419
+#define IDS_PREVIEW_TOTAL         1452
+#define IDS_HEADER_BOX_PERCENTS   1459
+#define IDS_FILTER_PIONEERS       1466
+#define IDS_FILTER_UNGROUPED      1467
+#define IDS_LABEL_SPECIAL_PIONEER 1468
+#define IDS_LABEL_FIELD_MISSIONARY 1469
+#define IDS_PREVIEW_COLUMN_STOPS  1499
+#define IDS_PREVIEW_SHARED        1500
