@@ -1,0 +1,145 @@
+#include "mainwin/main_dlg.h"
+
+#include "mainwin/filter.h"
+#include "mainwin/startup.h"
+#include "resources/resource.h"
+#include "win/gdi.h"
+#include "win/profile.h"
+
+namespace vorlant {
+
+CMainDlg::CMainDlg(std::string iniPath)
+    : CDialog(IDD_MAIN),
+      iniPath(std::move(iniPath)),
+      cardPreview([this](const RECT& rect, HDC dc) { DrawCardPreview(rect, dc); }),
+      headerPanel([this](const RECT& rect, HDC dc) { DrawHeaderPanel(rect, dc); }) {
+    icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
+}
+
+CMainDlg::~CMainDlg() = default;
+
+BOOL CMainDlg::OnInitDialog() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const ReportDate date = ComputeReportDate(now.wYear, now.wMonth);
+    reportMonth = date.reportMonth;
+    reportYearByte = date.reportYearByte;
+    currentYear = date.currentYear;
+
+    headerPanel.Attach(Handle(), IDC_HEADER_PANEL);
+    cardPreview.Attach(Handle(), IDC_CARD_PREVIEW);
+    headerPanel.rectValid = 0;
+    cardPreview.rectValid = 0;
+
+    UpdateFilterButton();
+    AddAboutMenuItem();
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    languageCode = strings.Load(IDS_LANGUAGE_CODE);
+    settingsChanged = 0;
+    accessRefused = 0;
+
+    const win::Win32ProfileStore profile(iniPath);
+    settings.fnSortEnabled = LoadFirstNameSort(profile, languageCode);
+
+    if (table.Allocate()) {
+        LoadCongregationData();
+    } else {
+        win::ShowMessage(Handle(), "Couldn't allocate memory");
+    }
+
+    useLongName = 1;
+
+    LoadSettings(profile, VersionsOffered(strings), settings);
+
+    if (accessRefused == 1) {
+        table.Release();
+        EndDialog(IDCANCEL);
+        return FALSE;
+    }
+
+    layout.LoadOrDefault(settings.cardVersion, strings);
+    layoutLoaded = true;
+    CardCharset = CardCharsetFor(languageCode);
+    UpdateTitle();
+    EnableWindow(Item(IDC_PRINT), FALSE);
+
+    SetFocus(Item(IDC_PUBLISHER_LIST));
+    return FALSE;
+}
+
+void CMainDlg::LoadCongregationData() {
+    table.Load(groups);
+    details.CountRecords();
+    remarks.Load(table);
+}
+
+void CMainDlg::AddAboutMenuItem() {
+    HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
+    if (systemMenu == nullptr) return;
+    const std::string text = strings.Load(IDS_ABOUT_MENU);
+    if (text.empty()) return;
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+}
+
+void CMainDlg::UpdateFilterButton() {
+    SetDlgItemTextA(Handle(), IDC_FILTER, FilterButtonText(filterMode, filterGroup, strings).c_str());
+}
+
+void CMainDlg::UpdateTitle() {
+    const std::string versionName = strings.Load(IDS_VERSION_NAME_BASE + settings.cardVersion);
+    SetWindowTextA(Handle(), ComposeTitle(strings.Load(IDS_APP_NAME), versionName).c_str());
+}
+
+void CMainDlg::DrawHeaderPanel(const RECT& /*rect*/, HDC /*dc*/) {}
+
+void CMainDlg::DrawCardPreview(const RECT& /*rect*/, HDC /*dc*/) {}
+
+void CMainDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
+    switch (id) {
+        case IDC_EXIT:
+            Exit();
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainDlg::Exit() {
+    table.Release();
+    if (settingsChanged == 1) {
+        win::Win32ProfileStore profile(iniPath);
+        SaveSettings(profile, settings, languageCode);
+    }
+    if (layoutLoaded) layout.WriteFile(settings.cardVersion);
+    EndDialog(IDCANCEL);
+}
+
+bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
+    return (command & 0xFFF0) == IDM_ABOUTBOX;
+}
+
+bool CMainDlg::OnPaint() {
+    if (!IsIconic(Handle())) return false;
+    win::PaintScope paint(Handle());
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.Dc()), 0);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(paint.Dc(), x, y, icon);
+    return true;
+}
+
+INT_PTR CMainDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, bool& handled) {
+    if (message == WM_QUERYDRAGICON) {
+        handled = true;
+        return reinterpret_cast<INT_PTR>(icon);
+    }
+    handled = false;
+    return FALSE;
+}
+
+}  // namespace vorlant

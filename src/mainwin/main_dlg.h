@@ -1,0 +1,72 @@
+// The main dialog: it owns all run-time state of the program, loads the
+// congregation data once when it opens and saves the layout (and changed
+// settings) when it closes.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "data/extended_details.h"
+#include "data/group_file.h"
+#include "data/publisher_table.h"
+#include "data/remark_table.h"
+#include "layout/card_layout.h"
+#include "layout/settings.h"
+#include "mainwin/panels.h"
+#include "win/dialog.h"
+#include "win/resources.h"
+
+namespace vorlant {
+
+class CMainDlg : public win::CDialog {
+public:
+    explicit CMainDlg(std::string iniPath);
+    ~CMainDlg() override;
+
+private:
+    BOOL OnInitDialog() override;
+    void OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnSysCommand(UINT command, LPARAM lParam) override;
+    bool OnPaint() override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+    void LoadCongregationData();
+    void AddAboutMenuItem();
+    void UpdateFilterButton();
+    void UpdateTitle();
+    void DrawHeaderPanel(const RECT& rect, HDC dc);
+    void DrawCardPreview(const RECT& rect, HDC dc);
+    void Exit();
+
+    win::Win32StringSource strings;
+    std::string iniPath;
+
+    int filterMode = 0;
+    CCardPreview cardPreview;
+    HICON icon = nullptr;
+    Settings settings;   // dateFormat, lastNameFirst, cardVersion, margins, fnSortEnabled
+    int useLongName = 0;
+    std::string languageCode;
+    int leftMarginOffset = 0;
+    int topMarginOffset = 0;
+    std::uint8_t settingsChanged = 0;
+    int accessRefused = 0;
+    CHeaderPanel headerPanel;
+    PublisherTable table;
+    int reportMonth = 0;
+    int selectedRecord = 0;
+    std::uint8_t filterGroup = 0;
+    std::uint8_t hasUngrouped = 0;
+    int CardCharset = 0;
+    std::uint8_t reportYearByte = 0;
+    int currentYear = 0;
+    GroupFile groups;
+    RemarkTable remarks;
+    CardLayout layout;
+    bool layoutLoaded = false;   // no layout is written before one was loaded
+    ExtendedDetails details;
+};
+
+}  // namespace vorlant

@@ -1,0 +1,67 @@
+#include "win/dialog.h"
+
+#include <windowsx.h>
+
+namespace vorlant::win {
+
+INT_PTR CDialog::DoModal(HWND parent) {
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+                           &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
+    if (id == IDOK || id == IDCANCEL) EndDialog(id);
+}
+
+bool CDialog::OnSysCommand(UINT /*command*/, LPARAM /*lParam*/) { return false; }
+
+INT_PTR CDialog::OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, bool& handled) {
+    handled = false;
+    return FALSE;
+}
+
+INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CDialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<CDialog*>(lParam);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    // Messages that arrive before WM_INITDIALOG (WM_SETFONT) find no object.
+    return self != nullptr ? self->DialogProc(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND:
+            OnCommand(GET_WM_COMMAND_ID(wParam, lParam), GET_WM_COMMAND_CMD(wParam, lParam),
+                      GET_WM_COMMAND_HWND(wParam, lParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            if (OnSysCommand(static_cast<UINT>(wParam), lParam)) {
+                SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 0);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_PAINT:
+            return OnPaint() ? TRUE : FALSE;
+        case WM_NCDESTROY: {
+            bool handled = false;
+            const INT_PTR result = OnMessage(message, wParam, lParam, handled);
+            SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+            hwnd_ = nullptr;
+            return handled ? result : FALSE;
+        }
+        default: {
+            bool handled = false;
+            const INT_PTR result = OnMessage(message, wParam, lParam, handled);
+            return handled ? result : FALSE;
+        }
+    }
+}
+
+}  // namespace vorlant::win
