@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds both trees and runs every test: the native unit tests under ASan and
+# UBSan with the fuzz targets' bounded runs, then the Windows tests (the
+# Win32 layer and the UI tests of Vorlant.exe) under wine, with an X server
+# of its own when there is no display. Stops everything it started.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+echo "== native build (clang, ASan + UBSan)"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVORLANT_WERROR=ON >/dev/null
+cmake --build build/native -j "$jobs"
+
+echo "== windows build (mingw-w64)"
+cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVORLANT_WERROR=ON >/dev/null
+cmake --build build/win -j "$jobs"
+
+status=0
+echo "== native tests"
+ctest --test-dir build/native --output-on-failure -j "$jobs" || status=1
+
+echo "== windows tests (wine)"
+source tools/wine-env.sh
+trap vorlant_wine_stop EXIT
+vorlant_display_start
+vorlant_wine_start
+ctest --test-dir build/win --output-on-failure --timeout 180 || status=1
+
+if [ "$status" -eq 0 ]; then echo "== all tests passed"; else echo "== some tests FAILED"; fi
+exit "$status"

@@ -1,0 +1,226 @@
+#include "winauto.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace vorlant::winauto {
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(20);
+    }
+}
+
+std::string ModuleFolder() {
+    char path[MAX_PATH * 4] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+namespace {
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    for (unsigned attempt = 0; path_.empty(); ++attempt) {
+        const std::string candidate = std::string(base) + "vorlant-ui-" +
+                                      std::to_string(GetCurrentProcessId()) + "-" +
+                                      std::to_string(GetTickCount64() + attempt);
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) path_ = candidate;
+    }
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+bool TempFolder::Exists(const std::string& name) const {
+    return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::uint8_t> TempFolder::Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool TempFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool TempFolder::Write(const std::string& name, const std::string& text) const {
+    return Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+Program::Program(const std::string& exePath, const std::string& folder) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process_)) {
+        process_ = {};
+    }
+}
+
+Program::~Program() {
+    if (process_.hProcess == nullptr) return;
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId = 0;   // 0: any process
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((search->processId == 0 || owner == search->processId) && IsWindowVisible(window)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+    WindowSearch search;
+    search.processId = processId;
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+std::vector<HWND> Program::Windows() const { return TopLevelWindows(process_.dwProcessId); }
+
+HWND Program::WaitForWindow(const std::string& captionPrefix, DWORD timeoutMs) const {
+    HWND result = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : Windows()) {
+                if (StartsWith(WindowText(window), captionPrefix)) {
+                    result = window;
+                    return true;
+                }
+            }
+            return !Running();
+        },
+        timeoutMs);
+    return result;
+}
+
+long Program::WaitForExit(DWORD timeoutMs) const {
+    if (process_.hProcess == nullptr) return -1;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+bool Program::Running() const {
+    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND FindTopLevelWindow(const std::string& captionPrefix) {
+    for (HWND window : TopLevelWindows(0)) {
+        if (StartsWith(WindowText(window), captionPrefix)) return window;
+    }
+    return nullptr;
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 5000, &length)) {
+        return {};
+    }
+    return std::string(text, length);
+}
+
+std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+bool ItemEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+bool ItemVisible(HWND dialog, int id) {
+    return (GetWindowLongPtrA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+bool ItemChecked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void PressKey(HWND window, WORD virtualKey) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    HWND target = GetGUIThreadInfo(thread, &info) && info.hwndFocus != nullptr ? info.hwndFocus : window;
+    const UINT scan = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+    PostMessageA(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+}
+
+std::vector<MenuItem> SystemMenuItems(HWND window) {
+    std::vector<MenuItem> items;
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (menu == nullptr) return items;
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof(text);
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+        items.push_back({info.wID, (info.fType & MFT_SEPARATOR) != 0, text});
+    }
+    return items;
+}
+
+std::uint64_t LastWriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
+}
+
+}  // namespace vorlant::winauto

@@ -1,0 +1,91 @@
+// Driving the real Vorlant.exe from another process: start it in a folder,
+// find its windows, read and click its controls by id, wait for it to end.
+// Used by the UI tests and by the demo's remote control.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vorlant::winauto {
+
+// Polls `done` every few milliseconds until it holds or `timeoutMs` passes.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+// The folder of the running executable, with a trailing backslash.
+std::string ModuleFolder();
+
+// A fresh folder under the temporary folder, removed with its content.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    bool Exists(const std::string& name) const;
+    std::vector<std::uint8_t> Read(const std::string& name) const;
+    bool Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    bool Write(const std::string& name, const std::string& text) const;
+
+private:
+    std::string path_;
+};
+
+// One started program and its windows.
+class Program {
+public:
+    // Starts `exePath` with `folder` as its working directory.
+    Program(const std::string& exePath, const std::string& folder);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return process_.hProcess != nullptr; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
+
+    // The first visible top-level window of the program whose caption
+    // starts with `captionPrefix`, or null after the timeout.
+    HWND WaitForWindow(const std::string& captionPrefix, DWORD timeoutMs) const;
+    // Every visible top-level window of the program.
+    std::vector<HWND> Windows() const;
+
+    // Waits for the program to end; its exit code, or -1 on timeout.
+    long WaitForExit(DWORD timeoutMs) const;
+    bool Running() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// Attaches to an already running program with the main window caption prefix.
+HWND FindTopLevelWindow(const std::string& captionPrefix);
+
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
+bool ItemEnabled(HWND dialog, int id);
+bool ItemVisible(HWND dialog, int id);
+bool ItemChecked(HWND dialog, int id);
+
+// Clicks a button or check box without waiting for what the click starts.
+void Click(HWND dialog, int id);
+// Sends a key to the control that has the keyboard focus in `window`'s thread.
+void PressKey(HWND window, WORD virtualKey);
+
+// The texts and ids of a window's system menu, as the program shows them.
+struct MenuItem {
+    UINT id = 0;
+    bool separator = false;
+    std::string text;
+};
+std::vector<MenuItem> SystemMenuItems(HWND window);
+
+// The file's last-write time, 0 when it does not exist.
+std::uint64_t LastWriteTime(const std::string& path);
+
+}  // namespace vorlant::winauto

@@ -1,0 +1,55 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix in
+# the build folder, the Polish code page, and an X server when there is no
+# display. Every process started here is stopped by vorlant_wine_stop.
+
+VORLANT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$VORLANT_ROOT/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=pl_PL.UTF-8
+export LC_ALL=pl_PL.UTF-8
+
+VORLANT_XVFB_PID=""
+
+# Starts Xvfb on a free display when none is set.
+vorlant_display_start() {
+    if [ -n "${DISPLAY:-}" ]; then return 0; fi
+    local n
+    for n in $(seq 91 120); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+            VORLANT_XVFB_PID=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 50); do
+                [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                sleep 0.1
+            done
+            echo "Xvfb did not start on :$n" >&2
+            return 1
+        fi
+    done
+    echo "no free X display" >&2
+    return 1
+}
+
+# Creates the prefix once, then starts a persistent wine server and warms it
+# up, so that every later program starts in a fraction of a second.
+vorlant_wine_start() {
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1 </dev/null
+        wineserver -w
+    fi
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+vorlant_wine_stop() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "$VORLANT_XVFB_PID" ]; then
+        kill "$VORLANT_XVFB_PID" 2>/dev/null || true
+        wait "$VORLANT_XVFB_PID" 2>/dev/null || true
+        VORLANT_XVFB_PID=""
+    fi
+}
