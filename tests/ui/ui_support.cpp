@@ -1,0 +1,38 @@
+#include "ui_support.h"
+
+#include "congregation.h"
+
+namespace vorlant::uitest {
+
+void VorlantTest::SetUp() {
+    const std::string built = winauto::ModuleFolder() + "Vorlant.exe";
+    ASSERT_TRUE(CopyFileA(built.c_str(), folder.File("Vorlant.exe").c_str(), FALSE))
+        << "cannot copy " << built;
+}
+
+void VorlantTest::WriteCongregation(bool scrambled) {
+    gen::GeneratorOptions options;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    options.year = now.wYear;
+    options.month = now.wMonth;
+    options.day = now.wDay;
+    options.scrambled = scrambled;
+    ASSERT_TRUE(gen::WriteCongregation(gen::Generate(options), folder.Path()));
+}
+
+HWND VorlantTest::Start() {
+    program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Path());
+    EXPECT_TRUE(program->Started());
+    mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
+    EXPECT_NE(mainWindow, nullptr) << "the main window did not appear";
+    return mainWindow;
+}
+
+void VorlantTest::ExitWithButton() {
+    ASSERT_NE(mainWindow, nullptr);
+    winauto::Click(mainWindow, IDCANCEL);
+    EXPECT_EQ(program->WaitForExit(kExitTimeoutMs), 0);
+}
+
+}  // namespace vorlant::uitest

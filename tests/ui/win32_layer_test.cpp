@@ -1,0 +1,129 @@
+// The thin Win32 layer against the real platform: the executable's string
+// table as windres built it, the private-profile functions behind the
+// settings, and the file replacement behind the layout files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "layout/card_layout.h"
+#include "layout/settings.h"
+#include "resources/resource.h"
+#include "support/rc_strings.h"
+#include "win/profile.h"
+#include "win/resources.h"
+#include "winauto.h"
+
+namespace vorlant {
+namespace {
+
+std::string Utf8ToAnsi(const std::string& text) {
+    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                         static_cast<int>(text.size()), nullptr, 0);
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf16.data(), wide);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, ansi.data(), bytes, nullptr, nullptr);
+    return ansi;
+}
+
+TEST(ResourceStrings, EveryScriptStringLoadsExactlyFromTheExecutable) {
+    // The tests run under the Polish code page, as the program does.
+    ASSERT_EQ(GetACP(), 1250u);
+    const test::RcStringSource script;
+    ASSERT_GT(script.All().size(), 200u);
+    for (const auto& [id, text] : script.All()) {
+        EXPECT_EQ(win::LoadResourceString(id), Utf8ToAnsi(text)) << "string " << id;
+    }
+}
+
+TEST(ResourceStrings, LengthMessageHasThreeLinesAndTrailingBlank) {
+    const std::string message = win::LoadResourceString(IDS_LENGTH_MESSAGE);
+    EXPECT_EQ(message,
+              "Prosz\xEA wpisa\xE6 marginesy jako warto\x9C" "ci numeryczne z 2 miejscami po przecinku\n"
+              "Przyk\xB3" "ady: 1.00 1.25 0.88\nMaksymalna warto\x9C\xE6 to 9,99 ");
+    EXPECT_EQ(win::LoadResourceString(IDS_LABEL_OTHER_SHEEP), "\x84" "Druga owca\x94");
+    EXPECT_EQ(win::LoadResourceString(403), " ");
+    EXPECT_EQ(win::LoadResourceString(9999), "");
+}
+
+class ProfileTest : public ::testing::Test {
+protected:
+    winauto::TempFolder folder;
+    std::string path = folder.File("Vorlant.INI");
+
+    void WriteIni(const std::string& text) { ASSERT_TRUE(folder.Write("Vorlant.INI", text)); }
+};
+
+TEST_F(ProfileTest, IntegersReadAsThePlatformReadsThem) {
+    WriteIni("[Format]\r\nA=259\r\nB=-1\r\nC=abc\r\nD=12abc\r\nE=\r\n");
+    const win::Win32ProfileStore profile(path);
+    struct Case {
+        const char* key;
+        unsigned expected;
+    };
+    // An empty value, like a missing key, gives the default.
+    for (const Case& c : {Case{"A", 259}, Case{"B", 0xFFFFFFFFu}, Case{"C", 0}, Case{"D", 12},
+                          Case{"E", 7}, Case{"Missing", 7}}) {
+        EXPECT_EQ(profile.GetInt("Format", c.key, 7), c.expected) << c.key;
+    }
+}
+
+TEST_F(ProfileTest, SettingsComeThroughThePlatformFunctions) {
+    WriteIni("[Format]\r\nAlt Date Format=259\r\nLast Name First=257\r\nCard Version=1\r\n"
+             "[Margins]\r\nTop=\r\nLeft=1.25\r\n");
+    const win::Win32ProfileStore profile(path);
+    Settings settings;
+    LoadSettings(profile, 1, settings);
+    EXPECT_EQ(settings.dateFormat, 3);
+    EXPECT_EQ(settings.lastNameFirst, 1);
+    EXPECT_EQ(settings.cardVersion, 0);
+    EXPECT_EQ(settings.topMargin, "");
+    EXPECT_EQ(settings.leftMargin, "1.25");
+}
+
+TEST_F(ProfileTest, SavedSettingsReadBackAndMissingFileGivesDefaults) {
+    const win::Win32ProfileStore profile(path);
+    Settings defaults;
+    LoadSettings(profile, 1, defaults);
+    EXPECT_EQ(defaults, Settings{});
+    EXPECT_FALSE(folder.Exists("Vorlant.INI"));
+
+    Settings changed;
+    changed.dateFormat = 2;
+    changed.lastNameFirst = 1;
+    changed.topMargin = "0.35";
+    changed.leftMargin = "1.5";
+    win::Win32ProfileStore writer(path);
+    SaveSettings(writer, changed, "polish");
+
+    Settings reread;
+    LoadSettings(profile, 1, reread);
+    EXPECT_EQ(reread, changed);
+    EXPECT_EQ(profile.GetString("FN Sort", "Enabled", "absent"), "absent");
+}
+
+TEST(LayoutFileReplacement, ReplacesOldFileOrLeavesItWhole) {
+    winauto::TempFolder folder;
+    const std::vector<std::uint8_t> old(400, '7');
+    ASSERT_TRUE(folder.Write("cplot.dat", old));
+
+    test::RcStringSource strings;
+    CardLayout layout;
+    layout.LoadDefaults(0, strings);
+    ASSERT_TRUE(layout.WriteFile(0, folder.Path()));
+    const auto written = folder.Read("cplot.dat");
+    EXPECT_EQ(written, std::vector<std::uint8_t>(layout.Bytes().begin(), layout.Bytes().end()));
+
+    // A folder where the temporary file must go: the write fails and the
+    // layout written before stays.
+    ASSERT_TRUE(CreateDirectoryA(folder.File("cplot.dat.new").c_str(), nullptr));
+    CardLayout other;
+    other.LoadDefaults(1, strings);
+    EXPECT_FALSE(other.WriteFile(0, folder.Path()));
+    EXPECT_EQ(folder.Read("cplot.dat"), written);
+}
+
+}  // namespace
+}  // namespace vorlant
