@@ -24,6 +24,7 @@ inline constexpr std::size_t kMonthlyTop = 320;
 inline constexpr std::size_t kMonthlyHeight = 328;
 inline constexpr std::size_t kColumnX = 336;         // column j at 336 + 8j
 inline constexpr int kColumns = 7;
+inline constexpr int kVersionsWithDefaults = 5;      // default tables of versions 0..4
 inline constexpr std::size_t HeaderX(int k) { return kHeaderPos + 16 * static_cast<std::size_t>(k); }
 inline constexpr std::size_t HeaderY(int k) { return HeaderX(k) + kSlotSize; }
 inline constexpr std::size_t ColumnX(int j) { return kColumnX + kSlotSize * static_cast<std::size_t>(j); }
@@ -32,7 +33,8 @@ inline constexpr std::size_t ColumnX(int j) { return kColumnX + kSlotSize * stat
 class CardLayout {
 public:
     // Clears the layout and fills the 33 used slots from the default strings
-    // of card `version`.
+    // of card `version`; a version without a default table of its own takes
+    // those of version 0.
     void LoadDefaults(int version, const StringSource& strings);
 
     // Reads the version's layout file from `folder`; true only when a whole
@@ -70,7 +72,8 @@ private:
 std::string LayoutFileName(int version);
 
 // A layout text with every point removed, read as a decimal integer:
-// "2.62" gives 262; 0 when it does not begin with a digit.
+// "2.62" gives 262; 0 when it does not begin with a digit. A value too large
+// for an int gives the largest int.
 int LayoutValueHundredths(std::string_view text);
 
 }  // namespace vorlant

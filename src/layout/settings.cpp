@@ -1,1 +1,74 @@
 #include "layout/settings.h"
+
+#include <charconv>
+#include <string>
+
+#include "common/string_source.h"
+#include "common/text.h"
+#include "resources/resource.h"
+
+namespace vorlant {
+namespace {
+
+constexpr const char* kFormat = "Format";
+constexpr const char* kDateFormat = "Alt Date Format";
+constexpr const char* kLastNameFirst = "Last Name First";
+constexpr const char* kCardVersion = "Card Version";
+constexpr const char* kMargins = "Margins";
+constexpr const char* kTop = "Top";
+constexpr const char* kLeft = "Left";
+constexpr const char* kFnSort = "FN Sort";
+constexpr const char* kEnabled = "Enabled";
+
+constexpr std::string_view kFirstNameSortLanguage = "portuguese";
+
+// Only the low 8 bits of an integer setting are kept.
+std::uint8_t LowByte(unsigned value) {
+    return static_cast<std::uint8_t>(value & 0xFFu);
+}
+
+std::uint8_t ReadByte(const ProfileStore& profile, const char* section, const char* key,
+                      int defaultValue) {
+    return LowByte(profile.GetInt(section, key, defaultValue));
+}
+
+void WriteInt(ProfileStore& profile, const char* section, const char* key, int value) {
+    profile.WriteString(section, key, std::to_string(value).c_str());
+}
+
+}  // namespace
+
+std::uint8_t LoadFirstNameSort(const ProfileStore& profile, std::string_view languageCode) {
+    if (languageCode != kFirstNameSortLanguage) return 0;
+    return ReadByte(profile, kFnSort, kEnabled, 1);
+}
+
+void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& settings) {
+    settings.dateFormat = ReadByte(profile, kFormat, kDateFormat, 0);
+    settings.lastNameFirst = ReadByte(profile, kFormat, kLastNameFirst, 0);
+    settings.cardVersion = ReadByte(profile, kFormat, kCardVersion, 0);
+    settings.topMargin = profile.GetString(kMargins, kTop, "0.00");
+    settings.leftMargin = profile.GetString(kMargins, kLeft, "0.20");
+    if (settings.cardVersion + 1 > versionsOffered) settings.cardVersion = 0;
+}
+
+void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode) {
+    WriteInt(profile, kFormat, kDateFormat, settings.dateFormat);
+    WriteInt(profile, kFormat, kLastNameFirst, settings.lastNameFirst);
+    WriteInt(profile, kFormat, kCardVersion, settings.cardVersion);
+    profile.WriteString(kMargins, kTop, settings.topMargin.c_str());
+    profile.WriteString(kMargins, kLeft, settings.leftMargin.c_str());
+    if (languageCode == kFirstNameSortLanguage) {
+        WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled);
+    }
+}
+
+int VersionsOffered(const StringSource& strings) {
+    const std::string text = strings.Load(IDS_VERSION_COUNT);
+    const std::string_view digits = Trim(text);
+    int count = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), count);
+    return result.ec == std::errc{} ? count : 0;
+}
+
+}  // namespace vorlant

@@ -48,7 +48,7 @@ void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& se
 void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode);
 
 // The number of card versions the resources offer (the decimal value of
-// their version-count string).
+// their version-count string); 0 when that string holds no number.
 int VersionsOffered(const StringSource& strings);
 
 }  // namespace vorlant
