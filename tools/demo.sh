@@ -31,10 +31,10 @@ fi
 (cd "$demo" && wine Vorlant.exe) &
 program=$!
 ctl="$root/build/win/bin/vorlantctl.exe"
-wine "$ctl" wait 60
+frame="$(wine "$ctl" wait 60 | tr -d '\r' | tail -n 1)"
 sleep 1
 import -window root -display "$DISPLAY" "$demo/screen.png"
-convert "$demo/screen.png" -trim +repage "$demo/vorlant-main-window.png"
+convert "$demo/screen.png" -crop "$frame" +repage "$demo/vorlant-main-window.png"
 rm -f "$demo/screen.png"
 wine "$ctl" exit 30
 wait "$program" || true

@@ -35,10 +35,16 @@ vorlant_display_start() {
 
 # Creates the prefix once, then starts a persistent wine server and warms it
 # up, so that every later program starts in a fraction of a second.
+# Windows live on a virtual desktop that Wine manages itself: without a
+# window manager, activating another window at the end of a dialog would
+# otherwise wait for the X server's focus events.
 vorlant_wine_start() {
     mkdir -p "$(dirname "$WINEPREFIX")"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    if [ ! -f "$WINEPREFIX/system.reg" ] || ! grep -q 'Explorer\\\\Desktops' "$WINEPREFIX/user.reg"; then
         wineboot -i >/dev/null 2>&1 </dev/null
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1 </dev/null
+        wineserver -k
         wineserver -w
     fi
     wineserver -p

@@ -17,24 +17,13 @@
 namespace vorlant {
 namespace {
 
-std::string Utf8ToAnsi(const std::string& text) {
-    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
-                                         static_cast<int>(text.size()), nullptr, 0);
-    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf16.data(), wide);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, ansi.data(), bytes, nullptr, nullptr);
-    return ansi;
-}
-
 TEST(ResourceStrings, EveryScriptStringLoadsExactlyFromTheExecutable) {
     // The tests run under the Polish code page, as the program does.
     ASSERT_EQ(GetACP(), 1250u);
     const test::RcStringSource script;
     ASSERT_GT(script.All().size(), 200u);
     for (const auto& [id, text] : script.All()) {
-        EXPECT_EQ(win::LoadResourceString(id), Utf8ToAnsi(text)) << "string " << id;
+        EXPECT_EQ(win::LoadResourceString(id), winauto::Utf8ToAnsi(text)) << "string " << id;
     }
 }
 

@@ -1,5 +1,6 @@
 // Remote control of a running Vorlant.exe for the demo script:
 //   vorlantctl wait [seconds]   waits for the main window, prints its caption
+//                               and its frame as WIDTHxHEIGHT+X+Y
 //   vorlantctl exit [seconds]   presses the exit button, waits for the window to go
 // Exit code 0 on success, 1 on timeout, 2 on bad arguments.
 #include <cstdio>
@@ -30,7 +31,10 @@ int main(int argc, char** argv) {
                                  command == "wait" ? timeoutMs : 2000);
     if (command == "wait") {
         if (!found) return 1;
-        std::printf("%s\n", WindowText(window).c_str());
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        std::printf("%s\n%ldx%ld+%ld+%ld\n", WindowText(window).c_str(), frame.right - frame.left,
+                    frame.bottom - frame.top, frame.left, frame.top);
         return 0;
     }
     if (command == "exit") {

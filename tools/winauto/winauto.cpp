@@ -133,13 +133,8 @@ HWND Program::WaitForWindow(const std::string& captionPrefix, DWORD timeoutMs) c
     HWND result = nullptr;
     WaitUntil(
         [&] {
-            for (HWND window : Windows()) {
-                if (StartsWith(WindowText(window), captionPrefix)) {
-                    result = window;
-                    return true;
-                }
-            }
-            return !Running();
+            result = FindTopLevelWindow(captionPrefix, process_.dwProcessId);
+            return result != nullptr || !Running();
         },
         timeoutMs);
     return result;
@@ -157,11 +152,22 @@ bool Program::Running() const {
     return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-HWND FindTopLevelWindow(const std::string& captionPrefix) {
-    for (HWND window : TopLevelWindows(0)) {
+HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId) {
+    for (HWND window : TopLevelWindows(processId)) {
         if (StartsWith(WindowText(window), captionPrefix)) return window;
     }
     return nullptr;
+}
+
+std::string Utf8ToAnsi(const std::string& utf8) {
+    const int size = static_cast<int>(utf8.size());
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, utf16.data(), wide);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, ansi.data(), bytes, nullptr, nullptr);
+    return ansi;
 }
 
 std::string WindowText(HWND window) {

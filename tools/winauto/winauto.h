@@ -63,8 +63,13 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// Attaches to an already running program with the main window caption prefix.
-HWND FindTopLevelWindow(const std::string& captionPrefix);
+// A visible top-level window whose caption starts with `captionPrefix`, of
+// process `processId` (0: of any process), or null.
+HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId = 0);
+
+// A UTF-8 text (as the test sources write them) in the ANSI code page, the
+// encoding in which the program's windows answer.
+std::string Utf8ToAnsi(const std::string& utf8);
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
