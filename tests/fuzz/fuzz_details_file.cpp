@@ -19,30 +19,10 @@
 namespace {
 
 using namespace vorlant;
+using fuzz::Check;
+using fuzz::kPublishers;
 
-constexpr int kPublishers = 8;
 constexpr std::size_t kPrefix = 4 * kPublishers;
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-// A plain publisher file of a header and eight empty publishers.
-PublisherTable& LoadedTable(const fuzz::ScratchFolder& folder) {
-    static PublisherTable table;
-    static const bool loaded = [&] {
-        std::vector<std::uint8_t> file((kPublishers + 1) * publisher_record::kSize, 0);
-        file[publisher_record::kFirstName] = ' ';
-        file[publisher_record::kLastName] = publisher_record::kPlainMarker;
-        folder.Write(kPublisherFileName, file.data(), file.size());
-        GroupFile groups;
-        if (!table.Allocate()) return false;
-        table.Load(groups, folder.Path());
-        return table.Count() == kPublishers + 1;
-    }();
-    Check(loaded);
-    return table;
-}
 
 void AssignPublishers(PublisherTable& table, const std::uint8_t* data, std::size_t size) {
     std::array<std::uint8_t, kPrefix> prefix{};
@@ -71,7 +51,7 @@ void CheckLookup(ExtendedDetails& details, PublisherTable& table, int index) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto& folder = fuzz::ScratchFolder::Get();
-    PublisherTable& table = LoadedTable(folder);
+    PublisherTable& table = fuzz::SmallPublisherTable();
     AssignPublishers(table, data, size);
     std::vector<std::uint8_t> file(details_record::kSize, 0);
     if (size > kPrefix) file.insert(file.end(), data + kPrefix, data + size);

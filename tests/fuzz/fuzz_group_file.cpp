@@ -10,9 +10,7 @@
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
+using vorlant::fuzz::Check;
 
 // Whether byte `offset` lies in a text entry of one of the first `groups` groups.
 bool InCountedEntry(std::size_t offset, int groups) {

@@ -21,14 +21,11 @@
 namespace {
 
 using vorlant::PublisherTable;
+using vorlant::fuzz::Check;
 
 constexpr std::size_t kRecordSize = vorlant::publisher_record::kSize;
 constexpr std::size_t kSpreadHeader = 3;
 constexpr std::size_t kChunk = 256;
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 struct FuzzFile {
     std::vector<std::uint8_t> bytes;

@@ -18,30 +18,10 @@
 namespace {
 
 using namespace vorlant;
+using fuzz::Check;
+using fuzz::kPublishers;
 
-constexpr int kPublishers = 8;
 constexpr std::size_t kPrefix = 2 * kPublishers;
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-// A plain publisher file of a header and eight empty publishers.
-PublisherTable& LoadedTable(const fuzz::ScratchFolder& folder) {
-    static PublisherTable table;
-    static const bool loaded = [&] {
-        std::vector<std::uint8_t> file((kPublishers + 1) * publisher_record::kSize, 0);
-        file[publisher_record::kFirstName] = ' ';
-        file[publisher_record::kLastName] = publisher_record::kPlainMarker;
-        folder.Write(kPublisherFileName, file.data(), file.size());
-        GroupFile groups;
-        if (!table.Allocate()) return false;
-        table.Load(groups, folder.Path());
-        return table.Count() == kPublishers + 1;
-    }();
-    Check(loaded);
-    return table;
-}
 
 void AssignIds(PublisherTable& table, const std::uint8_t* data, std::size_t size) {
     std::array<std::uint8_t, kPrefix> prefix{};
@@ -78,7 +58,7 @@ void CheckNumbers(const RemarkTable& remarks, const PublisherTable& table) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto& folder = fuzz::ScratchFolder::Get();
-    PublisherTable& table = LoadedTable(folder);
+    PublisherTable& table = fuzz::SmallPublisherTable();
     AssignIds(table, data, size);
     const std::size_t fileSize = size > kPrefix ? size - kPrefix : 0;
     folder.Write(kRemarkFileName, data + (size > kPrefix ? kPrefix : size), fileSize);

@@ -1,5 +1,6 @@
-// A private folder for the files that a fuzz target writes, created once per
-// process and removed at exit.
+// What the fuzz targets share: a private folder for the files they write,
+// created once per process and removed at exit, a check that stops the run,
+// and a small loaded publisher table.
 #pragma once
 
 #include <stdlib.h>
@@ -9,6 +10,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "data/data_files.h"
+#include "data/group_file.h"
+#include "data/publisher_table.h"
 
 namespace vorlant::fuzz {
 
@@ -44,5 +50,32 @@ private:
 
     std::string path_;
 };
+
+// Stops the run with a crash report when a property of a result fails.
+inline void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// A table loaded from a plain publisher file of a header and `kPublishers`
+// empty publishers, made once per process; targets set the fields they
+// need before each run.
+inline constexpr int kPublishers = 8;
+
+inline PublisherTable& SmallPublisherTable() {
+    static PublisherTable table;
+    static const bool loaded = [] {
+        const ScratchFolder& folder = ScratchFolder::Get();
+        std::vector<std::uint8_t> file((kPublishers + 1) * publisher_record::kSize, 0);
+        file[publisher_record::kFirstName] = ' ';
+        file[publisher_record::kLastName] = publisher_record::kPlainMarker;
+        folder.Write(kPublisherFileName, file.data(), file.size());
+        GroupFile groups;
+        if (!table.Allocate()) return false;
+        table.Load(groups, folder.Path());
+        return table.Count() == kPublishers + 1;
+    }();
+    Check(loaded);
+    return table;
+}
 
 }  // namespace vorlant::fuzz

@@ -43,7 +43,7 @@ TEST_F(LayoutFileTest, ExistingLayoutIsReadAndWrittenBackUnchanged) {
         const std::string value = std::to_string(slot % 10) + "." + std::to_string(10 + slot);
         std::copy(value.begin(), value.end(), custom.begin() + static_cast<long>(slot * 8));
     }
-    ASSERT_TRUE(folder.Write("cplot.dat", custom));
+    folder.Write("cplot.dat", custom);
 
     ASSERT_NE(Start(), nullptr);
     ExitWithButton();
@@ -52,7 +52,7 @@ TEST_F(LayoutFileTest, ExistingLayoutIsReadAndWrittenBackUnchanged) {
 }
 
 TEST_F(LayoutFileTest, ShortLayoutFileGivesWayToTheDefaults) {
-    ASSERT_TRUE(folder.Write("cplot.dat", std::vector<std::uint8_t>(399, '9')));
+    folder.Write("cplot.dat", std::vector<std::uint8_t>(399, '9'));
     ASSERT_NE(Start(), nullptr);
     ExitWithButton();
 
@@ -65,7 +65,7 @@ TEST_F(LayoutFileTest, HandWrittenIniIsReadAndLeftAsItWas) {
     const std::string ini =
         "[Format]\r\nAlt Date Format=259\r\nLast Name First=1\r\nCard Version=1\r\n"
         "[Margins]\r\nTop=0.15\r\nLeft=\r\n";
-    ASSERT_TRUE(folder.Write("Vorlant.INI", ini));
+    folder.Write("Vorlant.INI", ini);
 
     HWND window = Start();
     ASSERT_NE(window, nullptr);

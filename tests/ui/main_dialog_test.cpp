@@ -8,6 +8,7 @@
 
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
+#include "support/temp_folder.h"
 #include "winauto.h"
 
 namespace vorlant {
@@ -16,10 +17,10 @@ namespace {
 // Runs the main dialog with `folder` as the working directory; once its
 // window shows, `inspect` runs on a second thread, then the dialog is left
 // with its exit button.
-void RunMainDialog(const winauto::TempFolder& folder, const std::function<void(HWND)>& inspect) {
+void RunMainDialog(const test::TempFolder& folder, const std::function<void(HWND)>& inspect) {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Str().c_str()));
 
     std::thread watcher([&] {
         HWND window = nullptr;
@@ -38,7 +39,7 @@ void RunMainDialog(const winauto::TempFolder& folder, const std::function<void(H
 }
 
 TEST(MainDialog, SystemMenuEndsWithSeparatorAndAboutItem) {
-    winauto::TempFolder folder;
+    test::TempFolder folder;
     std::vector<winauto::MenuItem> items;
     RunMainDialog(folder, [&](HWND window) { items = winauto::SystemMenuItems(window); });
 

@@ -18,11 +18,11 @@ void VorlantTest::WriteCongregation(bool scrambled) {
     options.month = now.wMonth;
     options.day = now.wDay;
     options.scrambled = scrambled;
-    ASSERT_TRUE(gen::WriteCongregation(gen::Generate(options), folder.Path()));
+    ASSERT_TRUE(gen::WriteCongregation(gen::Generate(options), folder.Str()));
 }
 
 HWND VorlantTest::Start() {
-    program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Path());
+    program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
     EXPECT_TRUE(program->Started());
     mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
     EXPECT_NE(mainWindow, nullptr) << "the main window did not appear";

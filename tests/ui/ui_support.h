@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "support/temp_folder.h"
 #include "winauto.h"
 
 namespace vorlant::uitest {
@@ -28,7 +29,7 @@ protected:
     // Ends the program with its exit button and waits for it to end.
     void ExitWithButton();
 
-    winauto::TempFolder folder;
+    test::TempFolder folder;
     std::unique_ptr<winauto::Program> program;
     HWND mainWindow = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "layout/settings.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
+#include "support/temp_folder.h"
 #include "win/profile.h"
 #include "win/resources.h"
 #include "winauto.h"
@@ -39,10 +40,10 @@ TEST(ResourceStrings, LengthMessageHasThreeLinesAndTrailingBlank) {
 
 class ProfileTest : public ::testing::Test {
 protected:
-    winauto::TempFolder folder;
+    test::TempFolder folder;
     std::string path = folder.File("Vorlant.INI");
 
-    void WriteIni(const std::string& text) { ASSERT_TRUE(folder.Write("Vorlant.INI", text)); }
+    void WriteIni(const std::string& text) { folder.Write("Vorlant.INI", text); }
 };
 
 TEST_F(ProfileTest, IntegersReadAsThePlatformReadsThem) {
@@ -94,14 +95,14 @@ TEST_F(ProfileTest, SavedSettingsReadBackAndMissingFileGivesDefaults) {
 }
 
 TEST(LayoutFileReplacement, ReplacesOldFileOrLeavesItWhole) {
-    winauto::TempFolder folder;
+    test::TempFolder folder;
     const std::vector<std::uint8_t> old(400, '7');
-    ASSERT_TRUE(folder.Write("cplot.dat", old));
+    folder.Write("cplot.dat", old);
 
     test::RcStringSource strings;
     CardLayout layout;
     layout.LoadDefaults(0, strings);
-    ASSERT_TRUE(layout.WriteFile(0, folder.Path()));
+    ASSERT_TRUE(layout.WriteFile(0, folder.Str()));
     const auto written = folder.Read("cplot.dat");
     EXPECT_EQ(written, std::vector<std::uint8_t>(layout.Bytes().begin(), layout.Bytes().end()));
 
@@ -110,7 +111,7 @@ TEST(LayoutFileReplacement, ReplacesOldFileOrLeavesItWhole) {
     ASSERT_TRUE(CreateDirectoryA(folder.File("cplot.dat.new").c_str(), nullptr));
     CardLayout other;
     other.LoadDefaults(1, strings);
-    EXPECT_FALSE(other.WriteFile(0, folder.Path()));
+    EXPECT_FALSE(other.WriteFile(0, folder.Str()));
     EXPECT_EQ(folder.Read("cplot.dat"), written);
 }
 

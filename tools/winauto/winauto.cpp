@@ -1,8 +1,5 @@
 #include "winauto.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace vorlant::winauto {
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -19,62 +16,6 @@ std::string ModuleFolder() {
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
     std::string folder(path, length);
     return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
-namespace {
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry{};
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-}  // namespace
-
-TempFolder::TempFolder() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    for (unsigned attempt = 0; path_.empty(); ++attempt) {
-        const std::string candidate = std::string(base) + "vorlant-ui-" +
-                                      std::to_string(GetCurrentProcessId()) + "-" +
-                                      std::to_string(GetTickCount64() + attempt);
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) path_ = candidate;
-    }
-}
-
-TempFolder::~TempFolder() { RemoveTree(path_); }
-
-bool TempFolder::Exists(const std::string& name) const {
-    return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::vector<std::uint8_t> TempFolder::Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool TempFolder::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
-bool TempFolder::Write(const std::string& name, const std::string& text) const {
-    return Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
 Program::Program(const std::string& exePath, const std::string& folder) {

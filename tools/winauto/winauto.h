@@ -18,25 +18,6 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 // The folder of the running executable, with a trailing backslash.
 std::string ModuleFolder();
 
-// A fresh folder under the temporary folder, removed with its content.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-    bool Exists(const std::string& name) const;
-    std::vector<std::uint8_t> Read(const std::string& name) const;
-    bool Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-    bool Write(const std::string& name, const std::string& text) const;
-
-private:
-    std::string path_;
-};
-
 // One started program and its windows.
 class Program {
 public:

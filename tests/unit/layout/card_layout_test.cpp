@@ -137,7 +137,7 @@ TEST(CardLayoutFiles, OnlyAWholeBlockIsUsed) {
         SCOPED_TRACE("file of " + std::to_string(c.size) + " bytes");
         const TempFolder folder;
         folder.Write("cplot.dat", first400);  // another version's file is not read
-        folder.Write("cplot1.dat", {image.begin(), image.begin() + static_cast<std::ptrdiff_t>(c.size)});
+        folder.Write("cplot1.dat", std::vector<std::uint8_t>{image.begin(), image.begin() + static_cast<std::ptrdiff_t>(c.size)});
         CardLayout read = DirtyLayout();
         EXPECT_EQ(read.ReadFile(1, folder.Str()), c.whole);
         CardLayout loaded = DirtyLayout();
@@ -191,7 +191,7 @@ TEST(CardLayoutFiles, FailedWriteLeavesTheOldFile) {
         const TempFolder folder;
         folder.Write("cplot.dat", old);
         fs::create_directory(folder / "cplot.dat.new");
-        folder.Write("cplot.dat.new/keep", {1});
+        folder.Write("cplot.dat.new/keep", std::vector<std::uint8_t>{1});
         EXPECT_FALSE(layout.WriteFile(0, folder.Str()));
         EXPECT_EQ(folder.Read("cplot.dat"), old);
         EXPECT_EQ(folder.Read("cplot.dat.new/keep"), std::vector<std::uint8_t>{1});

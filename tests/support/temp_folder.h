@@ -18,8 +18,12 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string Str() const { return path_.string(); }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // The path of the file `name` in the folder, as text.
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
 
     void Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    void Write(const std::string& name, const std::string& text) const;
+    // The file's bytes; empty when it cannot be read.
     std::vector<std::uint8_t> Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
 

@@ -31,9 +31,12 @@ void TempFolder::Write(const std::string& name, const std::vector<std::uint8_t>&
     if (!out) throw std::runtime_error("cannot write " + name);
 }
 
+void TempFolder::Write(const std::string& name, const std::string& text) const {
+    Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
 std::vector<std::uint8_t> TempFolder::Read(const std::string& name) const {
     std::ifstream in(path_ / name, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + name);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
