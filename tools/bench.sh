@@ -8,7 +8,7 @@ cd "$root"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DVORLANT_SANITIZE=OFF -DVORLANT_FUZZ=OFF -DVORLANT_UNIT_TESTS=OFF -DVORLANT_BENCH=ON >/dev/null
 cmake --build build/bench
-for program in build/bench/tests/bench/bench_*; do
+for program in build/bench/bench/bench_*; do
     [ -x "$program" ] || continue
     echo "== $(basename "$program")"
     "$program" "$@"

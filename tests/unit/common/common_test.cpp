@@ -4,9 +4,7 @@
 #include <cstring>
 
 #include "common/bytes.h"
-#include "common/file.h"
 #include "common/text.h"
-#include "support/temp_folder.h"
 
 namespace vorlant {
 namespace {
@@ -46,17 +44,6 @@ TEST(Bytes, FieldsOutsideTheSpanReadAsZeroAndAreNotWritten) {
     EXPECT_EQ(TextField(bytes, 3, 5), "A");      // bounded by the span
     EXPECT_EQ(TextField(bytes, 2, 2), "\xFF");   // last byte of the field is its terminator
     EXPECT_EQ(TextField(bytes, 9, 3), "");
-}
-
-TEST(WholeFile, ReplacesOrLeavesTheOldFile) {
-    test::TempFolder folder;
-    const std::string path = (folder / "x.dat").string();
-    const char first[] = "first";
-    ASSERT_TRUE(WriteWholeFile(path, first, 5));
-    EXPECT_EQ(folder.Read("x.dat"), std::vector<std::uint8_t>(first, first + 5));
-    std::filesystem::create_directory(folder / "x.dat.new");
-    EXPECT_FALSE(WriteWholeFile(path, "second", 6));
-    EXPECT_EQ(folder.Read("x.dat"), std::vector<std::uint8_t>(first, first + 5));
 }
 
 }  // namespace
