@@ -1,14 +1,14 @@
-// What the fuzz targets share: a private folder for the files they write,
-// created once per process and removed at exit, a check that stops the run,
-// and a small loaded publisher table.
+// What the fuzz targets share: a check that stops the run, a private folder
+// for the files they write, and a small loaded publisher table.
 #pragma once
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,63 +18,53 @@
 
 namespace vorlant::fuzz {
 
-class ScratchFolder {
-public:
-    static const ScratchFolder& Get() {
-        static const ScratchFolder folder;
-        return folder;
-    }
-
-    const std::string& Path() const { return path_; }
-
-    // Writes `size` bytes as the file `name`, replacing what was there.
-    void Write(const char* name, const std::uint8_t* data, std::size_t size) const {
-        std::FILE* file = std::fopen((path_ + "/" + name).c_str(), "wb");
-        if (file == nullptr) std::abort();
-        if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-        std::fclose(file);
-    }
-
-    void Remove(const char* name) const { std::filesystem::remove(path_ + "/" + name); }
-
-private:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vorlant-fuzz-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-    std::string path_;
-};
-
 // Stops the run with a crash report when a property of a result fails.
 inline void Check(bool condition) {
-    if (!condition) std::abort();
+    if (!condition) abort();
 }
 
-// A table loaded from a plain publisher file of a header and `kPublishers`
-// empty publishers, made once per process; targets set the fields they
-// need before each run.
+// The private folder for the files that a target writes, made at the first
+// call and removed at exit.
+inline const std::string& ScratchFolder() {
+    static const struct Folder {
+        Folder() { Check(mkdtemp(path.data()) != nullptr); }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+        std::string path = (std::filesystem::temp_directory_path() / "vorlant-fuzz-XXXXXX").string();
+    } folder;
+    return folder.path;
+}
+
+// Writes `size` bytes as the file `name` of the scratch folder.
+inline void WriteScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    std::ofstream file(ScratchFolder() + "/" + name, std::ios::binary | std::ios::trunc);
+    Check(file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size)).good());
+}
+
+// A table of a header and `kPublishers` empty publishers, loaded once per
+// process. Each call writes `width` input bytes per publisher, in order, over
+// its identifier and, for a width of 4, the details index that follows it;
+// bytes past the end of the input are zero.
 inline constexpr int kPublishers = 8;
 
-inline PublisherTable& SmallPublisherTable() {
+inline PublisherTable& SmallPublisherTable(const std::uint8_t* data, std::size_t size, std::size_t width) {
     static PublisherTable table;
     static const bool loaded = [] {
-        const ScratchFolder& folder = ScratchFolder::Get();
-        std::vector<std::uint8_t> file((kPublishers + 1) * publisher_record::kSize, 0);
-        file[publisher_record::kFirstName] = ' ';
-        file[publisher_record::kLastName] = publisher_record::kPlainMarker;
-        folder.Write(kPublisherFileName, file.data(), file.size());
+        const std::vector<std::uint8_t> file((kPublishers + 1) * publisher_record::kSize, 0);
+        WriteScratchFile(kPublisherFileName, file.data(), file.size());
         GroupFile groups;
         if (!table.Allocate()) return false;
-        table.Load(groups, folder.Path());
+        table.Load(groups, ScratchFolder());
         return table.Count() == kPublishers + 1;
     }();
     Check(loaded);
+    for (std::size_t i = 0; i < kPublishers; ++i) {
+        const ByteSpan field = table.Record(static_cast<int>(i) + 1).subspan(publisher_record::kPublisherId, width);
+        const std::size_t from = std::min(size, i * width);
+        std::fill(std::copy_n(data + from, std::min(width, size - from), field.begin()), field.end(), 0);
+    }
     return table;
 }
 
