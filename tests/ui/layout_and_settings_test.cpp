@@ -51,16 +51,6 @@ TEST_F(LayoutFileTest, ExistingLayoutIsReadAndWrittenBackUnchanged) {
     EXPECT_EQ(folder.Read("cplot.dat"), custom);
 }
 
-TEST_F(LayoutFileTest, ShortLayoutFileGivesWayToTheDefaults) {
-    folder.Write("cplot.dat", std::vector<std::uint8_t>(399, '9'));
-    ASSERT_NE(Start(), nullptr);
-    ExitWithButton();
-
-    const auto layout = folder.Read("cplot.dat");
-    ASSERT_EQ(layout.size(), 400u);
-    EXPECT_EQ(SlotAt(layout, 320), "2.62");
-}
-
 TEST_F(LayoutFileTest, HandWrittenIniIsReadAndLeftAsItWas) {
     const std::string ini =
         "[Format]\r\nAlt Date Format=259\r\nLast Name First=1\r\nCard Version=1\r\n"

@@ -78,13 +78,5 @@ TEST_F(MainWindowTest, StartsAndEndsWithoutAnyDataFile) {
     EXPECT_FALSE(folder.Exists("tdat9.bin"));
 }
 
-TEST_F(MainWindowTest, PlainDataFileOpensLikeScrambledOne) {
-    WriteCongregation(/*scrambled=*/false);
-    HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(winauto::WindowText(window), kMainCaption);
-    ExitWithButton();
-}
-
 }  // namespace
 }  // namespace vorlant::uitest

@@ -10,14 +10,13 @@ void VorlantTest::SetUp() {
         << "cannot copy " << built;
 }
 
-void VorlantTest::WriteCongregation(bool scrambled) {
+void VorlantTest::WriteCongregation() {
     gen::GeneratorOptions options;
     SYSTEMTIME now{};
     GetLocalTime(&now);
     options.year = now.wYear;
     options.month = now.wMonth;
     options.day = now.wDay;
-    options.scrambled = scrambled;
     ASSERT_TRUE(gen::WriteCongregation(gen::Generate(options), folder.Str()));
 }
 

@@ -21,7 +21,7 @@ protected:
     void SetUp() override;
 
     // Writes a generated congregation into the folder.
-    void WriteCongregation(bool scrambled = true);
+    void WriteCongregation();
 
     // Starts the program and waits for its main window; fails the test when
     // it does not appear.

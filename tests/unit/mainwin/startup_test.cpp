@@ -62,11 +62,6 @@ TEST(LanguageChoices, CharsetAndLocaleFollowTheTag) {
     }
 }
 
-TEST(Title, NamesTheCardVersionInUse) {
-    const test::RcStringSource strings;
-    EXPECT_EQ(ComposeTitle(strings.Load(147), strings.Load(400)), "Vorlant - S-21-P  11/23");
-}
-
 TEST(FilterButton, ShowsTheStepsCaption) {
     const test::RcStringSource strings;
     EXPECT_EQ(FilterButtonText(0, 0, strings), "Wszyscy");
