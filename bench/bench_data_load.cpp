@@ -8,7 +8,9 @@
 #include <random>
 #include <string>
 
+#include "common/file.h"
 #include "congregation.h"
+#include "data/data_files.h"
 #include "data/extended_details.h"
 #include "data/group_file.h"
 #include "data/publisher_table.h"
@@ -60,6 +62,29 @@ void BM_LoadCongregationData(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadCongregationData)->Unit(benchmark::kMillisecond);
+
+// The baseline of the load: the same four files read whole into fresh
+// memory, with nothing interpreted.
+void BM_ReadFilesOnly(benchmark::State& state) {
+    const std::string& folder = MaximumCongregation::Folder();
+    const char* const names[] = {vorlant::kPublisherFileName, vorlant::kGroupFileName,
+                                 vorlant::kDetailsFileName, vorlant::kRemarkFileName};
+    for (auto _ : state) {
+        std::size_t total = 0;
+        for (const char* name : names) {
+            const vorlant::UniqueFile file = vorlant::OpenForReading(vorlant::PathIn(folder, name));
+            if (!file) continue;
+            std::fseek(file.get(), 0, SEEK_END);
+            const long size = std::ftell(file.get());
+            std::fseek(file.get(), 0, SEEK_SET);
+            auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+            total += vorlant::ReadUpTo(file.get(), bytes.get(), static_cast<std::size_t>(size));
+            benchmark::DoNotOptimize(bytes.get());
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_ReadFilesOnly)->Unit(benchmark::kMillisecond);
 
 void BM_PublisherFileOnly(benchmark::State& state) {
     const std::string& folder = MaximumCongregation::Folder();

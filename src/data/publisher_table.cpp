@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <new>
 
 #include "common/file.h"
@@ -50,24 +51,25 @@ constexpr std::array<ScrambledText, 6> kTerminatedTexts{{
     kScrambledTexts[3], kScrambledTexts[6], kScrambledTexts[7],
 }};
 
-bool KeepsByte(KeptByteRule rule, std::uint8_t value, std::size_t position) {
-    if (value != kKeptByte) return false;
-    switch (rule) {
-        case KeptByteRule::Always: return true;
-        case KeptByteRule::BelowLimit: return position < kExtraText1KeptLimit;
-        case KeptByteRule::None: return false;
-    }
-    return false;
-}
-
 // The length is taken once, so a byte that comes out as NUL ends the text
-// but the bytes after it are still descrambled.
-void DescrambleText(RecordSpan record, const ScrambledText& text) {
-    const std::size_t length = BoundedTextLength(record, text.offset, text.width);
-    for (std::size_t i = 0; i < length; ++i) {
-        std::uint8_t& byte = record[text.offset + i];
-        if (KeepsByte(text.rule, byte, i)) continue;
-        byte = static_cast<std::uint8_t>(byte - (i + ScrambleBase));
+// but the bytes after it are still descrambled. The byte value kKeptByte is
+// left alone in the first `keptBelow` positions.
+void DescrambleText(RecordSpan record, const ScrambledText& text, std::uint8_t base) {
+    std::uint8_t* const bytes = record.data() + text.offset;
+    const auto* end = static_cast<const std::uint8_t*>(std::memchr(bytes, 0, text.width));
+    const std::size_t length = end != nullptr ? static_cast<std::size_t>(end - bytes) : text.width;
+    std::size_t keptBelow = 0;
+    if (text.rule == KeptByteRule::Always) keptBelow = length;
+    if (text.rule == KeptByteRule::BelowLimit) keptBelow = std::min(length, kExtraText1KeptLimit);
+    // Two simple loops rather than one with a test of the position, so that
+    // the compiler can work on many bytes at once.
+    for (std::size_t i = 0; i < keptBelow; ++i) {
+        const std::uint8_t byte = bytes[i];
+        const auto plain = static_cast<std::uint8_t>(byte - static_cast<std::uint8_t>(i) - base);
+        bytes[i] = byte == kKeptByte ? byte : plain;
+    }
+    for (std::size_t i = keptBelow; i < length; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(bytes[i] - static_cast<std::uint8_t>(i) - base);
     }
 }
 
@@ -84,22 +86,25 @@ std::size_t RemarkNumberOffset(int month, int slot) {
 
 bool ValidMonthSlot(int month, int slot) { return InRange(month, kMonths) && InRange(slot, kYearSlots); }
 
+// Identifiers below this one belong to no publisher.
+constexpr std::uint16_t kLowestId = 10;
+
+constexpr std::size_t kRemarkNumberCount = kMonths * kYearSlots;
+
 constexpr std::uint16_t kStudiesMask = 0x03FF;
 constexpr std::uint16_t kSharedFlag = 0x0800;
 
 // Reads the complete records of the publisher file into the block, at most
 // as many as the block holds, and returns their number. A trailing partial
-// record stays in the slot after them, zero-padded and uncounted.
+// record stays in the slot after them, zero-padded and uncounted; the rest
+// of the block is zeroed.
 int ReadRecords(ByteSpan block, std::string_view folder) {
-    const UniqueFile file = OpenForReading(PathIn(folder, kPublisherFileName));
-    if (!file) return 0;
-    int complete = 0;
-    while (complete < PublisherTable::kMaxRecords) {
-        const ByteSpan slot = block.subspan(static_cast<std::size_t>(complete) * kSize, kSize);
-        if (ReadUpTo(file.get(), slot.data(), kSize) < kSize) break;
-        ++complete;
+    std::size_t got = 0;
+    if (const UniqueFile file = OpenForReading(PathIn(folder, kPublisherFileName))) {
+        got = ReadUpTo(file.get(), block.data(), block.size());
     }
-    return complete;
+    std::fill(block.begin() + static_cast<std::ptrdiff_t>(got), block.end(), std::uint8_t{0});
+    return static_cast<int>(got / kSize);
 }
 
 // The header record of a table without publishers: plain texts, no password.
@@ -115,13 +120,13 @@ RecordSpan RecordAt(ByteSpan block, int index) {
 
 }  // namespace
 
-void DescrambleRecord(RecordSpan record) {
+void DescrambleRecord(RecordSpan record, std::uint8_t scrambleBase) {
     for (const ScrambledText& text : kTerminatedTexts) record[text.offset + text.width - 1] = 0;
-    for (const ScrambledText& text : kScrambledTexts) DescrambleText(record, text);
+    for (const ScrambledText& text : kScrambledTexts) DescrambleText(record, text, scrambleBase);
 }
 
 bool PublisherTable::Allocate() {
-    block_.reset(new (std::nothrow) std::uint8_t[kBlockSize]());
+    block_.reset(new (std::nothrow) std::uint8_t[kBlockSize]);
     count_ = 0;
     return block_ != nullptr;
 }
@@ -131,16 +136,15 @@ void PublisherTable::Release() {
     count_ = 0;
 }
 
-void PublisherTable::Load(GroupFile& groups, std::string_view folder) {
+void PublisherTable::Load(GroupFile& groups, std::string_view folder, std::uint8_t scrambleBase) {
     groups.ResetCount();
     count_ = 0;
     if (!block_) return;
     const ByteSpan block(block_.get(), kBlockSize);
-    std::fill(block.begin(), block.end(), std::uint8_t{0});
 
     count_ = ReadRecords(block, folder);
     if (count_ > 0 && block[kLastName] != kPlainMarker) {
-        for (int i = 0; i < count_; ++i) DescrambleRecord(RecordAt(block, i));
+        for (int i = 0; i < count_; ++i) DescrambleRecord(RecordAt(block, i), scrambleBase);
     }
 
     groups.Read(folder);
@@ -194,7 +198,6 @@ std::uint8_t PublisherTable::PersonFlags(int index) const { return ReadU8(Record
 bool PublisherTable::OmitFromList(int index) const { return ReadU8(Record(index), kOmitFromList) != 0; }
 
 int PublisherTable::FindById(std::uint16_t id) const {
-    constexpr std::uint16_t kLowestId = 10;
     if (id < kLowestId) return 0;
     for (int i = 1; i < count_; ++i) {
         if (PublisherId(i) == id) return i;
@@ -242,5 +245,22 @@ void PublisherTable::SetRemarkNumber(int index, int month, int slot, std::uint16
     if (!ValidMonthSlot(month, slot)) return;
     WriteU16(Record(index), RemarkNumberOffset(month, slot), value);
 }
+
+void PublisherTable::ClearRemarkNumbers() {
+    for (int index = 1; index < count_; ++index) {
+        std::uint8_t* const numbers = block_.get() + static_cast<std::size_t>(index) * kSize + kRemarkNumber;
+        std::fill_n(numbers, 2 * kRemarkNumberCount, std::uint8_t{0});
+    }
+}
+
+PublisherIdIndex::PublisherIdIndex(const PublisherTable& table) : indexOfId_(0x10000, 0) {
+    // From the last record to the first, so that the lowest index of an
+    // identifier stays.
+    for (int index = table.Count() - 1; index >= 1; --index) {
+        indexOfId_[table.PublisherId(index)] = static_cast<std::uint16_t>(index);
+    }
+}
+
+int PublisherIdIndex::Find(std::uint16_t id) const { return id < kLowestId ? 0 : indexOfId_[id]; }
 
 }  // namespace vorlant

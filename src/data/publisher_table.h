@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "common/bytes.h"
+#include "data/scramble.h"
 
 namespace vorlant {
 
@@ -77,8 +79,9 @@ public:
     PublisherTable(const PublisherTable&) = delete;
     PublisherTable& operator=(const PublisherTable&) = delete;
 
-    // Obtains the zero-filled block. False when memory cannot be had; the
-    // table then stays empty (count 0) and the caller reports the failure.
+    // Obtains the block, which Load fills (no record can be read before).
+    // False when memory cannot be had; the table then stays empty (count 0)
+    // and the caller reports the failure.
     bool Allocate();
     bool IsAllocated() const { return block_ != nullptr; }
 
@@ -86,7 +89,8 @@ public:
     // from `folder` (empty: the current directory). Afterwards the count is
     // at least 1: without usable records the table holds only a default
     // header record without password. Does nothing when not allocated.
-    void Load(GroupFile& groups, std::string_view folder = {});
+    // `scrambleBase` is the base of the companion program's scrambling.
+    void Load(GroupFile& groups, std::string_view folder = {}, std::uint8_t scrambleBase = ScrambleBase);
 
     void Release();
 
@@ -128,14 +132,30 @@ public:
 
     std::uint16_t RemarkNumber(int index, int month, int slot) const;
     void SetRemarkNumber(int index, int month, int slot, std::uint16_t value);
+    // Sets every remark number of the publishers (records 1 .. Count() - 1)
+    // to 0; the header record keeps what it holds.
+    void ClearRemarkNumbers();
 
 private:
     std::unique_ptr<std::uint8_t[]> block_;
     int count_ = 0;
 };
 
+// FindById for many look-ups in a row: the identifiers sorted once.
+class PublisherIdIndex {
+public:
+    explicit PublisherIdIndex(const PublisherTable& table);
+    // The same answer as PublisherTable::FindById.
+    int Find(std::uint16_t id) const;
+
+private:
+    // The lowest record index of each identifier, 0 for none.
+    std::vector<std::uint16_t> indexOfId_;
+};
+
 // Undoes the companion program's additive scrambling of the eight text
 // fields of one record in place. Touches nothing outside the record.
-void DescrambleRecord(std::span<std::uint8_t, publisher_record::kSize> record);
+void DescrambleRecord(std::span<std::uint8_t, publisher_record::kSize> record,
+                      std::uint8_t scrambleBase = ScrambleBase);
 
 }  // namespace vorlant

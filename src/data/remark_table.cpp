@@ -1,6 +1,7 @@
 #include "data/remark_table.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "common/bytes.h"
 #include "common/file.h"
@@ -18,22 +19,8 @@ using RemarkBytes = std::array<std::uint8_t, kSize>;
 
 constexpr std::uint16_t kLowestRemarkId = 11;
 constexpr int kMonths = publisher_record::kMonths;
-constexpr int kYearSlots = publisher_record::kYearSlots;
 
 int YearSlot(int year) { return year % 2 == 0 ? 0 : 1; }
-
-// Sets every remark number of the publishers 1 .. count - 1 for which `keep`
-// is false to 0; the header record keeps what it holds.
-template <typename Keep>
-void ClearRemarkNumbers(PublisherTable& table, Keep keep) {
-    for (int index = 1; index < table.Count(); ++index) {
-        for (int month = 0; month < kMonths; ++month) {
-            for (int slot = 0; slot < kYearSlots; ++slot) {
-                if (!keep(table.RemarkNumber(index, month, slot))) table.SetRemarkNumber(index, month, slot, 0);
-            }
-        }
-    }
-}
 
 // Checks a remark as read and brings its text into shape: terminated and
 // trimmed. False when the remark is to be skipped.
@@ -45,31 +32,57 @@ bool PrepareRemark(RemarkBytes& remark) {
     return remark[kText] != 0;
 }
 
+// Hands out the file's 48-byte records one by one, reading many at a time.
+class RemarkReader {
+public:
+    explicit RemarkReader(std::FILE* file) : file_(file) {}
+
+    // Copies the next record into `remark`, zero-padded when the file ends
+    // inside it; returns how many of its bytes the file held.
+    std::size_t Next(RemarkBytes& remark) {
+        if (position_ == filled_) {
+            filled_ = ReadUpTo(file_, chunk_.data(), chunk_.size());
+            position_ = 0;
+        }
+        const std::size_t got = std::min(kSize, filled_ - position_);
+        remark.fill(0);
+        std::copy_n(chunk_.begin() + static_cast<std::ptrdiff_t>(position_), got, remark.begin());
+        position_ += got;
+        return got;
+    }
+
+private:
+    std::FILE* file_;
+    std::array<std::uint8_t, 64 * kSize> chunk_{};
+    std::size_t filled_ = 0;
+    std::size_t position_ = 0;
+};
+
 }  // namespace
 
 void RemarkTable::Load(PublisherTable& table, std::string_view folder) {
-    ClearRemarkNumbers(table, [](std::uint16_t) { return false; });
+    table.ClearRemarkNumbers();
     slots_.fill(0);
     remarkCount_ = 1;
 
     if (const UniqueFile file = OpenForReading(PathIn(folder, kRemarkFileName))) {
+        const PublisherIdIndex publishers(table);
+        RemarkReader reader(file.get());
         RemarkBytes remark{};
-        bool more = ReadUpTo(file.get(), remark.data(), kSize) == kSize;  // the header
+        bool more = reader.Next(remark) == kSize;  // the header
         while (more && remarkCount_ < kCountLimit) {
-            remark.fill(0);
-            const std::size_t got = ReadUpTo(file.get(), remark.data(), kSize);
+            const std::size_t got = reader.Next(remark);
             more = got == kSize;
             if (got == 0 || !PrepareRemark(remark)) continue;
 
-            const int index = table.FindById(ReadU16(remark, kPublisherId));
+            const int index = publishers.Find(ReadU16(remark, kPublisherId));
             std::copy(remark.begin(), remark.end(), slots_.begin() + remarkCount_ * kSize);
             table.SetRemarkNumber(index, remark[kMonth] - 1, YearSlot(remark[kYear]), remarkCount_);
             ++remarkCount_;
         }
     }
-
-    const std::uint16_t limit = remarkCount_;
-    ClearRemarkNumbers(table, [limit](std::uint16_t number) { return number <= limit; });
+    // Every number left in the table was given out above, below the final
+    // count, so no number can point past the remarks read.
 }
 
 bool RemarkTable::Text(const PublisherTable& table, int index, int month, int year,

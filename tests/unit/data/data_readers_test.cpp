@@ -108,6 +108,23 @@ TEST(PublisherTableTest, TextsOfAFileWithoutMarkerAreDescrambledEachInItsField) 
     EXPECT_EQ(std::string(&t.Record(1)[kExtraText3], &t.Record(1)[kExtraText4 + kExtraText4Width]), fifteen + fifteen);
 }
 
+TEST(PublisherTableTest, AnotherScrambleBaseIsHonoured) {
+    test::TempFolder folder;
+    Record publisher = Publisher(42);
+    const std::string_view name = "Zofia";
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        publisher.U8(kFirstName + i, static_cast<std::uint8_t>(name[i] + i + 0x2B));
+    }
+    folder.Write(kPublisherFileName, Concat({Record(kSize).U8(kFirstName, ' ' + 0x2B),
+                                             publisher}));
+    PublisherTable table;
+    GroupFile groups;
+    ASSERT_TRUE(table.Allocate());
+    table.Load(groups, folder.Str(), 0x2B);
+    EXPECT_EQ(table.FirstName(1), "Zofia");
+    EXPECT_EQ(table.Password(), " ");
+}
+
 TEST(DescrambleRecordTest, ByteValue204IsKeptInNamesAndEarlyInExtraText1) {
     struct Case { std::size_t offset, position; bool kept; };
     for (const Case c : {Case{kFirstName, 0, true}, {kFirstName, 19, true}, {kLastName, 7, true},
@@ -165,6 +182,10 @@ TEST(PublisherTableTest, FindByIdAndSwap) {
     EXPECT_EQ(t.FindById(10), 2);
     EXPECT_EQ(t.FindById(65535), 4);
     EXPECT_EQ(t.FindById(11), 0);
+    const PublisherIdIndex index(t);   // the remarks' fast look-up answers alike
+    for (const int id : {0, 9, 10, 11, 65535}) {
+        EXPECT_EQ(index.Find(static_cast<std::uint16_t>(id)), t.FindById(static_cast<std::uint16_t>(id))) << id;
+    }
     t.SwapRecords(1, 4);
     t.SwapRecords(1, 5);
     t.SwapRecords(-1, 1);
