@@ -30,17 +30,17 @@ constexpr std::array<DetailsText, 3> kTexts{{
 
 // The text ends at the first NUL as it stands after each byte, so a byte
 // that comes out as NUL ends the text and the bytes after it stay as read.
-void DescrambleText(DetailsBytes& record, const DetailsText& text) {
+void DescrambleText(DetailsBytes& record, const DetailsText& text, std::uint8_t base) {
     for (std::size_t i = 0; i < text.width && record[text.offset + i] != 0; ++i) {
         std::uint8_t& byte = record[text.offset + i];
-        byte = static_cast<std::uint8_t>(byte - (i + ScrambleBase));
+        byte = static_cast<std::uint8_t>(byte - (i + base));
         if (byte == 0) break;
     }
 }
 
-void Descramble(DetailsBytes& record) {
+void Descramble(DetailsBytes& record, std::uint8_t base) {
     for (const DetailsText& text : kTexts) record[text.offset + text.width - 1] = 0;
-    for (const DetailsText& text : kTexts) DescrambleText(record, text);
+    for (const DetailsText& text : kTexts) DescrambleText(record, text, base);
 }
 
 bool HasLetter(std::string_view text) {
@@ -62,8 +62,9 @@ bool FetchRecord(const std::string& path, int number, std::uint16_t id, DetailsB
 
 }  // namespace
 
-void ExtendedDetails::CountRecords(std::string_view folder) {
+void ExtendedDetails::CountRecords(std::string_view folder, std::uint8_t scrambleBase) {
     path_ = PathIn(folder, kDetailsFileName);
+    scrambleBase_ = scrambleBase;
     detailsCount_ = 0;
     const UniqueFile file = OpenForReading(path_);
     if (!file) return;
@@ -85,7 +86,7 @@ unsigned ExtendedDetails::Lookup(PublisherTable& table, int index) {
         table.SetDetailsIndex(index, 0);
         return 0;
     }
-    Descramble(scratch);
+    Descramble(scratch, scrambleBase_);
     currentDetails_ = scratch;
 
     unsigned flags = 0;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/bytes.h"
+#include "data/scramble.h"
 
 namespace vorlant {
 
@@ -33,8 +34,8 @@ public:
     static constexpr unsigned kDetailTextHasLetter = 2;
 
     // Counts the complete records of the file in `folder` (at most 601) and
-    // remembers the folder for later lookups.
-    void CountRecords(std::string_view folder = {});
+    // remembers the folder and the scramble base for later lookups.
+    void CountRecords(std::string_view folder = {}, std::uint8_t scrambleBase = ScrambleBase);
     int Count() const { return detailsCount_; }
 
     // Fetches the details of publisher record `index` into the current
@@ -49,6 +50,7 @@ public:
 
 private:
     std::string path_;
+    std::uint8_t scrambleBase_ = ScrambleBase;
     int detailsCount_ = 0;
     std::array<std::uint8_t, details_record::kSize> currentDetails_{};
 };
