@@ -29,7 +29,7 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size)
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) return false;
     bool written = std::fwrite(data, 1, size, file) == size;
-    written = std::fflush(file) == 0 && written;
+    written = written && FlushToDisk(file);
     written = std::fclose(file) == 0 && written;
     if (written && ReplaceFileWith(temporary, path)) return true;
     std::remove(temporary.c_str());

@@ -32,9 +32,14 @@ std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size);
 
 // Writes `size` bytes to `path` so that the file is either replaced as a
 // whole or left as it was: the bytes go to a temporary file in the same
-// folder, which then replaces the old file. Returns false, leaving any old
-// file untouched, when any step fails.
+// folder, which reaches the disk and then replaces the old file. Returns
+// false, leaving any old file untouched, when any step fails.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
+
+// Hands the stream's bytes to the C library and then to the disk, so that a
+// power cut after a later rename cannot leave the new name on an empty file.
+// Implemented once per platform.
+bool FlushToDisk(std::FILE* file);
 
 // Replaces `target` by `source` (both in one folder), overwriting an existing
 // target. Implemented once per platform.

@@ -107,11 +107,19 @@ TEST(CardLayoutTest, WriteCreatesOrReplacesTheWholeFile) {
 
 TEST(CardLayoutTest, FailedWriteLeavesTheOldFile) {
     const Bytes old(400, 0x33);
-    const test::TempFolder folder;
-    folder.Write("cplot.dat", old);
-    std::filesystem::create_directory(folder / "cplot.dat.new");  // no temporary file can be made
-    EXPECT_FALSE(CardLayout{}.WriteFile(0, folder.Str()));
-    EXPECT_EQ(folder.Read("cplot.dat"), old);
+    // No temporary file can be made; the temporary's bytes never reach a
+    // disk (the device is full when they are flushed).
+    const std::vector<void (*)(const test::TempFolder&)> failures{
+        [](const test::TempFolder& f) { std::filesystem::create_directory(f / "cplot.dat.new"); },
+        [](const test::TempFolder& f) { std::filesystem::create_symlink("/dev/full", f / "cplot.dat.new"); },
+    };
+    for (const auto& fail : failures) {
+        const test::TempFolder folder;
+        folder.Write("cplot.dat", old);
+        fail(folder);
+        EXPECT_FALSE(CardLayout{}.WriteFile(0, folder.Str()));
+        EXPECT_EQ(folder.Read("cplot.dat"), old);
+    }
 }
 
 TEST(CardLayoutTest, ValueHundredthsDropsPointsAndReadsLeadingDigits) {
