@@ -2,6 +2,9 @@
 //
 //   vorlant-gen --out DIR [--plain] [--max] [--publishers N] [--groups N]
 //               [--password TEXT] [--date YYYY-MM-DD] [--seed N]
+//   vorlant-gen --out DIR --garbage N
+//
+// --garbage writes bad congregation number N for the soak test instead.
 //
 // Prints one line on success (exit code 0); bad arguments give exit code 2,
 // a failure to write exit code 1.
@@ -14,16 +17,19 @@
 #include <string_view>
 
 #include "congregation.h"
+#include "garbage.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: vorlant-gen --out DIR [--plain] [--max] [--publishers N] [--groups N]\n"
-    "                   [--password TEXT] [--date YYYY-MM-DD] [--seed N]\n";
+    "                   [--password TEXT] [--date YYYY-MM-DD] [--seed N]\n"
+    "       vorlant-gen --out DIR --garbage N\n";
 
 struct Arguments {
     vorlant::gen::GeneratorOptions options;
     std::string folder;
+    std::optional<unsigned> garbage;
 };
 
 template <typename Number>
@@ -74,6 +80,11 @@ std::optional<Arguments> Parse(int argc, char** argv) {
         } else if (name == "--seed" && hasValue) {
             ok = ParseNumber(value, args.options.seed);
             ++i;
+        } else if (name == "--garbage" && hasValue) {
+            unsigned number = 0;
+            ok = ParseNumber(value, number);
+            args.garbage = number;
+            ++i;
         } else if (name == "--date" && hasValue) {
             ok = ParseDate(value, args.options);
             ++i;
@@ -112,6 +123,16 @@ int main(int argc, char** argv) {
     const std::optional<Arguments> args = Parse(argc, argv);
     if (!args) return 2;
     try {
+        if (args->garbage) {
+            const vorlant::gen::GarbageCongregation bad = vorlant::gen::GenerateGarbage(*args->garbage);
+            if (!vorlant::gen::WriteCongregation(bad.congregation, args->folder)) {
+                std::fprintf(stderr, "vorlant-gen: cannot write the files into %s\n", args->folder.c_str());
+                return 1;
+            }
+            std::printf("vorlant-gen: bad congregation %u (%s) -> %s\n", *args->garbage, bad.damage.c_str(),
+                        args->folder.c_str());
+            return 0;
+        }
         const vorlant::gen::Congregation congregation = vorlant::gen::Generate(args->options);
         if (!vorlant::gen::WriteCongregation(congregation, args->folder)) {
             std::fprintf(stderr, "vorlant-gen: cannot write the files into %s\n", args->folder.c_str());
