@@ -1,5 +1,7 @@
 #include "mainwin/main_dlg.h"
 
+#include "dialogs/about_dlg.h"
+#include "dialogs/password_dlg.h"
 #include "mainwin/filter.h"
 #include "mainwin/startup.h"
 #include "resources/resource.h"
@@ -71,8 +73,18 @@ BOOL CMainDlg::OnInitDialog() {
 
 void CMainDlg::LoadCongregationData() {
     table.Load(groups);
+    if (accessRefused == 0 && !CheckPassword()) accessRefused = 1;
     details.CountRecords();
     remarks.Load(table);
+}
+
+// Granted when the publisher file carries no password or the user typed it.
+bool CMainDlg::CheckPassword() {
+    const std::string expected(table.Password());
+    if (!PasswordRequired(expected)) return true;
+    CPasswordDlg dialog(expected);
+    dialog.DoModal(Handle());
+    return dialog.Matched();
 }
 
 void CMainDlg::AddAboutMenuItem() {
@@ -118,7 +130,10 @@ void CMainDlg::Exit() {
 }
 
 bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
-    return (command & 0xFFF0) == IDM_ABOUTBOX;
+    if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
+    CAboutDlg about(CurrentFolder());
+    about.DoModal(Handle());
+    return true;
 }
 
 bool CMainDlg::OnPaint() {

@@ -33,6 +33,7 @@ private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
     void LoadCongregationData();
+    bool CheckPassword();
     void AddAboutMenuItem();
     void UpdateFilterButton();
     void UpdateTitle();

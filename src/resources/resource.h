@@ -32,6 +32,13 @@
 #define IDC_PRINT_FULL_CARD       1032
 #define IDC_CARD_PREVIEW          129
 
+// About box (template 100)
+#define IDC_ABOUT_LOCATION        1068  // the working directory
+
+// Password dialog (template 120)
+#define IDC_PASSWORD_EDIT         244
+#define IDC_PASSWORD_MESSAGE      245   // the prompt, later the wrong-password message
+
 // Numbered strings
 #define IDS_ABOUT_MENU            101
 #define IDS_PASSWORD_PROMPT       102

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace vorlant::win {
 
 INT_PTR CDialog::DoModal(HWND parent) {
@@ -11,6 +13,25 @@ INT_PTR CDialog::DoModal(HWND parent) {
 
 void CDialog::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
     if (id == IDOK || id == IDCANCEL) EndDialog(id);
+}
+
+void CDialog::CenterWindow() {
+    RECT work{};
+    RECT rect{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) || !GetWindowRect(hwnd_, &rect)) return;
+    RECT over = work;
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    if (owner == nullptr || !IsWindowVisible(owner) || IsIconic(owner) || !GetWindowRect(owner, &over)) {
+        over = work;
+    }
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    // Kept inside the work area even when the owner is partly off the screen.
+    const int x = std::clamp(over.left + (over.right - over.left - width) / 2, work.left,
+                             std::max(work.left, work.right - width));
+    const int y = std::clamp(over.top + (over.bottom - over.top - height) / 2, work.top,
+                             std::max(work.top, work.bottom - height));
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CDialog::OnSysCommand(UINT /*command*/, LPARAM /*lParam*/) { return false; }

@@ -21,6 +21,9 @@ public:
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
+    // Centres the dialog over its owner, or on the screen's work area when
+    // the owner is hidden (as the main window is while it starts up).
+    void CenterWindow();
 
 protected:
     // Returns TRUE to let the system set the focus, FALSE when it was set.

@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ExitPath{"ExitButton", [](HWND w) { winauto::Click(w, IDC_EXIT); }},
         ExitPath{"EscapeKey", [](HWND w) { winauto::PressKey(w, VK_ESCAPE); }},
-        ExitPath{"CloseBox", [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }}),
+        ExitPath{"CloseBox", [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }},
+        ExitPath{"SystemMenuClose", [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, StartsAndEndsWithoutAnyDataFile) {

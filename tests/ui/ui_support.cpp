@@ -10,8 +10,9 @@ void VorlantTest::SetUp() {
         << "cannot copy " << built;
 }
 
-void VorlantTest::WriteCongregation() {
+void VorlantTest::WriteCongregation(const std::string& password) {
     gen::GeneratorOptions options;
+    options.password = password;
     SYSTEMTIME now{};
     GetLocalTime(&now);
     options.year = now.wYear;

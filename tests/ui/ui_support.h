@@ -20,8 +20,9 @@ class VorlantTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    // Writes a generated congregation into the folder.
-    void WriteCongregation();
+    // Writes a generated congregation into the folder; an empty password is
+    // stored as none.
+    void WriteCongregation(const std::string& password = {});
 
     // Starts the program and waits for its main window; fails the test when
     // it does not appear.
