@@ -41,10 +41,7 @@ void CLayoutDlg::LoadFields() {
 }
 
 void CLayoutDlg::CheckField(int id) {
-    HWND control = Item(id);
-    // A field that has the focus again is being edited: leaving it checks it
-    // anew.
-    if (ended || FindField(id) == nullptr || GetFocus() == control) return;
+    if (ended || reportingRejection || FindField(id) == nullptr) return;
     std::string text = ItemText(Handle(), id);
     if (NormalizeLength(text)) {
         SetDlgItemTextA(Handle(), id, text.c_str());
@@ -54,10 +51,10 @@ void CLayoutDlg::CheckField(int id) {
 }
 
 void CLayoutDlg::RejectField(int id) {
-    ownFocusChange = true;
+    reportingRejection = true;
     win::ShowMessage(Handle(), strings.Load(IDS_LENGTH_MESSAGE));
     SetFocus(Item(id));
-    ownFocusChange = false;
+    reportingRejection = false;
 }
 
 void CLayoutDlg::Ok() {
@@ -86,7 +83,7 @@ void CLayoutDlg::Finish(int result) {
 
 void CLayoutDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     if (notifyCode == EN_KILLFOCUS && FindField(id) != nullptr) {
-        if (!ownFocusChange && !ended) PostMessageA(Handle(), kCheckFieldMessage, static_cast<WPARAM>(id), 0);
+        if (!reportingRejection && !ended) PostMessageA(Handle(), kCheckFieldMessage, static_cast<WPARAM>(id), 0);
         return;
     }
     switch (id) {

@@ -38,9 +38,10 @@ private:
     void Finish(int result);
 
     const StringSource& strings;
-    // Focus changes that the dialog causes itself (a message box, putting
-    // the focus back) are no user leaving a field.
-    bool ownFocusChange = false;
+    // While a rejection is reported (the message box, putting the focus
+    // back), fields losing the focus are no user leaving them, and checks
+    // still queued are dropped: OK checks every field again.
+    bool reportingRejection = false;
     // Once the dialog ends, fields losing the focus are not checked.
     bool ended = false;
 };

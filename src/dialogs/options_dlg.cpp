@@ -40,7 +40,9 @@ COptionsDlg::COptionsDlg(win::CAppPrinter& printer, const StringSource& strings)
     : CDialog(IDD_OPTIONS), printer(printer), strings(strings) {}
 
 BOOL COptionsDlg::OnInitDialog() {
-    CheckDlgButton(Handle(), IDC_OPT_DATE_FIRST + values.dateFormat, BST_CHECKED);
+    if (values.dateFormat >= 0 && values.dateFormat <= IDC_OPT_DATE_LAST - IDC_OPT_DATE_FIRST) {
+        CheckDlgButton(Handle(), IDC_OPT_DATE_FIRST + values.dateFormat, BST_CHECKED);
+    }
     SetDlgItemTextA(Handle(), IDC_OPT_TOP_MARGIN, values.topMargin.c_str());
     SetDlgItemTextA(Handle(), IDC_OPT_LEFT_MARGIN, values.leftMargin.c_str());
     for (const Spinner& spinner : kSpinners) {
@@ -87,9 +89,9 @@ bool COptionsDlg::CommitMargin(int id) {
     std::string& value = id == IDC_OPT_TOP_MARGIN ? values.topMargin : values.leftMargin;
     const bool accepted = CommitOrRestore(value, ItemText(Handle(), id));
     if (!accepted) {
-        ownFocusChange = true;
+        reportingRejection = true;
         win::ShowMessage(Handle(), strings.Load(IDS_LENGTH_MESSAGE));
-        ownFocusChange = false;
+        reportingRejection = false;
     }
     SetDlgItemTextA(Handle(), id, value.c_str());
     return accepted;
@@ -121,9 +123,9 @@ void COptionsDlg::Ok() {
     // focus: it is committed here, and a rejected one keeps the dialog open.
     for (const int id : {IDC_OPT_TOP_MARGIN, IDC_OPT_LEFT_MARGIN}) {
         if (!CommitMargin(id)) {
-            ownFocusChange = true;
+            reportingRejection = true;
             SetFocus(Item(id));
-            ownFocusChange = false;
+            reportingRejection = false;
             return;
         }
     }
@@ -140,7 +142,7 @@ void COptionsDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_OPT_TOP_MARGIN:
         case IDC_OPT_LEFT_MARGIN:
-            if (notifyCode == EN_KILLFOCUS && !ownFocusChange && !ended) CommitMargin(id);
+            if (notifyCode == EN_KILLFOCUS && !reportingRejection && !ended) CommitMargin(id);
             break;
         case IDC_OPT_DATE_FIRST:
         case IDC_OPT_DATE_FIRST + 1:

@@ -40,9 +40,9 @@ private:
 
     win::CAppPrinter& printer;
     const StringSource& strings;
-    // Focus changes that the dialog causes itself (a message box, putting
-    // the focus back) are no user leaving a field.
-    bool ownFocusChange = false;
+    // While a rejection is reported (the message box, putting the focus
+    // back), fields losing the focus are no user leaving them.
+    bool reportingRejection = false;
     // Once the dialog ends, fields losing the focus are not checked.
     bool ended = false;
 };
