@@ -166,6 +166,22 @@ protected:
         ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(dialog); }, kWaitMs));
     }
 
+    // Changes in both dialogs, the detailed one ended with OK: the top
+    // margin, the date format, the height (0.51 in the custom layout) and
+    // the first column. The options dialog stays open.
+    void ChangeInBothDialogs(HWND options) {
+        TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "035");
+        ASSERT_TRUE(WaitForText(options, IDC_OPT_TOP_MARGIN, "0.35"));
+        winauto::Click(options, IDC_OPT_DATE_LAST);
+        ClickArrow(options, IDC_OPT_HEIGHT_SPIN, true);
+        ASSERT_EQ(SpinnerValue(options, IDC_OPT_HEIGHT_SPIN), "0.52");
+        HWND layout = OpenLayout(options);
+        ASSERT_NE(layout, nullptr);
+        TypeAndLeave(layout, 1068, "2.5");
+        ASSERT_TRUE(WaitForText(layout, 1068, "2.50"));
+        CloseWith(layout, IDOK);
+    }
+
     std::string Ini() {
         const auto bytes = folder.Read("Vorlant.INI");
         return {bytes.begin(), bytes.end()};
@@ -316,16 +332,7 @@ TEST_F(OptionsDialogTest, CancelLeavesTheIniFileAndTheLayoutFileUntouched) {
     ASSERT_NE(Start(), nullptr);
     HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
-
-    TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "1");
-    ASSERT_TRUE(WaitForText(options, IDC_OPT_TOP_MARGIN, "1.00"));
-    winauto::Click(options, IDC_OPT_DATE_FIRST + 2);
-    ClickArrow(options, IDC_OPT_HEIGHT_SPIN, true);
-    HWND layout = OpenLayout(options);
-    ASSERT_NE(layout, nullptr);
-    TypeAndLeave(layout, 1070, "2");
-    ASSERT_TRUE(WaitForText(layout, 1070, "2.00"));
-    CloseWith(layout, IDOK);
+    ChangeInBothDialogs(options);
     CloseWith(options, IDCANCEL);
 
     ExitWithButton();
@@ -334,19 +341,11 @@ TEST_F(OptionsDialogTest, CancelLeavesTheIniFileAndTheLayoutFileUntouched) {
 }
 
 TEST_F(OptionsDialogTest, OkChangesTheIniFileAtExit) {
-    WriteCongregation();
+    folder.Write("cplot.dat", CustomLayout());
     ASSERT_NE(Start(), nullptr);
     HWND options = OpenOptions();
     ASSERT_NE(options, nullptr);
-
-    TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "035");
-    ASSERT_TRUE(WaitForText(options, IDC_OPT_TOP_MARGIN, "0.35"));
-    winauto::Click(options, IDC_OPT_DATE_LAST);
-    HWND layout = OpenLayout(options);
-    ASSERT_NE(layout, nullptr);
-    TypeAndLeave(layout, 1068, "2.5");
-    ASSERT_TRUE(WaitForText(layout, 1068, "2.50"));
-    CloseWith(layout, IDOK);
+    ChangeInBothDialogs(options);
     CloseWith(options, IDOK);
 
     EXPECT_FALSE(folder.Exists("Vorlant.INI"));   // settings are written only at exit
@@ -356,7 +355,9 @@ TEST_F(OptionsDialogTest, OkChangesTheIniFileAtExit) {
     EXPECT_NE(ini.find("Top=0.35"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Left=0.20"), std::string::npos) << ini;
     EXPECT_EQ(ini.find("FN Sort"), std::string::npos) << ini;
-    EXPECT_EQ(SlotOf(folder.Read("cplot.dat"), 336), "2.50");
+    const auto layout = folder.Read("cplot.dat");
+    EXPECT_EQ(SlotOf(layout, 328), "0.52");
+    EXPECT_EQ(SlotOf(layout, 336), "2.50");
 }
 
 }  // namespace
