@@ -38,6 +38,8 @@ struct OptionsValues {
     int cardVersion = 0;
     CardLayout workLayout;
     std::uint8_t fnSortEnabled = 0;
+
+    bool operator==(const OptionsValues&) const = default;
 };
 
 OptionsValues OptionsValuesOf(const Settings& settings, const CardLayout& layout);
