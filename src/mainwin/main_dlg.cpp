@@ -114,6 +114,9 @@ void CMainDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
         case IDC_EXIT:
             Exit();
             break;
+        case IDC_OPTIONS:
+            RunOptions();
+            break;
         default:
             break;
     }

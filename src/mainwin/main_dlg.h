@@ -16,6 +16,7 @@
 #include "layout/settings.h"
 #include "mainwin/panels.h"
 #include "win/dialog.h"
+#include "win/printer.h"
 #include "win/resources.h"
 
 namespace vorlant {
@@ -37,6 +38,10 @@ private:
     void AddAboutMenuItem();
     void UpdateFilterButton();
     void UpdateTitle();
+    void RunOptions();
+    void FillPublisherList();
+    void SortPublishers();
+    void TakeSelection();
     void DrawHeaderPanel(const RECT& rect, HDC dc);
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();
@@ -68,6 +73,7 @@ private:
     CardLayout layout;
     bool layoutLoaded = false;   // no layout is written before one was loaded
     ExtendedDetails details;
+    win::CAppPrinter printer;   // the system default until the printer setup picks another
 };
 
 }  // namespace vorlant

@@ -39,6 +39,34 @@
 #define IDC_PASSWORD_EDIT         244
 #define IDC_PASSWORD_MESSAGE      245   // the prompt, later the wrong-password message
 
+// Options dialog (template 130)
+#define IDC_OPT_PRINTER_SETUP     1012
+#define IDC_OPT_TOP_MARGIN        1014
+#define IDC_OPT_DATE_FIRST        1015  // date format 0; 1015 + format up to 1018
+#define IDC_OPT_DATE_LAST         1018
+#define IDC_OPT_LEFT_MARGIN       1019
+#define IDC_OPT_START_SPIN        1057
+#define IDC_OPT_HEIGHT_SPIN       1058
+#define IDC_OPT_RESTORE           1061
+#define IDC_OPT_DETAILED          1062
+#define IDC_OPT_VERSION_LIST      1067
+#define IDC_OPT_FN_SORT           1082
+
+// Detailed layout dialog (template 131)
+#define IDC_LAY_HEADER_X_FIRST    1031  // header item k: x in 1031 + k, y in 1043 + k
+#define IDC_LAY_HEADER_Y_FIRST    1043
+#define IDC_LAY_HEADER_Y_LAST     1054
+#define IDC_LAY_RESTORE           1064
+#define IDC_LAY_MONTHLY_TOP       1066
+#define IDC_LAY_MONTHLY_HEIGHT    1067
+#define IDC_LAY_COLUMN_FIRST      1068  // column j in 1068 + j up to 1074
+#define IDC_LAY_COLUMN_LAST       1074
+#define IDC_LAY_LABEL_BIBLE_STUDIES 1075
+#define IDC_LAY_LABEL_SHARED      1076
+#define IDC_LAY_LABEL_HOURS       1077
+#define IDC_LAY_LABEL_RETURN_VISITS 1078
+#define IDC_LAY_LABEL_STUDIES     1079
+
 // Numbered strings
 #define IDS_ABOUT_MENU            101
 #define IDS_PASSWORD_PROMPT       102

@@ -1,0 +1,72 @@
+#include "dialogs/options_rules.h"
+
+#include <cstdio>
+
+namespace vorlant {
+
+std::string StepLength(std::string_view shown, int delta, SpinRange range) {
+    int value = LayoutValueHundredths(shown);
+    if (delta < 0 && value > range.lower) {
+        --value;
+    } else if (delta > 0 && value < range.upper) {
+        ++value;
+    }
+    // Zero-padded, so that a value below one inch reads "0.05" and the point
+    // stays at index 1, where every reader of a length expects it.
+    char digits[16] = {};
+    std::snprintf(digits, sizeof(digits), "%03d", value);
+    return std::string{digits[0], '.', digits[1], digits[2]};
+}
+
+OptionsValues OptionsValuesOf(const Settings& settings, const CardLayout& layout) {
+    OptionsValues values;
+    values.dateFormat = settings.dateFormat;
+    values.topMargin = settings.topMargin;
+    values.leftMargin = settings.leftMargin;
+    values.cardVersion = settings.cardVersion;
+    values.workLayout = layout;
+    values.fnSortEnabled = settings.fnSortEnabled;
+    return values;
+}
+
+bool OffersFirstNameSort(std::string_view languageCode) { return languageCode == "portuguese"; }
+
+int VersionShown(int cardVersion, int versionsOffered) {
+    return cardVersion >= 0 && cardVersion < versionsOffered ? cardVersion : 0;
+}
+
+void SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
+                       std::string_view folder) {
+    if (newVersion < 0 || newVersion == values.cardVersion) return;
+    values.workLayout.WriteFile(values.cardVersion, folder);
+    values.cardVersion = newVersion;
+    values.workLayout.LoadOrDefault(newVersion, strings, folder);
+}
+
+OptionsFollowUp TakeOverOptions(bool ok, const OptionsValues& chosen, std::string_view languageCode,
+                                Settings& settings, CardLayout& layout, std::uint8_t& settingsChanged) {
+    OptionsFollowUp next;
+    if (ok) {
+        if (chosen.dateFormat != settings.dateFormat || chosen.topMargin != settings.topMargin ||
+            chosen.leftMargin != settings.leftMargin || chosen.cardVersion != settings.cardVersion ||
+            chosen.workLayout != layout) {
+            settingsChanged = 1;
+        }
+        settings.topMargin = chosen.topMargin;
+        settings.leftMargin = chosen.leftMargin;
+        settings.dateFormat = chosen.dateFormat;
+        settings.cardVersion = chosen.cardVersion;
+        if (OffersFirstNameSort(languageCode)) {
+            if (chosen.fnSortEnabled != settings.fnSortEnabled) settingsChanged = 1;
+            settings.fnSortEnabled = chosen.fnSortEnabled;
+            next.sortPublishers = settingsChanged == 1;
+        } else {
+            settings.fnSortEnabled = 0;
+        }
+        layout = chosen.workLayout;
+    }
+    next.rebuildList = settingsChanged == 1;
+    return next;
+}
+
+}  // namespace vorlant

@@ -1,0 +1,28 @@
+// The options command of the main window: runs the options dialog on copies
+// of the settings and the layout, takes them over after OK, and brings the
+// list and the title up to date when anything has changed in this run.
+#include "dialogs/options_dlg.h"
+#include "dialogs/options_rules.h"
+#include "mainwin/main_dlg.h"
+#include "resources/resource.h"
+
+namespace vorlant {
+
+void CMainDlg::RunOptions() {
+    COptionsDlg dialog(printer, strings);
+    dialog.values = OptionsValuesOf(settings, layout);
+    dialog.showFnSort = OffersFirstNameSort(languageCode);
+    // Owned by the main window, which stays disabled while it runs.
+    const bool ok = dialog.DoModal(Handle()) == IDOK;
+
+    const OptionsFollowUp next = TakeOverOptions(ok, dialog.values, languageCode, settings, layout, settingsChanged);
+    if (next.sortPublishers) SortPublishers();
+    if (next.rebuildList) {
+        FillPublisherList();
+        UpdateTitle();
+        TakeSelection();
+    }
+    SetFocus(Item(IDC_PUBLISHER_LIST));
+}
+
+}  // namespace vorlant
