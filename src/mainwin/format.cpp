@@ -1,5 +1,7 @@
 #include "mainwin/format.h"
 
+#include <algorithm>
+
 #include "common/string_source.h"
 #include "common/text.h"
 #include "data/publisher_table.h"
@@ -35,18 +37,32 @@ std::string MonthName(std::string_view digits, const StringSource& strings) {
 
 }  // namespace
 
-std::string FormatName(const PublisherTable& table, int index, bool lastNameFirst) {
-    if (index < 1 || index >= table.Count()) return {};
-    const std::string_view first = table.FirstName(index);
-    const std::string_view last = table.LastName(index);
-    std::string text;
-    text.reserve(first.size() + last.size() + 2);
-    if (lastNameFirst) {
-        text.append(last).append(", ").append(first);
-    } else {
-        text.append(first).append(" ").append(last);
+std::size_t FormatNameInto(const PublisherTable& table, int index, bool lastNameFirst, NameBuffer& out) {
+    std::size_t length = 0;
+    const auto append = [&](std::string_view part) {
+        const std::size_t n = std::min(part.size(), out.size() - 1 - length);
+        part.copy(out.data() + length, n);
+        length += n;
+    };
+    if (index >= 1 && index < table.Count()) {
+        if (lastNameFirst) {
+            append(table.LastName(index));
+            append(", ");
+            append(table.FirstName(index));
+        } else {
+            append(table.FirstName(index));
+            append(" ");
+            append(table.LastName(index));
+        }
     }
-    return text;
+    out[length] = '\0';
+    return length;
+}
+
+std::string FormatName(const PublisherTable& table, int index, bool lastNameFirst) {
+    NameBuffer name;
+    FormatNameInto(table, index, lastNameFirst, name);
+    return name.data();
 }
 
 std::string FormatDate(const PublisherTable& table, int index, int which, int dateFormat,

@@ -2,6 +2,8 @@
 // in the list, in the header panel and as the printed card's check.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,14 @@ class StringSource;
 // an index below 1 (or outside the table). The fields are taken as they
 // stand, blanks included, so an empty field leaves the separator alone.
 std::string FormatName(const PublisherTable& table, int index, bool lastNameFirst);
+
+// The longest name: two 20-character fields and ", ".
+inline constexpr std::size_t kMaxFormattedName = 42;
+using NameBuffer = std::array<char, kMaxFormattedName + 1>;
+
+// The same text, terminated, in a buffer of the caller's: for formatting
+// many names at once without allocating. Returns its length.
+std::size_t FormatNameInto(const PublisherTable& table, int index, bool lastNameFirst, NameBuffer& out);
 
 // The baptism date (`which` 0) or the birth date (any other `which`) in date
 // style `dateFormat`, with the forms of the language tag; the empty text for

@@ -1,6 +1,8 @@
 #include "mainwin/publisher_list.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <numeric>
 
 #include "common/text.h"
@@ -12,6 +14,31 @@ namespace {
 
 bool IsFullTimePioneer(PioneerStatus status) {
     return status == PioneerStatus::Regular || status == PioneerStatus::Special;
+}
+
+// A stable merge sort: an item goes in front of one that precedes it only
+// when `before` says so, which is the order that exchanging neighbours in
+// the wrong order until none is left would give. Merging a run that lies
+// wholly before the other costs only that run's comparisons. Every loop is
+// bounded by its run, whatever `before` answers.
+template <typename Before>
+void MergeSort(std::vector<int>& items, Before before) {
+    std::vector<int> merged(items.size());
+    for (std::size_t width = 1; width < items.size(); width *= 2) {
+        for (std::size_t low = 0; low < items.size(); low += 2 * width) {
+            const std::size_t middle = std::min(low + width, items.size());
+            const std::size_t high = std::min(middle + width, items.size());
+            std::size_t left = low;
+            std::size_t right = middle;
+            std::size_t out = low;
+            while (left < middle && right < high) {
+                merged[out++] = before(items[right], items[left]) ? items[right++] : items[left++];
+            }
+            while (left < middle) merged[out++] = items[left++];
+            while (right < high) merged[out++] = items[right++];
+        }
+        items.swap(merged);
+    }
 }
 
 // Moves the records into `order` (order[k] is the index, before the move, of
@@ -78,22 +105,22 @@ int ComparePublishers(const PublisherTable& table, int a, int b, std::uint8_t fn
 void SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameComparison compare) {
     const int count = table.Count();
     if (count < 3) return;
-    // Each name is formatted once; the sort then works on record numbers.
-    std::vector<std::string> names(static_cast<std::size_t>(count));
-    for (int i = 1; i < count; ++i) names[static_cast<std::size_t>(i)] = SortName(table, i, fnSortEnabled);
+    // Each name is formatted once, into one block; the sort then works on
+    // record numbers.
+    const auto names = std::make_unique_for_overwrite<NameBuffer[]>(static_cast<std::size_t>(count));
+    const bool lastFirst = ListShowsLastNameFirst(fnSortEnabled);
+    for (int i = 1; i < count; ++i) {
+        NameBuffer& name = names[static_cast<std::size_t>(i)];
+        const std::string_view trimmed = Trim({name.data(), FormatNameInto(table, i, lastFirst, name)});
+        std::memmove(name.data(), trimmed.data(), trimmed.size());
+        name[trimmed.size()] = '\0';
+    }
     const auto before = [&](int a, int b) {
-        return compare(names[static_cast<std::size_t>(b)].c_str(), names[static_cast<std::size_t>(a)].c_str()) > 0;
+        return compare(names[static_cast<std::size_t>(b)].data(), names[static_cast<std::size_t>(a)].data()) > 0;
     };
-    // Binary insertion behind every name that is not strictly greater: the
-    // same order as exchanging strictly greater neighbours until none is
-    // left, in O(n log n) comparisons, and never outside the range whatever
-    // the comparison answers.
     std::vector<int> order(static_cast<std::size_t>(count - 1));
     std::iota(order.begin(), order.end(), 1);
-    for (auto next = order.begin() + 1; next != order.end(); ++next) {
-        const auto place = std::upper_bound(order.begin(), next, *next, before);
-        std::rotate(place, next, next + 1);
-    }
+    MergeSort(order, before);
     ApplyOrder(table, order);
 }
 

@@ -133,7 +133,9 @@ TEST_P(FilterCycleTest, RunsThroughTheStepsAndBackToEverybody) {
         step = NextFilterStep(step, c.groups, c.hasUngrouped);
         const FilterStep& expected = c.steps[i];
         EXPECT_EQ(step.filterMode, expected.filterMode) << "press " << i + 1;
-        if (step.filterMode > 1) EXPECT_EQ(step.filterGroup, expected.filterGroup) << "press " << i + 1;
+        if (step.filterMode > 1) {
+            EXPECT_EQ(step.filterGroup, expected.filterGroup) << "press " << i + 1;
+        }
     }
     EXPECT_EQ(step.filterMode, 0);
 }
@@ -265,7 +267,9 @@ TEST(SortPublishersTest, SortsTheLargestTableGivenInReverseOrder) {
         const int order = ComparePublishers(loaded.table, i - 1, i, 0, test::ComparePolish);
         ASSERT_LE(order, 0) << i;
         // Of two equal names the one earlier in the file stays first.
-        if (order == 0) ASSERT_LT(loaded.table.PublisherId(i - 1), loaded.table.PublisherId(i)) << i;
+        if (order == 0) {
+            ASSERT_LT(loaded.table.PublisherId(i - 1), loaded.table.PublisherId(i)) << i;
+        }
     }
 }
 
