@@ -10,10 +10,8 @@
 #include <vector>
 
 #include "congregation.h"
-#include "mainwin/filter.h"
 #include "publisher_file.h"
 #include "support/polish_order.h"
-#include "support/rc_strings.h"
 
 namespace vorlant {
 namespace {
@@ -72,13 +70,8 @@ TEST_F(FilterStepTest, EachStepShowsItsRecordsInTableOrder) {
         EXPECT_EQ(Records(contents), c.records) << "step " << c.filterMode;
         EXPECT_TRUE(contents.ungroupedSeen) << "step " << c.filterMode;
     }
-}
-
-TEST_F(FilterStepTest, ItemsAreTheListFormOfTheName) {
-    const ListContents lastFirst = ListPublishers(loaded.table, Query(2, 1));
-    ASSERT_EQ(lastFirst.entries.size(), 2u);
-    EXPECT_EQ(lastFirst.entries[0].text, "Grupowy, Cezary");
-    // Under the first-name sort the list shows the first name first.
+    // The list's form of a name: last name first, unless the table is sorted by first names.
+    EXPECT_EQ(ListPublishers(loaded.table, Query(2, 1)).entries[0].text, "Grupowy, Cezary");
     EXPECT_EQ(ListPublishers(loaded.table, Query(2, 1, 1)).entries[1].text, "Henryk Nowy");
 }
 
@@ -106,16 +99,6 @@ TEST(UngroupedPublishers, CountOnlyListableNonPioneersWithoutAGroup) {
                 << c.what << ", step " << step;
         }
     }
-}
-
-TEST(UngroupedPublishers, AnEmptyTableListsNothing) {
-    const test::LoadedPublishers loaded({});
-    EXPECT_EQ(loaded.table.Count(), 1);
-    const ListContents contents = ListPublishers(loaded.table, Query(0, 0));
-    EXPECT_TRUE(contents.entries.empty());
-    EXPECT_FALSE(contents.ungroupedSeen);
-    PublisherTable unallocated;
-    EXPECT_TRUE(ListPublishers(unallocated, Query(0, 0)).entries.empty());
 }
 
 struct CycleCase {
@@ -150,18 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CycleCase{-1, 0, {{0, 0}}},
                       CycleCase{-2, 1, {{0, 0}}},
                       CycleCase{-128, 1, {{0, 0}}}));
-
-TEST(FilterCycleCaptions, TwoGroupsAndAnUngroupedPublisher) {
-    const test::RcStringSource strings;
-    std::vector<std::string> captions;
-    FilterStep step;
-    do {
-        captions.push_back(FilterButtonText(step.filterMode, step.filterGroup, strings));
-        step = NextFilterStep(step, 2, 1);
-    } while (step.filterMode != 0 && captions.size() < 10);
-    EXPECT_EQ(captions, (std::vector<std::string>{"Wszyscy", "Pionierzy (Peł i Spe)", "Grupa 1", "Grupa 2",
-                                                  "Nie przydzieleni do Grup"}));
-}
 
 // --- Sorting ---
 
@@ -271,17 +242,6 @@ TEST(SortPublishersTest, SortsTheLargestTableGivenInReverseOrder) {
             ASSERT_LT(loaded.table.PublisherId(i - 1), loaded.table.PublisherId(i)) << i;
         }
     }
-}
-
-TEST(SortPublishersTest, TablesWithoutTwoPublishersStayAsTheyAre) {
-    for (int size : {0, 1}) {
-        test::LoadedPublishers loaded(Publishers(std::vector<Person>(static_cast<std::size_t>(size), {"Ola", "Ula"})));
-        SortPublishers(loaded.table, 0, test::ComparePolish);
-        EXPECT_EQ(loaded.table.Count(), 1 + size);
-    }
-    PublisherTable unallocated;
-    SortPublishers(unallocated, 0, test::ComparePolish);
-    EXPECT_EQ(unallocated.Count(), 0);
 }
 
 }  // namespace
