@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both trees and runs every test: the native unit tests under ASan and
-# UBSan with the fuzz targets' bounded runs, then the Windows tests (the
+# UBSan with the fuzz targets' bounded runs, the same unit tests built by GCC
+# (whose order of evaluation differs from clang's), then the Windows tests (the
 # Win32 layer and the UI tests of Vorlant.exe) under wine, with an X server
 # of its own when there is no display. Stops everything it started.
 set -euo pipefail
@@ -13,6 +14,12 @@ cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVORLANT_WERROR=ON >/dev/null
 cmake --build build/native -j "$jobs"
 
+echo "== native build (gcc, no sanitizers)"
+cmake -S . -B build/gcc -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ -DVORLANT_WERROR=ON \
+      -DVORLANT_SANITIZE=OFF -DVORLANT_FUZZ=OFF >/dev/null
+cmake --build build/gcc -j "$jobs"
+
 echo "== windows build (mingw-w64)"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVORLANT_WERROR=ON >/dev/null
@@ -21,6 +28,8 @@ cmake --build build/win -j "$jobs"
 status=0
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$jobs" || status=1
+echo "== native tests (gcc)"
+ctest --test-dir build/gcc --output-on-failure -j "$jobs" || status=1
 
 echo "== windows tests (wine)"
 source tools/wine-env.sh

@@ -3,6 +3,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/password_dlg.h"
 #include "mainwin/filter.h"
+#include "mainwin/publisher_list.h"
 #include "mainwin/startup.h"
 #include "resources/resource.h"
 #include "win/gdi.h"
@@ -14,7 +15,8 @@ CMainDlg::CMainDlg(std::string iniPath)
     : CDialog(IDD_MAIN),
       iniPath(std::move(iniPath)),
       cardPreview([this](const RECT& rect, HDC dc) { DrawCardPreview(rect, dc); }),
-      headerPanel([this](const RECT& rect, HDC dc) { DrawHeaderPanel(rect, dc); }) {
+      headerPanel([this](const RECT& rect, HDC dc) { DrawHeaderPanel(rect, dc); }),
+      publisherList([this] { TakeSelection(); }) {
     icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
 }
 
@@ -28,6 +30,7 @@ BOOL CMainDlg::OnInitDialog() {
     reportYearByte = date.reportYearByte;
     currentYear = date.currentYear;
 
+    publisherList.Attach(Handle(), IDC_PUBLISHER_LIST);
     headerPanel.Attach(Handle(), IDC_HEADER_PANEL);
     cardPreview.Attach(Handle(), IDC_CARD_PREVIEW);
     headerPanel.rectValid = 0;
@@ -50,6 +53,8 @@ BOOL CMainDlg::OnInitDialog() {
     } else {
         win::ShowMessage(Handle(), "Couldn't allocate memory");
     }
+    if (languageCode == kSortingLanguage && table.Count() != 0) SortPublishers();
+    FillPublisherList();
 
     useLongName = 1;
 
@@ -109,13 +114,22 @@ void CMainDlg::DrawHeaderPanel(const RECT& /*rect*/, HDC /*dc*/) {}
 
 void CMainDlg::DrawCardPreview(const RECT& /*rect*/, HDC /*dc*/) {}
 
-void CMainDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
+void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_EXIT:
             Exit();
             break;
         case IDC_OPTIONS:
             RunOptions();
+            break;
+        case IDC_PUBLISHER_LIST:
+            if (notifyCode == LBN_SELCHANGE) {
+                useLongName = 1;
+                TakeSelection();
+            }
+            break;
+        case IDC_FILTER:
+            if (notifyCode == BN_CLICKED) AdvanceFilter();
             break;
         default:
             break;

@@ -15,6 +15,7 @@
 #include "layout/card_layout.h"
 #include "layout/settings.h"
 #include "mainwin/panels.h"
+#include "mainwin/type_ahead_list_box.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -37,11 +38,19 @@ private:
     bool CheckPassword();
     void AddAboutMenuItem();
     void UpdateFilterButton();
+
+    // The one way names and dates are turned into text (main_dlg_list.cpp).
+    std::string FormatName(int index, int lastFirst) const;
+    std::string FormatDate(int index, int which) const;
+
+    // The publisher list (main_dlg_list.cpp).
+    void FillPublisherList();
+    void TakeSelection();
+    void AdvanceFilter();
+    void SortPublishers();
+
     void UpdateTitle();
     void RunOptions();
-    void FillPublisherList();
-    void SortPublishers();
-    void TakeSelection();
     void DrawHeaderPanel(const RECT& rect, HDC dc);
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();
@@ -60,6 +69,7 @@ private:
     std::uint8_t settingsChanged = 0;
     int accessRefused = 0;
     CHeaderPanel headerPanel;
+    CTypeAheadListBox publisherList;
     PublisherTable table;
     int reportMonth = 0;
     int selectedRecord = 0;

@@ -133,6 +133,52 @@ bool ItemChecked(HWND dialog, int id) {
     return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
+        return -1;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::vector<std::string> ListItems(HWND dialog, int id) {
+    std::vector<std::string> items;
+    const LRESULT count = SendToItem(dialog, id, LB_GETCOUNT);
+    HWND list = GetDlgItem(dialog, id);
+    for (LRESULT i = 0; i < count; ++i) {
+        // Across processes the text is only marshalled reliably in UTF-16.
+        wchar_t text[512] = {};
+        DWORD_PTR length = 0;
+        if (SendToItem(dialog, id, LB_GETTEXTLEN, static_cast<WPARAM>(i)) >= 512 ||
+            !SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text),
+                                 SMTO_ABORTIFHUNG, 5000, &length) ||
+            static_cast<LRESULT>(length) < 0) {
+            length = 0;
+        }
+        const int wide = static_cast<int>(length);
+        const int bytes = WideCharToMultiByte(CP_ACP, 0, text, wide, nullptr, 0, nullptr, nullptr);
+        std::string ansi(static_cast<std::size_t>(bytes), '\0');
+        WideCharToMultiByte(CP_ACP, 0, text, wide, ansi.data(), bytes, nullptr, nullptr);
+        items.push_back(ansi);
+    }
+    return items;
+}
+
+int ListSelection(HWND dialog, int id) {
+    const LRESULT selection = SendToItem(dialog, id, LB_GETCURSEL);
+    return selection < 0 ? -1 : static_cast<int>(selection);
+}
+
+void TypeCharacter(HWND dialog, int id, char c) {
+    SendToItem(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+HWND FocusedWindow(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void PressKey(HWND window, WORD virtualKey) {

@@ -58,6 +58,18 @@ bool ItemEnabled(HWND dialog, int id);
 bool ItemVisible(HWND dialog, int id);
 bool ItemChecked(HWND dialog, int id);
 
+// Sends a message to a control and waits for its answer; -1 when it does not come.
+LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// The texts of a list box's items in list order, in the ANSI code page.
+std::vector<std::string> ListItems(HWND dialog, int id);
+// The index of a list box's selected item, -1 when none is.
+int ListSelection(HWND dialog, int id);
+// Types one character into a control, as the keyboard would after
+// translation, and returns once the control has handled it.
+void TypeCharacter(HWND dialog, int id, char c);
+// The control that has the keyboard focus in `window`'s thread, or null.
+HWND FocusedWindow(HWND window);
+
 // Clicks a button or check box without waiting for what the click starts.
 void Click(HWND dialog, int id);
 // Sends a key to the control that has the keyboard focus in `window`'s thread.

@@ -1,0 +1,70 @@
+// The main dialog's side of the publisher list: it moves the entries that
+// the portable list logic chooses into list box 1000 and takes the selected
+// entry's record as the selected publisher.
+#include "mainwin/format.h"
+#include "mainwin/main_dlg.h"
+#include "mainwin/publisher_list.h"
+#include "resources/resource.h"
+
+namespace vorlant {
+namespace {
+
+// The platform's comparison orders Polish letters by the code page's rules.
+int PlatformCompare(const char* a, const char* b) { return lstrcmpiA(a, b); }
+
+}  // namespace
+
+std::string CMainDlg::FormatName(int index, int lastFirst) const {
+    return vorlant::FormatName(table, index, lastFirst != 0);
+}
+
+std::string CMainDlg::FormatDate(int index, int which) const {
+    return vorlant::FormatDate(table, index, which, settings.dateFormat, languageCode, strings);
+}
+
+void CMainDlg::FillPublisherList() {
+    HWND list = Item(IDC_PUBLISHER_LIST);
+    const ListContents contents = ListPublishers(
+        table, {{filterMode, filterGroup}, reportMonth, reportYearByte, settings.fnSortEnabled});
+    if (contents.ungroupedSeen) hasUngrouped = 1;
+
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    WPARAM position = 0;
+    for (const ListEntry& entry : contents.entries) {
+        const LRESULT item =
+            SendMessageA(list, LB_INSERTSTRING, position, reinterpret_cast<LPARAM>(entry.text.c_str()));
+        if (item < 0) break;
+        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(item), entry.record);
+        ++position;
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    TakeSelection();
+    SetFocus(list);
+}
+
+void CMainDlg::TakeSelection() {
+    HWND list = Item(IDC_PUBLISHER_LIST);
+    // Without a selection both answers are the list's error value.
+    const LRESULT item = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    const LRESULT record = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
+    selectedRecord = record >= 0 && record < table.Count() ? static_cast<int>(record) : 0;
+    InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
+    InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
+}
+
+void CMainDlg::AdvanceFilter() {
+    const FilterStep next = NextFilterStep({filterMode, filterGroup}, groups.Count(), hasUngrouped);
+    filterMode = next.filterMode;
+    filterGroup = next.filterGroup;
+    UpdateFilterButton();
+    FillPublisherList();
+    SetFocus(Item(IDC_PUBLISHER_LIST));
+}
+
+void CMainDlg::SortPublishers() { vorlant::SortPublishers(table, settings.fnSortEnabled, &PlatformCompare); }
+
+}  // namespace vorlant
