@@ -20,6 +20,9 @@ constexpr const char* kLeft = "Left";
 constexpr const char* kFnSort = "FN Sort";
 constexpr const char* kEnabled = "Enabled";
 
+constexpr const char* kData = "Data";
+constexpr const char* kScrambleBase = "Scramble Base";
+
 constexpr std::string_view kFirstNameSortLanguage = "portuguese";
 
 // Only the low 8 bits of an integer setting are kept.
@@ -61,6 +64,20 @@ void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_v
     if (languageCode == kFirstNameSortLanguage) {
         WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled);
     }
+}
+
+std::uint8_t LoadScrambleBase(const ProfileStore& profile, std::uint8_t builtIn) {
+    const std::string text = profile.GetString(kData, kScrambleBase, "");
+    std::string_view digits = Trim(text);
+    int base = 10;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        digits.remove_prefix(2);
+        base = 16;
+    }
+    unsigned value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    const bool whole = result.ec == std::errc{} && result.ptr == digits.data() + digits.size() && !digits.empty();
+    return whole && value <= 0xFF ? static_cast<std::uint8_t>(value) : builtIn;
 }
 
 int VersionsOffered(const StringSource& strings) {

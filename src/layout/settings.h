@@ -47,6 +47,12 @@ void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& se
 // Writes every key, in order; the "FN Sort" key only for "portuguese".
 void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode);
 
+// The base of the companion program's text scrambling: the built-in one,
+// unless the INI file's "Data" / "Scramble Base" holds a number from 0 to
+// 255 (decimal, or hexadecimal after "0x"). Read only, never written: it is
+// for a congregation whose companion program was set up with another base.
+std::uint8_t LoadScrambleBase(const ProfileStore& profile, std::uint8_t builtIn);
+
 // The number of card versions the resources offer (the decimal value of
 // their version-count string); 0 when that string holds no number.
 int VersionsOffered(const StringSource& strings);

@@ -77,9 +77,10 @@ BOOL CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::LoadCongregationData() {
-    table.Load(groups);
+    const std::uint8_t scrambleBase = LoadScrambleBase(win::Win32ProfileStore(iniPath), ScrambleBase);
+    table.Load(groups, {}, scrambleBase);
     if (accessRefused == 0 && !CheckPassword()) accessRefused = 1;
-    details.CountRecords();
+    details.CountRecords({}, scrambleBase);
     remarks.Load(table);
 }
 

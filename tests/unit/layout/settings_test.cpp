@@ -78,6 +78,17 @@ TEST(SettingsTest, VersionsOfferedIsTheCountString) {
     }
 }
 
+TEST(SettingsTest, ScrambleBaseIsOverriddenOnlyByAWholeNumberOfOneByte) {
+    for (const auto& [stored, base] :
+         {std::pair<const char*, int>{nullptr, 0x11}, {"", 0x11}, {"43", 43}, {" 0x2B ", 0x2B}, {"0X2b", 0x2B},
+          {"0", 0}, {"255", 255}, {"256", 0x11}, {"-1", 0x11}, {"12a", 0x11}, {"0x", 0x11}, {"abc", 0x11}}) {
+        FakeProfile profile;
+        if (stored != nullptr) profile.values["Data/Scramble Base"] = stored;
+        EXPECT_EQ(LoadScrambleBase(profile, 0x11), base) << (stored ? stored : "(missing)");
+        EXPECT_TRUE(profile.writes.empty());
+    }
+}
+
 TEST(SettingsTest, SaveWritesEveryKeyInOrder) {
     const Settings settings{3, 1, -2, "", "0.35", 0};
     FakeProfile polish, portuguese;
