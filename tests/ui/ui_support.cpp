@@ -10,14 +10,16 @@ void VorlantTest::SetUp() {
         << "cannot copy " << built;
 }
 
-void VorlantTest::WriteCongregation() {
+void VorlantTest::WriteCongregation(int publishers) {
     gen::GeneratorOptions options;
+    options.publishers = publishers;
     SYSTEMTIME now{};
     GetLocalTime(&now);
     options.year = now.wYear;
     options.month = now.wMonth;
     options.day = now.wDay;
-    ASSERT_TRUE(gen::WriteCongregation(gen::Generate(options), folder.Str()));
+    congregation = gen::Generate(options);
+    ASSERT_TRUE(gen::WriteCongregation(congregation, folder.Str()));
 }
 
 HWND VorlantTest::Start() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "congregation.h"
 #include "support/temp_folder.h"
 #include "winauto.h"
 
@@ -20,8 +21,9 @@ class VorlantTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    // Writes a generated congregation into the folder.
-    void WriteCongregation();
+    // Writes a generated congregation of `publishers` into the folder and
+    // keeps it in `congregation`.
+    void WriteCongregation(int publishers = gen::GeneratorOptions{}.publishers);
 
     // Starts the program and waits for its main window; fails the test when
     // it does not appear.
@@ -30,6 +32,7 @@ protected:
     void ExitWithButton();
 
     test::TempFolder folder;
+    gen::Congregation congregation;
     std::unique_ptr<winauto::Program> program;
     HWND mainWindow = nullptr;
 };
