@@ -13,6 +13,7 @@ namespace vorlant::test {
 struct DrawnBox {
     int right, bottom, width, height;
     bool marked;
+    bool operator==(const DrawnBox&) const = default;
 };
 
 inline std::vector<DrawnBox> DrawnBoxes(const RecordingSurface& surface) {

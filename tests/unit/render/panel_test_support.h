@@ -1,9 +1,11 @@
-// What the panel tests share: the check that a drawing left the surface as
-// it found it, and a generated congregation loaded by the program's readers.
+// What the panel tests share: the resource script's strings, the check that
+// a drawing left the surface as it found it, and a generated congregation
+// loaded by the program's readers.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "congregation.h"
@@ -11,11 +13,22 @@
 #include "data/group_file.h"
 #include "data/publisher_table.h"
 #include "data/remark_table.h"
+#include "render/panel_look.h"
 #include "support/drawn_boxes.h"
+#include "support/rc_strings.h"
 #include "support/recording_surface.h"
 #include "support/temp_folder.h"
 
 namespace vorlant::test {
+
+inline const RcStringSource& Strings() {
+    static const RcStringSource strings;
+    return strings;
+}
+
+inline PanelLook Look(const std::string& language = "polish", int borderX = 1, int borderY = 1) {
+    return PanelLook{language, 238, {.height = -13, .faceName = "MS Sans Serif"}, borderX, borderY};
+}
 
 inline void ExpectSurfaceRestored(const RecordingSurface& surface) {
     EXPECT_EQ(surface.LiveObjects(), 0);
