@@ -58,7 +58,10 @@ LRESULT CPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     win::PaintScope paint(Handle());
     const OffscreenCopy copy(paint.Dc(), clientRect.right, clientRect.bottom);
     HDC dc = copy.Valid() ? copy.Dc() : paint.Dc();
-    // The control's own erase, so that the background is the platform's.
+    // The control's own erase, so that the background is the platform's;
+    // the button face first, for a control whose erase leaves it as it is.
+    const RECT all{0, 0, clientRect.right, clientRect.bottom};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
     Default(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     draw_(clientRect, dc);
     if (copy.Valid()) copy.CopyTo(paint.Dc());

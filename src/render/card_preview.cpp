@@ -48,7 +48,7 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
                      const PanelLook& look, const StringSource& strings) {
     const SurfaceObjectOwner font(surface, CreatePanelFont(surface, look.dialogFont, look.cardCharset));
     const unsigned px = surface.PixelsPerInchX();
-    // The service year stands centred over the first of the card's column stops.
+    // The service year ends at half of the card's second column stop.
     const unsigned firstStop = NumberAt(strings.Load(IDS_PREVIEW_COLUMN_STOPS), 4, 3) * px / 100;
     const int cx = look.borderX;
     const int cy = look.borderY;
