@@ -38,7 +38,8 @@ import -window root -display "$DISPLAY" "$demo/screen.png"
 convert "$demo/screen.png" -crop "$frame" +repage "$demo/vorlant-main-window.png"
 rm -f "$demo/screen.png"
 mkdir -p "$root/docs"
-cp "$demo/vorlant-main-window.png" "$root/docs/vorlant-main-window.png"  # the README's picture
+# The README's picture, without time stamps, so that the same window gives the same file.
+convert "$demo/vorlant-main-window.png" -strip "$root/docs/vorlant-main-window.png"
 wine "$ctl" exit 30
 wait "$program" || true
 echo "demo: screenshot of the main window: $demo/vorlant-main-window.png"
