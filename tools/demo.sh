@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs Vorlant.exe on a generated demo congregation in build/demo. On a
 # display the program opens there; without one it runs under a private X
-# server and leaves a screenshot of the main window in build/demo.
+# server and leaves a screenshot of the main window in build/demo and, for
+# the README, in docs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -36,6 +37,9 @@ sleep 1
 import -window root -display "$DISPLAY" "$demo/screen.png"
 convert "$demo/screen.png" -crop "$frame" +repage "$demo/vorlant-main-window.png"
 rm -f "$demo/screen.png"
+mkdir -p "$root/docs"
+# The README's picture, without time stamps, so that the same window gives the same file.
+convert "$demo/vorlant-main-window.png" -strip "$root/docs/vorlant-main-window.png"
 wine "$ctl" exit 30
 wait "$program" || true
 echo "demo: screenshot of the main window: $demo/vorlant-main-window.png"

@@ -111,10 +111,6 @@ void CMainDlg::UpdateTitle() {
     SetWindowTextA(Handle(), ComposeTitle(strings.Load(IDS_APP_NAME), versionName).c_str());
 }
 
-void CMainDlg::DrawHeaderPanel(const RECT& /*rect*/, HDC /*dc*/) {}
-
-void CMainDlg::DrawCardPreview(const RECT& /*rect*/, HDC /*dc*/) {}
-
 void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_EXIT:

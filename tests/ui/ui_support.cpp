@@ -13,12 +13,23 @@ void VorlantTest::SetUp() {
 void VorlantTest::WriteCongregation(const std::string& password) {
     gen::GeneratorOptions options;
     options.password = password;
+    WriteCongregation(options);
+}
+
+void VorlantTest::WriteCongregation(int publishers) {
+    gen::GeneratorOptions options;
+    options.publishers = publishers;
+    WriteCongregation(options);
+}
+
+void VorlantTest::WriteCongregation(gen::GeneratorOptions options) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     options.year = now.wYear;
     options.month = now.wMonth;
     options.day = now.wDay;
-    ASSERT_TRUE(gen::WriteCongregation(gen::Generate(options), folder.Str()));
+    congregation = gen::Generate(options);
+    ASSERT_TRUE(gen::WriteCongregation(congregation, folder.Str()));
 }
 
 HWND VorlantTest::Start() {

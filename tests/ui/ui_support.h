@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "congregation.h"
 #include "support/temp_folder.h"
 #include "winauto.h"
 
@@ -20,9 +21,12 @@ class VorlantTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    // Writes a generated congregation into the folder; an empty password is
-    // stored as none.
-    void WriteCongregation(const std::string& password = {});
+    // Writes a generated congregation into the folder and keeps it in
+    // `congregation`: `publishers` of them, or the usual number with a
+    // password (an empty one is stored as none).
+    void WriteCongregation(int publishers = gen::GeneratorOptions{}.publishers);
+    void WriteCongregation(const std::string& password);
+    void WriteCongregation(gen::GeneratorOptions options);
 
     // Starts the program and waits for its main window; fails the test when
     // it does not appear.
@@ -31,6 +35,7 @@ protected:
     void ExitWithButton();
 
     test::TempFolder folder;
+    gen::Congregation congregation;
     std::unique_ptr<winauto::Program> program;
     HWND mainWindow = nullptr;
 };

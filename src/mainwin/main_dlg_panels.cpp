@@ -1,0 +1,44 @@
+// The main dialog's side of the two panels: it gathers what they show from
+// its state and hands it to the portable drawing over the panel's context.
+#include "mainwin/format.h"
+#include "mainwin/main_dlg.h"
+#include "render/card_preview.h"
+#include "render/header_panel.h"
+#include "win/gdi_surface.h"
+
+namespace vorlant {
+namespace {
+
+PanelLook LookOf(HWND dialog, const std::string& languageCode, int cardCharset) {
+    PanelLook look;
+    look.languageCode = languageCode;
+    look.cardCharset = cardCharset;
+    look.dialogFont = win::FontSpecOf(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    look.borderX = GetSystemMetrics(SM_CXBORDER);
+    look.borderY = GetSystemMetrics(SM_CYBORDER);
+    return look;
+}
+
+SurfaceRect SurfaceRectOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+void CMainDlg::DrawHeaderPanel(const RECT& rect, HDC dc) {
+    HeaderPanelData data = ReadHeaderPanelFlags(table, selectedRecord, reportMonth, reportYearByte);
+    data.name = HeaderPanelName(table, details, selectedRecord, useLongName != 0,
+                                FormatName(selectedRecord, settings.lastNameFirst));
+    data.baptismDate = FormatDate(selectedRecord, 0);
+    data.birthDate = FormatDate(selectedRecord, 1);
+    win::GdiSurface surface(dc);
+    vorlant::DrawHeaderPanel(surface, SurfaceRectOf(rect), data, LookOf(Handle(), languageCode, CardCharset),
+                             strings);
+}
+
+void CMainDlg::DrawCardPreview(const RECT& rect, HDC dc) {
+    const CardPreviewData data = ReadCardPreviewData(table, remarks, selectedRecord, reportMonth, currentYear);
+    win::GdiSurface surface(dc);
+    vorlant::DrawCardPreview(surface, SurfaceRectOf(rect), data, LookOf(Handle(), languageCode, CardCharset),
+                             strings);
+}
+
+}  // namespace vorlant

@@ -1,0 +1,120 @@
+#include "render/card_preview.h"
+
+#include "common/string_source.h"
+#include "data/publisher_table.h"
+#include "data/remark_table.h"
+#include "render/primitives.h"
+#include "resources/resource.h"
+
+namespace vorlant {
+namespace {
+
+using publisher_record::kHoursKind;
+using publisher_record::kStudiesKind;
+
+constexpr unsigned kTickBoxDivisor = 9;  // boxes of 1/9 inch
+constexpr int kRuledRows = 13;           // the twelve months and the total
+
+std::string Figure(std::uint16_t value) { return value != 0 ? std::to_string(value) : std::string(); }
+
+}  // namespace
+
+CardPreviewData ReadCardPreviewData(const PublisherTable& table, const RemarkTable& remarks, int record,
+                                    int reportMonth, int currentYear) {
+    CardPreviewData data;
+    data.serviceYear = ServiceYear(reportMonth, currentYear);
+    data.limitRow = LimitRow(reportMonth);
+    if (record < 1 || record >= table.Count()) return data;
+
+    const bool fieldMissionary = table.IsFieldMissionary(record);
+    for (int row = 0; row < kCardRows; ++row) {
+        const int month = MonthOfRow(row);
+        const int slot = YearSlot(row, data.serviceYear);
+        PreviewMonth& cell = data.rows[static_cast<std::size_t>(row)];
+        const PioneerStatus status = table.MonthStatus(record, month, slot);
+        cell.shared = table.SharedInMinistry(record, month, slot);
+        cell.studies = table.MonthlyFigure(record, month, kStudiesKind, slot);
+        cell.auxiliaryPioneer = status == PioneerStatus::Auxiliary;
+        if (fieldMissionary || status != PioneerStatus::Publisher) {
+            cell.hours = table.MonthlyFigure(record, month, kHoursKind, slot);
+        }
+        std::array<char, RemarkTable::kTextBufferSize> remark{};
+        if (remarks.Text(table, record, month, slot, remark)) cell.remark = remark.data();
+    }
+    return data;
+}
+
+void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardPreviewData& data,
+                     const PanelLook& look, const StringSource& strings) {
+    const SurfaceObjectOwner font(surface, CreatePanelFont(surface, look.dialogFont, look.cardCharset));
+    const unsigned px = surface.PixelsPerInchX();
+    // The service year ends at half of the card's second column stop.
+    const unsigned firstStop = NumberAt(strings.Load(IDS_PREVIEW_COLUMN_STOPS), 4, 3) * px / 100;
+    const int cx = look.borderX;
+    const int cy = look.borderY;
+
+    const int x = rect.left;
+    const int y = rect.top;
+    const int w = rect.right;
+    const int h = rect.bottom;
+    const int colW = w / 8;
+    const int rowH = h / 14;
+
+    // A null pen leaves the right and bottom edge of a rectangle unfilled,
+    // hence the extra pixel.
+    const ScopedSurfaceSelect brush(surface, surface.StockObject(StockObjectKind::LightGrayBrush));
+    {
+        const ScopedSurfaceSelect noPen(surface, surface.StockObject(StockObjectKind::NullPen));
+        surface.Rectangle({x, y, x + colW + 1, y + kRuledRows * rowH + 4 * cy});
+        surface.Rectangle({x, y, x + w + 1, y + h / 12 + 1});
+    }
+
+    surface.SetTransparentBackground();
+    const ScopedSurfaceSelect pen(surface, surface.StockObject(StockObjectKind::BlackPen));
+    // The hours column is ruled down to the panel's bottom, past the total.
+    for (int k = 1; k <= 5; ++k) {
+        surface.MoveTo(x + k * colW, y);
+        surface.LineTo(x + k * colW, k <= 3 ? y + kRuledRows * rowH + 3 * cy : y + h);
+    }
+    for (int k = 1; k <= kRuledRows; ++k) {
+        surface.MoveTo(x, y + 3 * cy + k * rowH);
+        surface.LineTo(x + w, y + 3 * cy + k * rowH);
+    }
+
+    const ScopedSurfaceSelect selectFont(surface, font.Get());
+    surface.SetTextAlign(TextAlign::Right);
+    const int headingY = y + 3 * cy;
+    surface.TextAt(x + static_cast<int>(firstStop / 2), headingY, std::to_string(data.serviceYear));
+    surface.TextAt(x + 2 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_SHARED));
+    surface.TextAt(x + 3 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_STUDIES));
+    surface.TextAt(x + 4 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_AUX_PIONEER));
+    surface.TextAt(x + 5 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_HOURS));
+    // Greek headings are longer: that one goes nearer the right edge.
+    const int remarksHeadingX = look.languageCode == "greek" ? x + w - w / 20 : x + w - w / 6;
+    surface.TextAt(remarksHeadingX, headingY, strings.Load(IDS_PREVIEW_REMARKS));
+
+    for (int row = 0; row < kCardRows; ++row) {
+        const int ry = y + (row + 1) * rowH;
+        surface.TextAt(x + colW - 8 * cx, ry + 4 * cy, strings.Load(IDS_PREVIEW_MONTH_BASE + MonthOfRow(row)));
+        if (row > data.limitRow) continue;
+
+        const PreviewMonth& cell = data.rows[static_cast<std::size_t>(row)];
+        DrawTickBox(surface, x + 2 * colW - 20 * cx, ry + 16 * cy, cell.shared, kTickBoxDivisor);
+        const std::string studies = Figure(cell.studies);
+        if (!studies.empty()) surface.TextAt(x + 3 * colW - 10 * cx, ry + 5 * cy, studies);
+        DrawTickBox(surface, x + 4 * colW - 20 * cx, ry + 16 * cy, cell.auxiliaryPioneer, kTickBoxDivisor);
+        const std::string hours = Figure(cell.hours);
+        if (!hours.empty()) surface.TextAt(x + 5 * colW - 10 * cx, ry + 5 * cy, hours);
+        if (!cell.remark.empty()) {
+            // Cut at the panel's right edge and at the row's lower rule.
+            const int remarkX = x + 26 * cx + 6 * (w / 10);
+            surface.SetTextAlign(TextAlign::Left);
+            surface.ClippedTextAt(remarkX, ry + 5 * cy, {remarkX, ry + cy, x + w, y + (row + 2) * rowH + cy},
+                                  cell.remark);
+            surface.SetTextAlign(TextAlign::Right);
+        }
+    }
+    surface.TextAt(x + 4 * colW - 4 * cx, y + kRuledRows * rowH + 6 * cy, strings.Load(IDS_PREVIEW_TOTAL));
+}
+
+}  // namespace vorlant

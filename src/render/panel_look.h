@@ -1,0 +1,27 @@
+// What the two panels of the main window share besides the data they show:
+// the language's drawing details, the fonts' character set, the dialog's
+// font and the window border sizes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "render/surface.h"
+
+namespace vorlant {
+
+struct PanelLook {
+    std::string languageCode;  // "greek", "rus" and "vie" change details
+    int cardCharset = 0;
+    FontSpec dialogFont;       // the panels' font is this one in cardCharset
+    int borderX = 1;           // window border sizes of the platform
+    int borderY = 1;
+};
+
+// The decimal value of the digits of `text` at `offset`, at most `count` of
+// them, up to the first non-digit; 0 when there is none. Resource strings
+// such as "60 78 02 14 38 57 78" keep numbers at fixed places.
+unsigned NumberAt(std::string_view text, std::size_t offset, std::size_t count);
+
+}  // namespace vorlant
