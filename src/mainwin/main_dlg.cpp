@@ -64,6 +64,7 @@ BOOL CMainDlg::OnInitDialog() {
     CardCharset = CardCharsetFor(languageCode);
     UpdateTitle();
     EnableWindow(Item(IDC_PRINT), FALSE);
+    SelectFirstPublisherUntilTheListLands();
 
     SetFocus(Item(IDC_PUBLISHER_LIST));
     return FALSE;
@@ -97,12 +98,16 @@ void CMainDlg::DrawHeaderPanel(const RECT& /*rect*/, HDC /*dc*/) {}
 
 void CMainDlg::DrawCardPreview(const RECT& /*rect*/, HDC /*dc*/) {}
 
-void CMainDlg::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
+void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_EXIT:
             Exit();
             break;
+        case IDC_PRINT:
+            if (notifyCode == BN_CLICKED) PrintCard();
+            break;
         default:
+            if (id >= IDC_MONTH_FIRST && id <= IDC_MONTH_LAST && notifyCode == BN_CLICKED) OnMonthBoxClicked();
             break;
     }
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,7 +16,9 @@
 #include "layout/card_layout.h"
 #include "layout/settings.h"
 #include "mainwin/panels.h"
+#include "render/service_year.h"
 #include "win/dialog.h"
+#include "win/printer.h"
 #include "win/resources.h"
 
 namespace vorlant {
@@ -39,6 +42,13 @@ private:
     void DrawHeaderPanel(const RECT& rect, HDC dc);
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();
+
+    // Printing the card (main_dlg_print.cpp).
+    void PrintCard();
+    void ComposeFiguresPage(HDC dc);
+    void OnMonthBoxClicked();
+    std::array<bool, kCardRows> TickedRows() const;
+    void SelectFirstPublisherUntilTheListLands();
 
     win::Win32StringSource strings;
     std::string iniPath;
@@ -67,6 +77,7 @@ private:
     CardLayout layout;
     bool layoutLoaded = false;   // no layout is written before one was loaded
     ExtendedDetails details;
+    win::CAppPrinter printer;   // the system default, or the one the printer setup chose
 };
 
 }  // namespace vorlant

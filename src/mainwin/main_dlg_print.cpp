@@ -1,0 +1,83 @@
+// The main dialog's side of printing: the twelve month boxes, the print
+// button they enable, and the print job that puts one page of figures for
+// the selected publisher onto the card in the printer.
+#include <string>
+
+#include "common/text.h"
+#include "mainwin/format.h"
+#include "mainwin/main_dlg.h"
+#include "render/figures_page.h"
+#include "resources/resource.h"
+#include "win/gdi_surface.h"
+
+namespace vorlant {
+
+void CMainDlg::PrintCard() {
+    const std::string name = FormatName(table, selectedRecord, settings.lastNameFirst != 0);
+    if (Trim(name).empty()) return;
+
+    DOCINFOA document{};
+    document.cbSize = sizeof(document);
+    document.lpszDocName = "Card Header";
+
+    if (!printer.Ensure(Handle())) {
+        win::ShowMessage(Handle(), "No Printer");
+        return;
+    }
+    const win::UniquePrinterDc dc = printer.CreateDc();
+    if (dc.Get() == nullptr) {
+        // Without a device there is no document to open; the user is told
+        // and goes back to the list as after a print.
+        win::ShowMessage(Handle(), "no hdc");
+    } else {
+        StartDocA(dc.Get(), &document);
+        StartPage(dc.Get());
+        ComposeFiguresPage(dc.Get());
+        EndPage(dc.Get());
+        EndDoc(dc.Get());
+    }
+    SetFocus(Item(IDC_PUBLISHER_LIST));
+}
+
+void CMainDlg::ComposeFiguresPage(HDC dc) {
+    win::GdiSurface surface(dc);
+    const FiguresPage page{table,
+                           remarks,
+                           selectedRecord,
+                           layout,
+                           settings.topMargin,
+                           settings.leftMargin,
+                           reportMonth,
+                           currentYear,
+                           TickedRows(),
+                           IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
+                           CardCharset};
+    const MarginOffsets margins = vorlant::ComposeFiguresPage(surface, page);
+    leftMarginOffset = margins.left;
+    topMarginOffset = margins.top;
+}
+
+std::array<bool, kCardRows> CMainDlg::TickedRows() const {
+    std::array<bool, kCardRows> ticked{};
+    for (int row = 0; row < kCardRows; ++row) {
+        ticked[static_cast<std::size_t>(row)] = IsDlgButtonChecked(Handle(), IDC_MONTH_FIRST + row) == BST_CHECKED;
+    }
+    return ticked;
+}
+
+void CMainDlg::OnMonthBoxClicked() {
+    // The panels show which rows will be printed.
+    InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
+    InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
+    bool any = false;
+    for (const bool ticked : TickedRows()) any = any || ticked;
+    EnableWindow(Item(IDC_PRINT), any ? TRUE : FALSE);
+}
+
+// Stand-in until the publisher list selects its first item at start: the
+// first publisher of the file is the selected one. Delete with the list.
+void CMainDlg::SelectFirstPublisherUntilTheListLands() {
+    if (selectedRecord == 0 && table.Count() > 1) selectedRecord = 1;
+}
+
+}  // namespace vorlant
