@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,7 +15,6 @@
 #include "layout/card_layout.h"
 #include "layout/settings.h"
 #include "mainwin/panels.h"
-#include "render/service_year.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -47,7 +45,6 @@ private:
     void PrintCard();
     void ComposeFiguresPage(HDC dc);
     void OnMonthBoxClicked();
-    std::array<bool, kCardRows> TickedRows() const;
     void SelectFirstPublisherUntilTheListLands();
 
     win::Win32StringSource strings;
@@ -77,7 +74,7 @@ private:
     CardLayout layout;
     bool layoutLoaded = false;   // no layout is written before one was loaded
     ExtendedDetails details;
-    win::CAppPrinter printer;   // the system default, or the one the printer setup chose
+    win::CAppPrinter printer;   // the system default until the printer setup picks another
 };
 
 }  // namespace vorlant

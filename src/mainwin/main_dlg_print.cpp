@@ -1,6 +1,7 @@
 // The main dialog's side of printing: the twelve month boxes, the print
 // button they enable, and the print job that puts one page of figures for
 // the selected publisher onto the card in the printer.
+#include <array>
 #include <string>
 
 #include "common/text.h"
@@ -11,9 +12,21 @@
 #include "win/gdi_surface.h"
 
 namespace vorlant {
+namespace {
+
+// Which card rows the month boxes of the dialog tick, September first.
+std::array<bool, kCardRows> TickedRows(HWND dialog) {
+    std::array<bool, kCardRows> ticked{};
+    for (int row = 0; row < kCardRows; ++row) {
+        ticked[static_cast<std::size_t>(row)] = IsDlgButtonChecked(dialog, IDC_MONTH_FIRST + row) == BST_CHECKED;
+    }
+    return ticked;
+}
+
+}  // namespace
 
 void CMainDlg::PrintCard() {
-    const std::string name = FormatName(table, selectedRecord, settings.lastNameFirst != 0);
+    const std::string name = vorlant::FormatName(table, selectedRecord, settings.lastNameFirst != 0);
     if (Trim(name).empty()) return;
 
     DOCINFOA document{};
@@ -49,7 +62,7 @@ void CMainDlg::ComposeFiguresPage(HDC dc) {
                            settings.leftMargin,
                            reportMonth,
                            currentYear,
-                           TickedRows(),
+                           TickedRows(Handle()),
                            IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
                            CardCharset};
     const MarginOffsets margins = vorlant::ComposeFiguresPage(surface, page);
@@ -57,20 +70,12 @@ void CMainDlg::ComposeFiguresPage(HDC dc) {
     topMarginOffset = margins.top;
 }
 
-std::array<bool, kCardRows> CMainDlg::TickedRows() const {
-    std::array<bool, kCardRows> ticked{};
-    for (int row = 0; row < kCardRows; ++row) {
-        ticked[static_cast<std::size_t>(row)] = IsDlgButtonChecked(Handle(), IDC_MONTH_FIRST + row) == BST_CHECKED;
-    }
-    return ticked;
-}
-
 void CMainDlg::OnMonthBoxClicked() {
     // The panels show which rows will be printed.
     InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
     InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
     bool any = false;
-    for (const bool ticked : TickedRows()) any = any || ticked;
+    for (const bool ticked : TickedRows(Handle())) any = any || ticked;
     EnableWindow(Item(IDC_PRINT), any ? TRUE : FALSE);
 }
 

@@ -56,6 +56,7 @@ int Device(int ppi, int hundredths) { return ppi * (hundredths / 100) + ppi * (h
 
 // What the test needs to know of the default printer.
 struct Printer {
+    std::string name;
     int px = 0, py = 0;
     int offsetX = 0, offsetY = 0;  // of the printable area on the page
     int ascent = 0;                // of the figures font, in device units
@@ -69,6 +70,10 @@ std::optional<Printer> DefaultPrinter() {
     dialog.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
     if (!PrintDlgA(&dialog) || dialog.hDC == nullptr) return std::nullopt;
     Printer p;
+    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames))) {
+        p.name = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
+        GlobalUnlock(dialog.hDevNames);
+    }
     p.px = GetDeviceCaps(dialog.hDC, LOGPIXELSX);
     p.py = GetDeviceCaps(dialog.hDC, LOGPIXELSY);
     p.offsetX = GetDeviceCaps(dialog.hDC, PHYSICALOFFSETX);
@@ -193,6 +198,47 @@ protected:
         folder.Write("Vorlant.INI", std::string(kIni));
     }
 
+    // Presses "&Drukuj" after moving the focus to it, as a mouse click would.
+    void PressPrint() {
+        HWND button = GetDlgItem(mainWindow, IDC_PRINT);
+        ASSERT_TRUE(IsWindowEnabled(button));
+        PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+        ASSERT_TRUE(winauto::WaitUntil([&] { return FocusOf(mainWindow) == button; }, 5000));
+        winauto::Click(mainWindow, IDC_PRINT);
+    }
+
+    // Waits for the program's message box, closes it and returns its text.
+    std::string TakeMessage() {
+        std::string message;
+        EXPECT_TRUE(winauto::WaitUntil([&] { return !(message = MessageBoxText(*program)).empty(); },
+                                       kPrintTimeoutMs));
+        for (HWND window : program->Windows()) {
+            if (winauto::WindowText(window) == "Vorlant") winauto::Click(window, IDOK);
+        }
+        EXPECT_TRUE(winauto::WaitUntil([&] { return MessageBoxText(*program).empty(); }, 5000));
+        return message;
+    }
+
+    bool FocusOnList() const {
+        return winauto::WaitUntil(
+            [&] { return FocusOf(mainWindow) == GetDlgItem(mainWindow, IDC_PUBLISHER_LIST); }, 5000);
+    }
+
+    // With the PDF printer of the test scripts: the known congregation, its
+    // rows ticked and printed. Skips the test without that printer.
+    void StartAndPrint() {
+        const char* folderOfPdfs = std::getenv("VORLANT_PDF_DIR");
+        if (folderOfPdfs == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
+        pdfFolder = folderOfPdfs;
+        printer = DefaultPrinter();
+        ASSERT_TRUE(printer) << "no default printer";
+        WriteKnownCongregation();
+        pdfsBefore = PdfFiles(pdfFolder);
+        ASSERT_NE(Start(), nullptr);
+        TickRows();
+        PressPrint();
+    }
+
     void TickRows() {
         for (int row = 0; row < 12; ++row) {
             if (!kRows[row].ticked) continue;
@@ -201,6 +247,10 @@ protected:
                                            5000));
         }
     }
+
+    std::string pdfFolder;
+    std::optional<Printer> printer;
+    std::set<std::string> pdfsBefore;
 };
 
 TEST_F(PrintTest, MonthBoxesEnableThePrintButtonAndKeepTheirState) {
@@ -227,31 +277,17 @@ TEST_F(PrintTest, MonthBoxesEnableThePrintButtonAndKeepTheirState) {
 }
 
 TEST_F(PrintTest, PrintsTheTickedRowsWhereTheLayoutPutsThem) {
-    const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
-    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
-    const std::optional<Printer> printer = DefaultPrinter();
-    ASSERT_TRUE(printer) << "no default printer";
-    WriteKnownCongregation();
-    const std::set<std::string> before = PdfFiles(pdfFolder);
-    ASSERT_NE(Start(), nullptr);
-    TickRows();
-    ASSERT_TRUE(winauto::ItemEnabled(mainWindow, IDC_PRINT));
-    // The focus leaves the list, as when the button is pressed with the mouse.
-    HWND printButton = GetDlgItem(mainWindow, IDC_PRINT);
-    PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(printButton), TRUE);
-    ASSERT_TRUE(winauto::WaitUntil([&] { return FocusOf(mainWindow) == printButton; }, 5000));
-    winauto::Click(mainWindow, IDC_PRINT);
-
-    const std::optional<PrintedPdf> printed = WaitForNewPdf(pdfFolder, before);
+    StartAndPrint();
+    if (IsSkipped() || HasFatalFailure()) return;
+    const std::optional<PrintedPdf> printed = WaitForNewPdf(pdfFolder, pdfsBefore);
     ASSERT_TRUE(printed) << "no PDF appeared in " << pdfFolder;
     const PdfPage& page = printed->page;
     EXPECT_EQ(page.title, "Card Header");
     EXPECT_EQ(page.pages, 1);
     EXPECT_TRUE(MessageBoxText(*program).empty());
-    EXPECT_TRUE(winauto::WaitUntil(
-        [&] { return FocusOf(mainWindow) == GetDlgItem(mainWindow, IDC_PUBLISHER_LIST); }, 5000));
+    EXPECT_TRUE(FocusOnList());
     ExitWithButton();
-    EXPECT_EQ(PdfFiles(pdfFolder).size(), before.size() + 1) << "more than one document";
+    EXPECT_EQ(PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "more than one document";
 
     const Printer& p = *printer;
     const int rowTop = Device(p.py, kMonthlyTop) + Device(p.py, kTopMargin);
@@ -326,15 +362,25 @@ TEST_F(NoPrinterTest, SaysSoAndPrintsNothing) {
     WriteKnownCongregation();
     ASSERT_NE(Start(), nullptr);
     TickRows();
-    winauto::Click(mainWindow, IDC_PRINT);
-    std::string message;
-    EXPECT_TRUE(winauto::WaitUntil([&] { return !(message = MessageBoxText(*program)).empty(); }, kPrintTimeoutMs));
-    EXPECT_EQ(message, "No Printer");
-    for (HWND window : program->Windows()) {
-        if (winauto::WindowText(window) == "Vorlant") winauto::Click(window, IDOK);
-    }
-    EXPECT_TRUE(winauto::WaitUntil([&] { return MessageBoxText(*program).empty(); }, 5000));
+    PressPrint();
+    EXPECT_EQ(TakeMessage(), "No Printer");
     ExitWithButton();
+}
+
+TEST_F(PrintTest, WithoutADeviceContextSaysSoAndStartsNoDocument) {
+    StartAndPrint();  // the program now holds on to the printer
+    if (IsSkipped() || HasFatalFailure()) return;
+    ASSERT_TRUE(WaitForNewPdf(pdfFolder, pdfsBefore));
+
+    // The printer vanishes from the system's list (the next program to start
+    // finds it again): no device context can be made for it any more.
+    const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
+    ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str()), ERROR_SUCCESS);
+    PressPrint();
+    EXPECT_EQ(TakeMessage(), "no hdc");
+    EXPECT_TRUE(FocusOnList());
+    ExitWithButton();
+    EXPECT_EQ(PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1);
 }
 
 }  // namespace
