@@ -100,11 +100,11 @@ void CMainDlg::DrawCardPreview(const RECT& /*rect*/, HDC /*dc*/) {}
 
 void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
-        case IDC_EXIT:
-            Exit();
-            break;
         case IDC_PRINT:
             if (notifyCode == BN_CLICKED) PrintCard();
+            break;
+        case IDC_EXIT:
+            Exit();
             break;
         default:
             if (id >= IDC_MONTH_FIRST && id <= IDC_MONTH_LAST && notifyCode == BN_CLICKED) OnMonthBoxClicked();
