@@ -122,17 +122,6 @@ TEST(DrawCrossBoxTest, DrawsTheBoxAndBothDiagonals) {
     }
 }
 
-TEST(MarkBoxTest, KeepsAPenThatTheCallerSelected) {
-    RecordingSurface surface(600, 600);
-    const SurfaceObject callerPen = surface.CreateSolidPen(3, 0x0000FF);
-    surface.Select(callerPen);
-    DrawTickBox(surface, 500, 500, true, 7);
-    EXPECT_EQ(surface.SelectedPen(), callerPen);
-    DrawCrossBox(surface, 500, 500, true, 7);
-    EXPECT_EQ(surface.SelectedPen(), callerPen);
-    EXPECT_EQ(surface.LiveObjects(), 1);
-}
-
 TEST(MarkBoxTest, APenThatCannotBeMadeLeavesTheSurfaceAsItWas) {
     for (const int refused : {5, 13}) {
         SCOPED_TRACE(refused);
@@ -142,17 +131,6 @@ TEST(MarkBoxTest, APenThatCannotBeMadeLeavesTheSurfaceAsItWas) {
         EXPECT_EQ(surface.lines.size(), 6u);
         ExpectCleanedUp(surface);
     }
-}
-
-TEST(MarkBoxTest, ResolutionsWithoutAWholeBoxDrawNothingHarmful) {
-    // A divisor of 0 cannot size a box; a tiny resolution gives a box of 0.
-    RecordingSurface surface(5, 5);
-    DrawTickBox(surface, 10, 10, true, 0);
-    DrawCrossBox(surface, 10, 10, true, 0);
-    EXPECT_TRUE(surface.lines.empty());
-    DrawTickBox(surface, 10, 10, true, 7);
-    EXPECT_EQ(surface.lines.size(), 6u);
-    ExpectCleanedUp(surface);
 }
 
 TEST(FontTest, FiguresFontIsTenPointArialInTheCardCharset) {
