@@ -3,7 +3,8 @@
 # UBSan with the fuzz targets' bounded runs, the same unit tests built by GCC
 # (whose order of evaluation differs from clang's), then the Windows tests (the
 # Win32 layer and the UI tests of Vorlant.exe) under wine, with an X server
-# of its own when there is no display. Stops everything it started.
+# of its own when there is no display and, as root, a private print spooler
+# whose PDF printer receives the printed cards. Stops everything it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -33,8 +34,14 @@ ctest --test-dir build/gcc --output-on-failure -j "$jobs" || status=1
 
 echo "== windows tests (wine)"
 source tools/wine-env.sh
-trap vorlant_wine_stop EXIT
+source tools/cups-env.sh
+trap 'vorlant_cups_stop; vorlant_wine_stop' EXIT
 vorlant_display_start
+if [ "$(id -u)" -eq 0 ]; then
+    vorlant_cups_start "$root/build/win/cups" || status=1
+else
+    echo "== not root: no print spooler, the printing test is skipped"
+fi
 vorlant_wine_start
 ctest --test-dir build/win --output-on-failure --timeout 180 || status=1
 

@@ -113,6 +113,10 @@ void CMainDlg::UpdateTitle() {
 
 void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
+        case IDC_PRINT:
+            // Enter reaches here too; it prints only while the button is enabled.
+            if (notifyCode == BN_CLICKED && IsWindowEnabled(Item(IDC_PRINT))) PrintCard();
+            break;
         case IDC_EXIT:
             Exit();
             break;
@@ -129,6 +133,7 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
             if (notifyCode == BN_CLICKED) AdvanceFilter();
             break;
         default:
+            if (id >= IDC_MONTH_FIRST && id <= IDC_MONTH_LAST && notifyCode == BN_CLICKED) OnMonthBoxClicked();
             break;
     }
 }

@@ -55,6 +55,11 @@ private:
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();
 
+    // Printing the card (main_dlg_print.cpp).
+    void PrintCard();
+    void ComposeFiguresPage(HDC dc);
+    void OnMonthBoxClicked();
+
     win::Win32StringSource strings;
     std::string iniPath;
 

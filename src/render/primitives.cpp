@@ -55,7 +55,9 @@ void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned di
     const ScopedSurfaceSelect select(surface, outlinePen.Get());
     DrawBoxOutline(surface, x, y, w, h);
     if (marked) {
-        surface.Select(tickPen.Get());
+        // Scoped on its own, so that the tick pen is selected back even when
+        // the outline pen could not be made.
+        const ScopedSurfaceSelect selectTick(surface, tickPen.Get());
         surface.MoveTo(x - w + static_cast<int>(px / 35), y - h / 2);
         surface.LineTo(x - w / 2, y - static_cast<int>(py / 50));
         surface.LineTo(x - static_cast<int>(px / 40), y - h + static_cast<int>(py / 40));

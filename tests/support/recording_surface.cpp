@@ -1,5 +1,7 @@
 #include "support/recording_surface.h"
 
+#include <algorithm>
+
 namespace vorlant::test {
 namespace {
 
@@ -32,6 +34,7 @@ SurfaceObject RecordingSurface::Add(Object object) {
 }
 
 SurfaceObject RecordingSurface::CreateSolidPen(int width, std::uint32_t colour) {
+    if (std::find(refusedPenWidths.begin(), refusedPenWidths.end(), width) != refusedPenWidths.end()) return 0;
     Object pen = MakeObject(ObjectKind::Pen);
     pen.penWidth = width;
     pen.colour = colour;

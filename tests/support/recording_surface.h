@@ -81,6 +81,9 @@ public:
     std::vector<Line> lines;
     std::vector<Text> texts;
     std::vector<Filled> rectangles;
+    // Pens of these widths cannot be made: their creation gives the null
+    // object, as GDI does when it runs out of resources.
+    std::vector<int> refusedPenWidths;
     bool textMapping = false;
     bool transparent = false;
     // Errors such as selecting a deleted object or deleting a selected one.

@@ -63,6 +63,13 @@ inline constexpr std::uint16_t kFieldMissionaryFlag = 0x0100;
 // and remarks are added by their builders.
 std::vector<Person> CreatePeople(const GeneratorOptions& options, const Calendar& calendar);
 
+// The calendar month (year * 12 + index) of card row `row` of the service
+// year that ends in `serviceYear`.
+inline int MonthOfCardRow(int serviceYear, int row) {
+    const int index = (8 + row) % 12;
+    return (row < 4 ? serviceYear - 1 : serviceYear) * 12 + index;
+}
+
 // The extended details file; sets each person's details case, index and long name.
 std::vector<std::uint8_t> BuildDetailsFile(std::vector<Person>& people, const GeneratorOptions& options);
 

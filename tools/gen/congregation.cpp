@@ -56,6 +56,20 @@ bool WriteOrRemove(const std::filesystem::path& path, const std::vector<std::uin
     return !out.fail();
 }
 
+std::string CheckFixedPublisher(const FixedPublisher& fixed) {
+    for (const std::string* name : {&fixed.firstName, &fixed.lastName}) {
+        const auto text = Utf8ToCp1250(*name);
+        if (!text || text->empty() || text->size() > 20) return "a fixed name must have 1 to 20 letters of code page 1250";
+    }
+    for (const FixedRow& row : fixed.rows) {
+        if (row.status < 0 || row.status > 3) return "a fixed pioneer status must lie between 0 and 3";
+        if (row.studies > 1023) return "fixed Bible studies must lie between 0 and 1023";
+        const auto remark = Utf8ToCp1250(row.remark);
+        if (!remark || remark->size() > 43) return "a fixed remark must have at most 43 letters of code page 1250";
+    }
+    return {};
+}
+
 }  // namespace
 
 void Require(bool condition, std::string_view what) {
@@ -79,6 +93,9 @@ std::string CheckOptions(const GeneratorOptions& options) {
     }
     if (!options.maximum && (options.groups < 0 || options.groups > kMaxGroups)) {
         return "the number of groups must lie between 0 and " + std::to_string(kMaxGroups);
+    }
+    if (options.firstPublisher) {
+        if (const std::string problem = CheckFixedPublisher(*options.firstPublisher); !problem.empty()) return problem;
     }
     return CheckPassword(options);
 }

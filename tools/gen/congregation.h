@@ -25,6 +25,26 @@ inline constexpr int kMaxGroups = 20;
 inline constexpr int kMaxDetailsRecords = 600;  // usable records after the unused record 0
 inline constexpr int kMaxRemarks = 898;
 
+// One card row (row 0 = September) of a publisher whose figures the caller
+// chooses.
+struct FixedRow {
+    int status = 0;             // pioneer status 0..3
+    std::uint16_t hours = 0;
+    std::uint16_t studies = 0;  // 0..1023
+    bool sharedBit = false;     // the shared-in-the-ministry bit beside the studies
+    std::string remark;         // UTF-8, at most 43 characters; empty: none
+};
+
+// A publisher chosen by the caller in place of the generated first one
+// (record 1): a test then knows every figure of its card for the service
+// year of "today"'s report month, and all of its remarks.
+struct FixedPublisher {
+    std::string firstName;  // UTF-8, at most 20 characters, as the last name
+    std::string lastName;
+    bool fieldMissionary = false;
+    std::array<FixedRow, 12> rows{};
+};
+
 struct GeneratorOptions {
     int year = 2025;   // "today", from which the monthly figures are derived
     int month = 3;     // 1..12
@@ -38,6 +58,8 @@ struct GeneratorOptions {
     // publishers, kMaxGroups groups, kMaxDetailsRecords extended details and
     // kMaxRemarks usable remarks. Overrides `publishers` and `groups`.
     bool maximum = false;
+    // Replaces the first publisher when there is one.
+    std::optional<FixedPublisher> firstPublisher;
 };
 
 enum class Appointment : std::uint8_t { None = 0, Servant = 1, Elder = 2 };

@@ -226,6 +226,27 @@ Person MakePerson(int k, std::uint16_t id, const GeneratorOptions& options, cons
     return person;
 }
 
+// The caller's publisher in place of a generated one: names, the field
+// missionary flag and the twelve cells of the card's service year. The other
+// year slot keeps its generated figures.
+void ApplyFixed(Person& person, const FixedPublisher& fixed, const Calendar& calendar) {
+    person.info.firstName = fixed.firstName;
+    person.info.lastName = fixed.lastName;
+    person.info.fieldMissionary = fixed.fieldMissionary;
+    person.serviceFlags = static_cast<std::uint16_t>((person.serviceFlags & ~kFieldMissionaryFlag) |
+                                                     (fixed.fieldMissionary ? kFieldMissionaryFlag : 0));
+    for (int row = 0; row < 12; ++row) {
+        const FixedRow& figures = fixed.rows[static_cast<std::size_t>(row)];
+        const int month = MonthOfCardRow(calendar.serviceYear, row);
+        MonthCell& cell = person.months[static_cast<std::size_t>(MonthIndexOf(month))]
+                                       [static_cast<std::size_t>(SlotOf(month))];
+        cell = MonthCell{};
+        cell.status = static_cast<std::uint8_t>(figures.status);
+        cell.figures[2] = figures.hours;
+        cell.figures[4] = static_cast<std::uint16_t>(figures.studies | (figures.sharedBit ? kSharedFlag : 0));
+    }
+}
+
 }  // namespace
 
 Calendar MakeCalendar(const GeneratorOptions& options) {
@@ -250,6 +271,7 @@ std::vector<Person> CreatePeople(const GeneratorOptions& options, const Calendar
         people[kNamesake].info.firstName = people[kNamesakeOf].info.firstName;
         people[kNamesake].info.lastName = people[kNamesakeOf].info.lastName;
     }
+    if (options.firstPublisher && !people.empty()) ApplyFixed(people.front(), *options.firstPublisher, calendar);
     return people;
 }
 

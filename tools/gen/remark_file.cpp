@@ -86,7 +86,16 @@ std::vector<Remark> ComposeRemarks(const std::vector<Person>& people, const Gene
         remarks.push_back(Ordinary(people, calendar, rng));
     }
     remarks.insert(remarks.end(), specials.begin() + static_cast<std::ptrdiff_t>(nextSpecial), specials.end());
-    remarks.push_back(At(people.front(), calendar.report, "  Pobyt w szpitalu "));  // replaces "Chory"
+    remarks.push_back(At(people.front(), calendar.report, "  Pobyt w szpitalu (złamana ręka) "));  // replaces "Chory"
+    if (options.firstPublisher) {
+        // The fixed publisher has exactly the remarks of its rows.
+        const std::uint16_t id = people.front().info.id;
+        std::erase_if(remarks, [id](const Remark& remark) { return remark.id == id; });
+        for (int row = 0; row < 12; ++row) {
+            const std::string& text = options.firstPublisher->rows[static_cast<std::size_t>(row)].remark;
+            if (!text.empty()) remarks.push_back(At(people.front(), MonthOfCardRow(calendar.serviceYear, row), text));
+        }
+    }
     return remarks;
 }
 

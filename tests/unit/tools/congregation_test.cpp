@@ -131,6 +131,54 @@ TEST(CongregationGenerator, HoldsTheCasesTheProgramMustHandle) {
     EXPECT_GT(g.remarkFile.size() / 48 - 1, static_cast<std::size_t>(g.usableRemarks));
 }
 
+TEST(CongregationGenerator, PutsAFixedPublisherFirstWithExactlyItsFigures) {
+    GeneratorOptions options;
+    options.month = 10;  // the service year 2026 begins: its September lies in 2025
+    FixedPublisher fixed;
+    fixed.firstName = "Józef";
+    fixed.lastName = "Wiśniewski";
+    fixed.fieldMissionary = true;
+    for (int row = 0; row < 12; ++row) {
+        fixed.rows[static_cast<std::size_t>(row)] = {row % 4, static_cast<std::uint16_t>(300 + row),
+                                                     static_cast<std::uint16_t>(row == 3 ? 0 : 900 + row), row == 3,
+                                                     row % 5 == 0 ? "Uwaga " + std::to_string(row) : ""};
+    }
+    options.firstPublisher = fixed;
+    const Congregation g = Generate(options);
+    const auto data = WriteAndRead(g);
+
+    const PublisherInfo& p = g.publishers.front();
+    EXPECT_EQ(p.firstName, "Józef");
+    EXPECT_TRUE(data->table.IsFieldMissionary(1));
+    for (int row = 0; row < 12; ++row) {
+        SCOPED_TRACE(row);
+        const FixedRow& f = fixed.rows[static_cast<std::size_t>(row)];
+        const int month = (8 + row) % 12, slot = row < 4 ? 2025 % 2 : 2026 % 2;
+        EXPECT_EQ(CardYearSlot(g.serviceYear, month), slot);
+        EXPECT_EQ(static_cast<int>(data->table.MonthStatus(1, month, slot)), f.status);
+        EXPECT_EQ(data->table.MonthlyFigure(1, month, 2, slot), f.hours);
+        EXPECT_EQ(data->table.MonthlyFigure(1, month, 4, slot), f.studies);
+        EXPECT_TRUE(data->table.SharedInMinistry(1, month, slot));
+        EXPECT_EQ(p.months[static_cast<std::size_t>(month)][static_cast<std::size_t>(slot)].remark, f.remark);
+    }
+    // None of the generated remarks of the first publisher is left, in either year.
+    int remarks = 0;
+    for (const auto& month : p.months) {
+        for (const MonthFigures& figures : month) remarks += figures.remark.empty() ? 0 : 1;
+    }
+    EXPECT_EQ(remarks, 3);
+
+    for (const auto& spoil : std::vector<void (*)(FixedPublisher&)>{
+             [](FixedPublisher& f) { f.rows[0].status = 4; },
+             [](FixedPublisher& f) { f.rows[1].studies = 1024; },
+             [](FixedPublisher& f) { f.rows[2].remark = std::string(44, 'x'); },
+             [](FixedPublisher& f) { f.lastName.clear(); }}) {
+        GeneratorOptions bad = options;
+        spoil(*bad.firstPublisher);
+        EXPECT_FALSE(CheckOptions(bad).empty());
+    }
+}
+
 TEST(CongregationGenerator, IsDeterministicPerSeed) {
     GeneratorOptions options;
     const Congregation a = Generate(options);

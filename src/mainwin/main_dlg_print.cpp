@@ -1,0 +1,82 @@
+// The main dialog's side of printing: the twelve month boxes, the print
+// button they enable, and the print job that puts one page of figures for
+// the selected publisher onto the card in the printer.
+#include <array>
+#include <string>
+
+#include "common/text.h"
+#include "mainwin/format.h"
+#include "mainwin/main_dlg.h"
+#include "render/figures_page.h"
+#include "resources/resource.h"
+#include "win/gdi_surface.h"
+
+namespace vorlant {
+namespace {
+
+// Which card rows the month boxes of the dialog tick, September first.
+std::array<bool, kCardRows> TickedRows(HWND dialog) {
+    std::array<bool, kCardRows> ticked{};
+    for (int row = 0; row < kCardRows; ++row) {
+        ticked[static_cast<std::size_t>(row)] = IsDlgButtonChecked(dialog, IDC_MONTH_FIRST + row) == BST_CHECKED;
+    }
+    return ticked;
+}
+
+}  // namespace
+
+void CMainDlg::PrintCard() {
+    const std::string name = FormatName(selectedRecord, settings.lastNameFirst);
+    if (Trim(name).empty()) return;
+
+    DOCINFOA document{};
+    document.cbSize = sizeof(document);
+    document.lpszDocName = "Card Header";
+
+    if (!printer.Ensure(Handle())) {
+        win::ShowMessage(Handle(), "No Printer");
+        return;
+    }
+    const win::UniquePrinterDc dc = printer.CreateDc();
+    if (dc.Get() == nullptr) {
+        // Without a device there is no document to open; the user is told
+        // and goes back to the list as after a print.
+        win::ShowMessage(Handle(), "no hdc");
+    } else {
+        StartDocA(dc.Get(), &document);
+        StartPage(dc.Get());
+        ComposeFiguresPage(dc.Get());
+        EndPage(dc.Get());
+        EndDoc(dc.Get());
+    }
+    SetFocus(Item(IDC_PUBLISHER_LIST));
+}
+
+void CMainDlg::ComposeFiguresPage(HDC dc) {
+    win::GdiSurface surface(dc);
+    const FiguresPage page{table,
+                           remarks,
+                           selectedRecord,
+                           layout,
+                           settings.topMargin,
+                           settings.leftMargin,
+                           reportMonth,
+                           currentYear,
+                           TickedRows(Handle()),
+                           IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
+                           CardCharset};
+    const MarginOffsets margins = vorlant::ComposeFiguresPage(surface, page);
+    leftMarginOffset = margins.left;
+    topMarginOffset = margins.top;
+}
+
+void CMainDlg::OnMonthBoxClicked() {
+    // The panels show which rows will be printed.
+    InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
+    InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
+    bool any = false;
+    for (const bool ticked : TickedRows(Handle())) any = any || ticked;
+    EnableWindow(Item(IDC_PRINT), any ? TRUE : FALSE);
+}
+
+}  // namespace vorlant

@@ -1,0 +1,104 @@
+#include "render/figures_page.h"
+
+#include <string>
+
+#include "data/publisher_table.h"
+#include "data/remark_table.h"
+#include "layout/card_layout.h"
+#include "render/primitives.h"
+
+namespace vorlant {
+namespace {
+
+// Tick boxes of the page are a seventh of an inch.
+constexpr unsigned kPageBoxDivisor = 7;
+
+// Card columns that the page fills.
+constexpr int kServiceColumn = 0;
+constexpr int kStudiesColumn = 1;
+constexpr int kAuxiliaryColumn = 2;
+constexpr int kHoursColumn = 3;
+constexpr int kRemarksColumn = 6;
+
+// A figure as printed: 0 leaves the cell blank.
+std::string FigureText(unsigned value) { return value == 0 ? std::string() : std::to_string(value); }
+
+struct PageGeometry {
+    int rowTop = 0;
+    int rowHeight = 0;
+    int serviceX = 0;
+    int studiesX = 0;
+    int auxiliaryX = 0;
+    int hoursX = 0;
+    int remarksX = 0;
+};
+
+PageGeometry Geometry(unsigned px, unsigned py, const CardLayout& layout, const MarginOffsets& margins) {
+    const auto columnX = [&](int column) {
+        return margins.left + static_cast<int>(LayoutLengthToDevice(px, layout.ColumnX(column)));
+    };
+    PageGeometry g;
+    g.rowTop = static_cast<int>(LayoutLengthToDevice(py, layout.MonthlyTop())) + margins.top;
+    g.rowHeight = static_cast<int>(LayoutLengthToDevice(py, layout.MonthlyHeight()) / kCardRows);
+    g.serviceX = columnX(kServiceColumn);
+    g.studiesX = columnX(kStudiesColumn);
+    g.auxiliaryX = columnX(kAuxiliaryColumn);
+    g.hoursX = columnX(kHoursColumn);
+    g.remarksX = columnX(kRemarksColumn);
+    return g;
+}
+
+void DrawRow(DrawingSurface& surface, const FiguresPage& page, const PageGeometry& g, int row, int slot) {
+    const int month = MonthOfRow(row);
+    const int top = g.rowTop + row * g.rowHeight;
+    // The boxes stand on the middle of the row band.
+    const int boxBottom = g.rowTop + (row + 1) * g.rowHeight - g.rowHeight / 2;
+    const PublisherTable& table = page.table;
+    const int record = page.record;
+
+    DrawTickBox(surface, g.serviceX, boxBottom, table.SharedInMinistry(record, month, slot), kPageBoxDivisor);
+    surface.TextAt(g.studiesX, top,
+                   FigureText(table.MonthlyFigure(record, month, publisher_record::kStudiesKind, slot)));
+    const PioneerStatus status = table.MonthStatus(record, month, slot);
+    DrawTickBox(surface, g.auxiliaryX, boxBottom, status == PioneerStatus::Auxiliary, kPageBoxDivisor);
+    if (table.IsFieldMissionary(record) || status != PioneerStatus::Publisher) {
+        surface.TextAt(g.hoursX, top,
+                       FigureText(table.MonthlyFigure(record, month, publisher_record::kHoursKind, slot)));
+    }
+    std::array<char, RemarkTable::kTextBufferSize> remark{};
+    if (page.remarks.Text(table, record, month, slot, remark)) {
+        surface.SetTextAlign(TextAlign::Left);
+        surface.TextAt(g.remarksX, top, remark.data());
+        surface.SetTextAlign(TextAlign::Right);
+    }
+}
+
+}  // namespace
+
+MarginOffsets ComputeMarginOffsets(unsigned px, unsigned py, std::string_view leftMargin,
+                                   std::string_view topMargin) {
+    return MarginOffsets{static_cast<int>(LayoutLengthToDevice(px, leftMargin)),
+                         static_cast<int>(LayoutLengthToDevice(py, topMargin))};
+}
+
+MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page) {
+    const unsigned px = surface.PixelsPerInchX();
+    const unsigned py = surface.PixelsPerInchY();
+    surface.SetTextMapping();
+    const MarginOffsets margins = ComputeMarginOffsets(px, py, page.leftMargin, page.topMargin);
+    const PageGeometry geometry = Geometry(px, py, page.layout, margins);
+    const int serviceYear = ServiceYear(page.reportMonth, page.currentYear);
+    const int limitRow = LimitRow(page.reportMonth);
+
+    const SurfaceObjectOwner font(surface, CreateFiguresFont(surface, py, page.cardCharset));
+    const ScopedSurfaceSelect selectFont(surface, font.Get());
+    surface.SetTextAlign(TextAlign::Right);
+    for (int row = 0; row < kCardRows; ++row) {
+        if (page.previousYear && row < limitRow) continue;
+        if (!page.rowTicked[static_cast<std::size_t>(row)]) continue;
+        DrawRow(surface, page, geometry, row, YearSlot(row, serviceYear));
+    }
+    return margins;
+}
+
+}  // namespace vorlant

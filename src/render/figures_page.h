@@ -1,0 +1,50 @@
+// The printed page: one publisher's figures of the ticked month rows, placed
+// for the pre-printed card by the layout and the page margins. The card
+// carries everything else, so the page holds marks and numbers only.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "render/service_year.h"
+#include "render/surface.h"
+
+namespace vorlant {
+
+class CardLayout;
+class PublisherTable;
+class RemarkTable;
+
+// The page margins in device units.
+struct MarginOffsets {
+    int left = 0;
+    int top = 0;
+    bool operator==(const MarginOffsets&) const = default;
+};
+
+// The margin texts ("0.20") in device units at `px` and `py` pixels per inch.
+MarginOffsets ComputeMarginOffsets(unsigned px, unsigned py, std::string_view leftMargin,
+                                   std::string_view topMargin);
+
+// What the page is composed from: the main window's data and state.
+struct FiguresPage {
+    const PublisherTable& table;
+    const RemarkTable& remarks;
+    int record = 0;  // the publisher's table index
+    const CardLayout& layout;
+    std::string_view topMargin;
+    std::string_view leftMargin;
+    int reportMonth = 0;  // 0 = January
+    int currentYear = 0;
+    std::array<bool, kCardRows> rowTicked{};  // row 0 = September
+    bool previousYear = false;  // only the rows from the month of opening on
+    int cardCharset = 0;
+};
+
+// Draws the page onto `surface` and returns the margins it used. For each
+// ticked row: the shared-in-ministry box, the Bible studies, the auxiliary
+// pioneer box, the hours (pioneers and field missionaries only) and the
+// remark, each number right-aligned at its column, the remark left-aligned.
+MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page);
+
+}  // namespace vorlant
