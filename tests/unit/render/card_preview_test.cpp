@@ -114,7 +114,7 @@ TEST(CardPreviewTest, FillsTheRowsUpToTheMonthOfOpening) {
 
 TEST(CardPreviewTest, ShowsWhatTheGeneratedCongregationHoldsInEachRowsYearSlot) {
     // Opened in September 2025: the service year that has just ended, 2025.
-    const test::LoadedCongregation loaded({.year = 2025, .month = 9});
+    const test::LoadedCongregation loaded(test::OptionsAsOf(2025, 9));
     int hiddenHours = 0;
     for (const gen::PublisherInfo& p : loaded.generated.publishers) {
         SCOPED_TRACE(p.record);

@@ -111,7 +111,7 @@ TEST(HeaderPanelTest, CrossesTheBoxesThatTheFlagsCallFor) {
 
 TEST(HeaderPanelTest, ReadsThePublisherWithTheReportMonthInItsYearSlot) {
     // Opened in January 2025: the report month is December 2024, year byte 24, slot 0.
-    const test::LoadedCongregation loaded({.year = 2025, .month = 1});
+    const test::LoadedCongregation loaded(test::OptionsAsOf(2025, 1));
     for (const gen::PublisherInfo& p : loaded.generated.publishers) {
         const HeaderPanelData data = ReadHeaderPanelFlags(loaded.table, p.record, 11, 24);
         EXPECT_EQ(static_cast<int>(data.reportMonthStatus), p.months[11][0].status) << p.record;

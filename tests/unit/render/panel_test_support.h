@@ -38,6 +38,14 @@ inline void ExpectSurfaceRestored(const RecordingSurface& surface) {
     EXPECT_EQ(surface.SelectedBrush(), surface.DefaultBrush());
 }
 
+// The generator's usual congregation as of `year`-`month`.
+inline gen::GeneratorOptions OptionsAsOf(int year, int month) {
+    gen::GeneratorOptions options;
+    options.year = year;
+    options.month = month;
+    return options;
+}
+
 struct LoadedCongregation {
     explicit LoadedCongregation(const gen::GeneratorOptions& options) : generated(gen::Generate(options)) {
         EXPECT_TRUE(gen::WriteCongregation(generated, folder.Str()));
