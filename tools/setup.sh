@@ -8,11 +8,16 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 export DEBIAN_FRONTEND=noninteractive
+# The 32-bit build runs under wine's 32-bit loader, which comes from i386.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    apt-get update -q
+fi
 packages=(
     cmake ninja-build clang libclang-rt-14-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    g++-mingw-w64-x86-64-posix mingw-w64-tools
-    wine64 xvfb x11-apps imagemagick
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+    wine64 wine32 xvfb x11-apps imagemagick
     cups printer-driver-cups-pdf poppler-utils fonts-liberation locales
 )
 missing=()

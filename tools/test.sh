@@ -2,7 +2,8 @@
 # Builds both trees and runs every test: the native unit tests under ASan and
 # UBSan with the fuzz targets' bounded runs, the same unit tests built by GCC
 # (whose order of evaluation differs from clang's), then the Windows tests (the
-# Win32 layer and the UI tests of Vorlant.exe) under wine, with an X server
+# Win32 layer and the UI tests of Vorlant.exe, built for 64-bit and for 32-bit
+# Windows) under wine, with an X server
 # of its own when there is no display and, as root, a private print spooler
 # whose PDF printer receives the printed cards. Stops everything it started.
 set -euo pipefail
@@ -21,10 +22,15 @@ cmake -S . -B build/gcc -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DVORLANT_SANITIZE=OFF -DVORLANT_FUZZ=OFF >/dev/null
 cmake --build build/gcc -j "$jobs"
 
-echo "== windows build (mingw-w64)"
+echo "== windows build (mingw-w64, 64-bit)"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVORLANT_WERROR=ON >/dev/null
 cmake --build build/win -j "$jobs"
+
+echo "== windows build (mingw-w64, 32-bit)"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DVORLANT_WERROR=ON >/dev/null
+cmake --build build/win32 -j "$jobs"
 
 status=0
 echo "== native tests"
@@ -43,7 +49,10 @@ else
     echo "== not root: no print spooler, the printing test is skipped"
 fi
 vorlant_wine_start
+echo "== windows tests, 64-bit build (wine)"
 ctest --test-dir build/win --output-on-failure --timeout 180 || status=1
+echo "== windows tests, 32-bit build (wine)"
+ctest --test-dir build/win32 --output-on-failure --timeout 180 || status=1
 
 if [ "$status" -eq 0 ]; then echo "== all tests passed"; else echo "== some tests FAILED"; fi
 exit "$status"

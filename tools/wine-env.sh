@@ -40,6 +40,11 @@ vorlant_display_start() {
 # otherwise wait for the X server's focus events.
 vorlant_wine_start() {
     mkdir -p "$(dirname "$WINEPREFIX")"
+    # A prefix made before wine's 32-bit loader was installed cannot run the
+    # 32-bit build (its syswow64 is empty): make it anew.
+    if [ -f "$WINEPREFIX/system.reg" ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+        rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ] || ! grep -q 'Explorer\\\\Desktops' "$WINEPREFIX/user.reg"; then
         wineboot -i >/dev/null 2>&1 </dev/null
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null

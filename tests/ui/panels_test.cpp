@@ -173,7 +173,9 @@ Problems CheckPanels(const Shot& shot, const Panel& header, const Panel& preview
         expect((shot.InkIn(x - box.width + 2, y - box.height + 2, x - 1, y - 1) > 0) == marked, what + " mark");
     };
     for (std::size_t k = 0; k < e.crosses.size(); ++k) {
-        expectBox(header.origin, at.crosses[k], true, e.crosses[k], "header box " + std::to_string(k));
+        std::string what = "header box ";   // appended, not "+": GCC 12 warns falsely about the latter here
+        what += std::to_string(k);
+        expectBox(header.origin, at.crosses[k], true, e.crosses[k], what);
     }
     const auto [left, top] = preview.origin;
     expect(shot.At(left + preview.client.right - 3, top + 1) == kLightGray, "grey heading band");
