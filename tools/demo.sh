@@ -38,26 +38,27 @@ fi
 program=$!
 ctl="$root/build/win/bin/vorlantctl.exe"
 frame="$(wine "$ctl" wait 60 | tr -d '\r' | tail -n 1)"
+# The months of the card's service year up to the one before today: all
+# twelve when today is September, when that year has just ended.
+report=$(( $(date +%-m) == 1 ? 12 : $(date +%-m) - 1 ))
+months=()
+m=9
+while :; do
+    months+=("$m")
+    [ "$m" -eq "$report" ] && break
+    m=$(( m % 12 + 1 ))
+done
+wine "$ctl" tick "${months[@]}"
 sleep 1
 import -window root -display "$DISPLAY" "$demo/screen.png"
 convert "$demo/screen.png" -crop "$frame" +repage "$demo/vorlant-main-window.png"
 rm -f "$demo/screen.png"
 mkdir -p "$root/docs"
-# The README's picture, without time stamps, so that the same window gives the same file.
+# The README's pictures, without time stamps, so that the same window and
+# the same page give the same files.
 convert "$demo/vorlant-main-window.png" -strip "$root/docs/vorlant-main-window.png"
 
 if [ -n "$printing" ]; then
-    # The months of the card's service year up to the one before today: all
-    # twelve when today is September, when that year has just ended.
-    report=$(( $(date +%-m) == 1 ? 12 : $(date +%-m) - 1 ))
-    months=()
-    m=9
-    while :; do
-        months+=("$m")
-        [ "$m" -eq "$report" ] && break
-        m=$(( m % 12 + 1 ))
-    done
-    wine "$ctl" tick "${months[@]}"
     wine "$ctl" print
     pdf=""
     for _ in $(seq 1 300); do
@@ -78,6 +79,7 @@ if [ -n "$printing" ]; then
     fi
     cp "$pdf" "$demo/vorlant-card.pdf"
     pdftoppm -singlefile -r 100 -png "$demo/vorlant-card.pdf" "$demo/vorlant-card"
+    convert "$demo/vorlant-card.png" -strip "$root/docs/vorlant-card.png"
     echo "demo: the first publisher's card, months ${months[*]}: $demo/vorlant-card.pdf"
     echo "demo: its page as an image: $demo/vorlant-card.png"
 fi
