@@ -5,7 +5,6 @@
 #include <string>
 
 #include "common/text.h"
-#include "mainwin/format.h"
 #include "mainwin/main_dlg.h"
 #include "render/figures_page.h"
 #include "resources/resource.h"
@@ -71,7 +70,7 @@ void CMainDlg::ComposeFiguresPage(HDC dc) {
 }
 
 void CMainDlg::OnMonthBoxClicked() {
-    // The panels show which rows will be printed.
+    // Both panels repaint on every click, as on every change of publisher.
     InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
     InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
     bool any = false;
