@@ -173,13 +173,6 @@ std::string MessageBoxText(const winauto::Program& program) {
     return {};
 }
 
-// The control of `window`'s thread that has the keyboard focus.
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 class PrintTest : public VorlantTest {
 protected:
     void WriteKnownCongregation() {
@@ -203,7 +196,7 @@ protected:
         HWND button = GetDlgItem(mainWindow, IDC_PRINT);
         ASSERT_TRUE(IsWindowEnabled(button));
         PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
-        ASSERT_TRUE(winauto::WaitUntil([&] { return FocusOf(mainWindow) == button; }, 5000));
+        ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::FocusedWindow(mainWindow) == button; }, 5000));
         winauto::Click(mainWindow, IDC_PRINT);
     }
 
@@ -221,7 +214,7 @@ protected:
 
     bool FocusOnList() const {
         return winauto::WaitUntil(
-            [&] { return FocusOf(mainWindow) == GetDlgItem(mainWindow, IDC_PUBLISHER_LIST); }, 5000);
+            [&] { return winauto::FocusedWindow(mainWindow) == GetDlgItem(mainWindow, IDC_PUBLISHER_LIST); }, 5000);
     }
 
     // With the PDF printer of the test scripts: the known congregation, its
