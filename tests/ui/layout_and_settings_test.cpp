@@ -2,9 +2,12 @@
 // INI file, read when present and never written without a change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "dialog_driving.h"
 #include "resources/resource.h"
 #include "ui_support.h"
 
@@ -67,6 +70,47 @@ TEST_F(LayoutFileTest, HandWrittenIniIsReadAndLeftAsItWas) {
     EXPECT_FALSE(folder.Exists("cplot1.dat"));
     const auto after = folder.Read("Vorlant.INI");
     EXPECT_EQ(std::string(after.begin(), after.end()), ini);
+}
+
+// A text read back with a scrambling base `above` the one it was written
+// with: every byte comes out that much lower.
+std::string ReadWithHigherBase(const std::string& text, int above) {
+    std::string read = text;
+    for (char& c : read) c = static_cast<char>(static_cast<unsigned char>(c) - above);
+    return read;
+}
+
+// A companion program set up with another scrambling base than the built-in
+// 0x11: the INI file names it, the names and the password are read with it,
+// and the key stays as it was written by hand.
+TEST_F(LayoutFileTest, ScrambleBaseOfTheIniFileIsUsedForTheTextsAndNeverWritten) {
+    const std::string password = "Tajne7";
+    WriteCongregation(password);  // scrambled with the built-in base
+    const auto first = std::ranges::find_if(congregation.publishers, [](const auto& p) { return !p.omitted; });
+    ASSERT_NE(first, congregation.publishers.end());
+    const std::string lastName = winauto::Utf8ToAnsi(first->lastName);
+    const std::string firstName = winauto::Utf8ToAnsi(first->firstName);
+
+    for (const int base : {0x11, 0x12}) {
+        SCOPED_TRACE(testing::Message() << "Scramble Base=" << base);
+        const int above = base - 0x11;
+        const std::string ini = "[Data]\r\nScramble Base=" + std::to_string(base) + "\r\n";
+        folder.Write("Vorlant.INI", ini);
+        program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
+        HWND passwordDialog = program->WaitForWindow(winauto::Utf8ToAnsi("Wymagane hasło"), kStartTimeoutMs);
+        ASSERT_NE(passwordDialog, nullptr);
+        TypePassword(passwordDialog, ReadWithHigherBase(password, above));
+        mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
+        ASSERT_NE(mainWindow, nullptr) << "the password was not taken";
+
+        const std::vector<std::string> items = winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST);
+        ASSERT_FALSE(items.empty());
+        EXPECT_EQ(items.front(),
+                  ReadWithHigherBase(lastName, above) + ", " + ReadWithHigherBase(firstName, above));
+        ExitWithButton();
+        const auto after = folder.Read("Vorlant.INI");
+        EXPECT_EQ(std::string(after.begin(), after.end()), ini);
+    }
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "dialog_driving.h"
 #include "resources/resource.h"
 #include "ui_support.h"
 
@@ -19,7 +19,6 @@ using winauto::ItemText;
 using winauto::Utf8ToAnsi;
 using winauto::WaitUntil;
 
-constexpr DWORD kWaitMs = 10000;
 constexpr const char* kLengthMessage =
     "Proszę wpisać marginesy jako wartości numeryczne z 2 miejscami po przecinku\n"
     "Przykłady: 1.00 1.25 0.88\nMaksymalna wartość to 9,99 ";
@@ -47,50 +46,20 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-HWND FocusOf(HWND dialog) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kWaitMs, &result);
-    return static_cast<LRESULT>(result);
-}
-
 class OptionsDialogTest : public VorlantTest {
 protected:
-    // The program's other window that `found` picks, once it shows.
-    HWND WaitForWindow(const std::function<bool(HWND)>& found, DWORD timeoutMs = kWaitMs) {
-        HWND result = nullptr;
-        WaitUntil([&] {
-            for (HWND window : program->Windows()) {
-                if (window != mainWindow && found(window)) result = window;
-            }
-            return result != nullptr;
-        }, timeoutMs);
-        return result;
-    }
-
-    // Clicks `button` of `owner` and waits for the dialog that holds `marker`.
-    HWND Open(HWND owner, int button, int marker) {
-        winauto::Click(owner, button);
-        HWND dialog = WaitForWindow([&](HWND w) { return GetDlgItem(w, marker) != nullptr; });
-        EXPECT_NE(dialog, nullptr) << "no dialog with control " << marker;
-        return dialog;
-    }
-    HWND OpenOptions() { return Open(mainWindow, IDC_OPTIONS, IDC_OPT_RESTORE); }
-    HWND OpenLayout(HWND options) { return Open(options, IDC_OPT_DETAILED, IDC_LAY_RESTORE); }
+    HWND OpenOptions() { return uitest::OpenOptions(*program, mainWindow); }
+    HWND OpenLayout(HWND options) { return uitest::OpenLayout(*program, options); }
 
     HWND MessageBoxShown(DWORD timeoutMs) {
-        return WaitForWindow([](HWND w) { return ClassOf(w) == "#32770" && winauto::WindowText(w) == "Vorlant"; },
-                             timeoutMs);
+        return WaitForOtherWindow(
+            *program, mainWindow,
+            [](HWND w) { return ClassOf(w) == "#32770" && winauto::WindowText(w) == "Vorlant"; }, timeoutMs);
     }
 
     // Expects the length message, exactly once, and dismisses it.
     void DismissLengthMessage() {
-        HWND box = MessageBoxShown(kWaitMs);
+        HWND box = MessageBoxShown(kDialogWaitMs);
         ASSERT_NE(box, nullptr) << "no message box";
         std::string text;
         for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -100,29 +69,8 @@ protected:
         }
         EXPECT_EQ(text, Utf8ToAnsi(kLengthMessage));
         winauto::Click(box, IDOK);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kDialogWaitMs));
         EXPECT_EQ(MessageBoxShown(300), nullptr) << "the message came twice";
-    }
-
-    bool WaitForFocus(HWND dialog, int id) {
-        return WaitUntil([&] { return FocusOf(dialog) == GetDlgItem(dialog, id); }, kWaitMs);
-    }
-
-    // Gives the field the focus and types `text` into it. Posted: a message
-    // box opened by the field being left must not block the test.
-    void Type(HWND dialog, int id, const char* text) {
-        PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
-        ASSERT_TRUE(WaitForFocus(dialog, id)) << id;
-        Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
-
-    void TypeAndLeave(HWND dialog, int id, const char* text) {
-        Type(dialog, id, text);
-        winauto::PressKey(dialog, VK_TAB);
-    }
-
-    bool WaitForText(HWND dialog, int id, const std::string& text) {
-        return WaitUntil([&] { return ItemText(dialog, id) == text; }, kWaitMs);
     }
 
     // One click on a spinner's upper or lower arrow, through its own mouse handling.
@@ -137,11 +85,6 @@ protected:
 
     std::string SpinnerValue(HWND dialog, int spinnerId) {
         return winauto::WindowText(reinterpret_cast<HWND>(Send(GetDlgItem(dialog, spinnerId), UDM_GETBUDDY, 0, 0)));
-    }
-
-    void CloseWith(HWND dialog, int button) {
-        winauto::Click(dialog, button);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kWaitMs));
     }
 
     // In both dialogs, the detailed one ended with OK: the top margin, the
@@ -241,7 +184,7 @@ TEST_F(OptionsDialogTest, SpinnerArrowsStepTowardsTheirRangeOnlyAndDefaultsRetur
     }
 
     winauto::Click(options, IDC_OPT_RESTORE);
-    EXPECT_TRUE(WaitUntil([&] { return SpinnerValue(options, IDC_OPT_START_SPIN) == "2.62"; }, kWaitMs));
+    EXPECT_TRUE(WaitUntil([&] { return SpinnerValue(options, IDC_OPT_START_SPIN) == "2.62"; }, kDialogWaitMs));
     EXPECT_EQ(SpinnerValue(options, IDC_OPT_HEIGHT_SPIN), "3.10");
     ClickArrow(options, IDC_OPT_START_SPIN, true);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_driving.h"
 #include "resources/resource.h"
 #include "ui_support.h"
 
@@ -40,14 +41,10 @@ protected:
     }
 };
 
-void TypeChars(HWND dialog, const std::string& text) {
-    for (unsigned char c : text) PostMessageA(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
-}
-
 TEST_F(PasswordTest, TypingThePasswordOpensTheMainWindow) {
     HWND dialog = StartAtPassword();
     ASSERT_NE(dialog, nullptr) << "the password dialog did not appear";
-    TypeChars(dialog, kPassword);
+    TypePassword(dialog, kPassword);
     mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
     ASSERT_NE(mainWindow, nullptr) << "the main window did not appear";
     ExitWithButton();

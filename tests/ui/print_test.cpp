@@ -12,6 +12,7 @@
 #include <set>
 
 #include "congregation.h"
+#include "dialog_driving.h"
 #include "pdf_page.h"
 #include "resources/resource.h"
 #include "ui_support.h"
@@ -42,6 +43,9 @@ const Row kRows[12] = {
     {false, {3, 121, 5, true, ""}},
     {true, {2, 88, 12, true, "Łódź, ul. Świętokrzyska 5"}},  // August
 };
+
+// A row's hours are printed for pioneers only.
+bool PrintsHours(const Row& row) { return row.ticked && row.figures.status != 0 && row.figures.hours != 0; }
 
 // The default card layout (inches in hundredths) and the margins of the INI
 // file the test writes.
@@ -173,13 +177,6 @@ std::string MessageBoxText(const winauto::Program& program) {
     return {};
 }
 
-// The control of `window`'s thread that has the keyboard focus.
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 class PrintTest : public VorlantTest {
 protected:
     void WriteKnownCongregation() {
@@ -203,7 +200,7 @@ protected:
         HWND button = GetDlgItem(mainWindow, IDC_PRINT);
         ASSERT_TRUE(IsWindowEnabled(button));
         PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
-        ASSERT_TRUE(winauto::WaitUntil([&] { return FocusOf(mainWindow) == button; }, 5000));
+        ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::FocusedWindow(mainWindow) == button; }, 5000));
         winauto::Click(mainWindow, IDC_PRINT);
     }
 
@@ -221,7 +218,7 @@ protected:
 
     bool FocusOnList() const {
         return winauto::WaitUntil(
-            [&] { return FocusOf(mainWindow) == GetDlgItem(mainWindow, IDC_PUBLISHER_LIST); }, 5000);
+            [&] { return winauto::FocusedWindow(mainWindow) == GetDlgItem(mainWindow, IDC_PUBLISHER_LIST); }, 5000);
     }
 
     // With the PDF printer of the test scripts: the known congregation, its
@@ -304,7 +301,7 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereTheLayoutPutsThem) {
         if (!kRows[row].ticked) continue;
         const int top = rowTop + row * rowHeight;
         if (f.studies != 0) expected.insert({std::to_string(f.studies), {p.XPt(columnX(kStudiesX)), true, top}});
-        if (f.status != 0 && f.hours != 0) {
+        if (PrintsHours(kRows[row])) {
             expected.insert({std::to_string(f.hours), {p.XPt(columnX(kHoursX)), true, top}});
         }
         for (std::size_t at = 0; at < f.remark.size();) {
@@ -352,6 +349,59 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereTheLayoutPutsThem) {
             }
         }
     }
+}
+
+TEST_F(PrintTest, ChangedMarginsAndColumnMoveTheFiguresOfTheNextCard) {
+    StartAndPrint();
+    if (IsSkipped() || HasFatalFailure()) return;
+    const std::optional<PrintedPdf> first = WaitForNewPdf(pdfFolder, pdfsBefore);
+    ASSERT_TRUE(first) << "no PDF appeared in " << pdfFolder;
+
+    // Both margins and the hours column a little further in. The hours stay
+    // clear of the remarks, which start at 4.65.
+    HWND options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    TypeAndLeave(options, IDC_OPT_LEFT_MARGIN, "0.60");
+    ASSERT_TRUE(WaitForText(options, IDC_OPT_LEFT_MARGIN, "0.60"));
+    TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "0.55");
+    ASSERT_TRUE(WaitForText(options, IDC_OPT_TOP_MARGIN, "0.55"));
+    HWND layout = OpenLayout(*program, options);
+    ASSERT_NE(layout, nullptr);
+    constexpr int kHoursColumnField = IDC_LAY_COLUMN_FIRST + 3;
+    ASSERT_EQ(winauto::ItemText(layout, kHoursColumnField), "4.35");
+    TypeAndLeave(layout, kHoursColumnField, "4.55");
+    ASSERT_TRUE(WaitForText(layout, kHoursColumnField, "4.55"));
+    CloseWith(layout, IDOK);
+    CloseWith(options, IDOK);
+
+    const std::set<std::string> printedBefore = PdfFiles(pdfFolder);
+    PressPrint();
+    const std::optional<PrintedPdf> second = WaitForNewPdf(pdfFolder, printedBefore);
+    ASSERT_TRUE(second) << "no second PDF appeared";
+    ExitWithButton();
+
+    constexpr double kLeftMove = 0.50 * 72, kTopMove = 0.25 * 72, kHoursMove = 0.20 * 72;
+    std::set<std::string> hours;
+    for (const Row& row : kRows) {
+        if (PrintsHours(row)) hours.insert(std::to_string(row.figures.hours));
+    }
+    // Each word of the first card against the word of the same text on the
+    // second: the words of a row may come in another order there.
+    std::multimap<std::string, PdfWord> moved;
+    for (const PdfWord& word : second->page.words) moved.emplace(word.text, word);
+    ASSERT_FALSE(first->page.words.empty());
+    for (const PdfWord& word : first->page.words) {
+        SCOPED_TRACE(word.text);
+        const auto found = moved.find(word.text);
+        ASSERT_NE(found, moved.end()) << "missing on the second card";
+        const PdfWord& after = found->second;
+        const double across = kLeftMove + (hours.count(word.text) != 0 ? kHoursMove : 0.0);
+        EXPECT_NEAR(after.xMin - word.xMin, across, kTolerancePt);
+        EXPECT_NEAR(after.xMax - word.xMax, across, kTolerancePt);
+        EXPECT_NEAR(second->page.Baseline(after) - first->page.Baseline(word), kTopMove, kTolerancePt);
+        moved.erase(found);
+    }
+    for (const auto& [text, word] : moved) ADD_FAILURE() << "only on the second card: " << text;
 }
 
 // Run by ctest on its own, with the printing system asked at a socket where

@@ -1,0 +1,74 @@
+#include "dialog_driving.h"
+
+#include <gtest/gtest.h>
+
+#include "resources/resource.h"
+
+namespace vorlant::uitest {
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kDialogWaitMs, &result);
+    return static_cast<LRESULT>(result);
+}
+
+HWND WaitForOtherWindow(const winauto::Program& program, HWND except, const std::function<bool(HWND)>& found,
+                        DWORD timeoutMs) {
+    HWND result = nullptr;
+    winauto::WaitUntil(
+        [&] {
+            for (HWND window : program.Windows()) {
+                if (window != except && found(window)) result = window;
+            }
+            return result != nullptr;
+        },
+        timeoutMs);
+    return result;
+}
+
+HWND OpenDialog(const winauto::Program& program, HWND owner, int button, int marker) {
+    winauto::Click(owner, button);
+    HWND dialog = WaitForOtherWindow(program, owner, [&](HWND w) { return GetDlgItem(w, marker) != nullptr; });
+    EXPECT_NE(dialog, nullptr) << "no dialog with control " << marker;
+    return dialog;
+}
+
+HWND OpenOptions(const winauto::Program& program, HWND mainWindow) {
+    return OpenDialog(program, mainWindow, IDC_OPTIONS, IDC_OPT_RESTORE);
+}
+
+HWND OpenLayout(const winauto::Program& program, HWND options) {
+    return OpenDialog(program, options, IDC_OPT_DETAILED, IDC_LAY_RESTORE);
+}
+
+bool WaitForFocus(HWND dialog, int id) {
+    return winauto::WaitUntil([&] { return winauto::FocusedWindow(dialog) == GetDlgItem(dialog, id); },
+                              kDialogWaitMs);
+}
+
+bool WaitForText(HWND dialog, int id, const std::string& text) {
+    return winauto::WaitUntil([&] { return winauto::ItemText(dialog, id) == text; }, kDialogWaitMs);
+}
+
+void Type(HWND dialog, int id, const char* text) {
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
+    ASSERT_TRUE(WaitForFocus(dialog, id)) << id;
+    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void TypeAndLeave(HWND dialog, int id, const char* text) {
+    Type(dialog, id, text);
+    winauto::PressKey(dialog, VK_TAB);
+}
+
+void CloseWith(HWND dialog, int button) {
+    winauto::Click(dialog, button);
+    ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs));
+}
+
+void TypePassword(HWND dialog, const std::string& text) {
+    // Posted: the dialog ends as soon as the text matches.
+    for (unsigned char c : text) PostMessageA(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
+}
+
+}  // namespace vorlant::uitest
