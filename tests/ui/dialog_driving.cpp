@@ -26,7 +26,8 @@ HWND WaitForOtherWindow(const winauto::Program& program, HWND except, const std:
     return result;
 }
 
-HWND OpenDialog(const winauto::Program& program, HWND owner, int button, int marker) {
+// Clicks `button` of `owner` and waits for the dialog that holds `marker`.
+static HWND OpenDialog(const winauto::Program& program, HWND owner, int button, int marker) {
     winauto::Click(owner, button);
     HWND dialog = WaitForOtherWindow(program, owner, [&](HWND w) { return GetDlgItem(w, marker) != nullptr; });
     EXPECT_NE(dialog, nullptr) << "no dialog with control " << marker;
@@ -50,25 +51,16 @@ bool WaitForText(HWND dialog, int id, const std::string& text) {
     return winauto::WaitUntil([&] { return winauto::ItemText(dialog, id) == text; }, kDialogWaitMs);
 }
 
-void Type(HWND dialog, int id, const char* text) {
+void TypeAndLeave(HWND dialog, int id, const char* text) {
     PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
     ASSERT_TRUE(WaitForFocus(dialog, id)) << id;
     Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-void TypeAndLeave(HWND dialog, int id, const char* text) {
-    Type(dialog, id, text);
     winauto::PressKey(dialog, VK_TAB);
 }
 
 void CloseWith(HWND dialog, int button) {
     winauto::Click(dialog, button);
     ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs));
-}
-
-void TypePassword(HWND dialog, const std::string& text) {
-    // Posted: the dialog ends as soon as the text matches.
-    for (unsigned char c : text) PostMessageA(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
 }
 
 }  // namespace vorlant::uitest

@@ -1,82 +1,152 @@
-// The main window as the user meets it: caption, buttons, system menu, and
-// the ways out, none of which may write the INI file or touch the data.
+// The program as the user starts and leaves it: the main window, the
+// password asked first, the About box, and the files each way out leaves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "dialog_driving.h"
 #include "resources/resource.h"
 #include "ui_support.h"
 
 namespace vorlant::uitest {
 namespace {
 
-using winauto::ItemChecked;
-using winauto::ItemEnabled;
 using winauto::ItemText;
-using winauto::ItemVisible;
+using winauto::Utf8ToAnsi;
+
+using Files = std::map<std::string, std::vector<std::uint8_t>>;
+
+Files Snapshot(const test::TempFolder& folder, const std::string& except = {}) {
+    Files files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        const std::string name = entry.path().filename().string();
+        if (name != except) files[name] = folder.Read(name);
+    }
+    return files;
+}
 
 class MainWindowTest : public VorlantTest {};
 
-TEST_F(MainWindowTest, OpensWithCaptionControlsAndDisabledPrintButton) {
-    WriteCongregation();
-    HWND window = Start();
-    ASSERT_NE(window, nullptr);
+TEST_F(MainWindowTest, ShowsItsControlsAndEveryWayOutWritesOnlyTheLayout) {
+    const struct {
+        const char* name;
+        bool withData;
+        void (*leave)(HWND window);
+    } ways[] = {{"system menu", false, [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+                {"exit button", true, [](HWND w) { winauto::Click(w, IDC_EXIT); }},
+                {"Escape", true, [](HWND w) { winauto::PressKey(w, VK_ESCAPE); }}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        if (way.withData) WriteCongregation();
+        const Files before = Snapshot(folder, "cplot.dat");
+        const auto dataTime = winauto::LastWriteTime(folder.File("tdat9.bin"));
+        ASSERT_NE(Start(), nullptr);
+        EXPECT_EQ(winauto::WindowText(mainWindow), kMainCaption);
+        for (const auto& [id, text] : {std::pair{IDC_PRINT, "&Drukuj"}, {IDC_EXIT, "&Wyjście"}, {IDC_OPTIONS, "Opcje"},
+                                       {IDC_FILTER, "Wszyscy"}}) {
+            EXPECT_EQ(ItemText(mainWindow, id), Utf8ToAnsi(text));
+        }
+        way.leave(mainWindow);
+        EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
 
-    EXPECT_EQ(winauto::WindowText(window), kMainCaption);
-    EXPECT_FALSE(ItemEnabled(window, IDC_PRINT));
-    EXPECT_EQ(ItemText(window, IDC_PRINT), "&Drukuj");
-    EXPECT_EQ(ItemText(window, IDC_EXIT), winauto::Utf8ToAnsi("&Wyjście"));
-    EXPECT_EQ(ItemText(window, IDC_OPTIONS), "Opcje");
-    EXPECT_EQ(ItemText(window, IDC_FILTER), "Wszyscy");
-    for (int id = IDC_MONTH_FIRST; id <= IDC_MONTH_LAST; ++id) {
-        EXPECT_TRUE(ItemVisible(window, id)) << id;
-        EXPECT_FALSE(ItemChecked(window, id)) << id;
+        // The default layout is written at exit; nothing else changes.
+        const auto layout = folder.Read("cplot.dat");
+        EXPECT_TRUE(layout.size() == 400 && std::string(layout.begin() + 320, layout.begin() + 324) == "2.62");
+        EXPECT_EQ(Snapshot(folder, "cplot.dat"), before);
+        EXPECT_EQ(winauto::LastWriteTime(folder.File("tdat9.bin")), dataTime);
     }
-    for (int id : {IDC_LONG_NAME, IDC_LAST_NAME_FIRST, IDC_THIRTEENTH_MONTH, IDC_PREVIOUS_YEAR,
-                   IDC_PRINT_HEADER, IDC_SEX, IDC_PRINT_FULL_CARD}) {
-        EXPECT_FALSE(ItemVisible(window, id)) << id;
-    }
-    EXPECT_FALSE(ItemEnabled(window, IDC_HEADER_PANEL));
-    EXPECT_FALSE(ItemEnabled(window, IDC_CARD_PREVIEW));
-    ExitWithButton();
 }
 
-struct ExitPath {
-    const char* name;
-    void (*leave)(HWND window);
-    friend void PrintTo(const ExitPath& path, std::ostream* out) { *out << path.name; }
+constexpr const char* kPassword = "Tajne7";
+
+class PasswordTest : public VorlantTest {
+protected:
+    // Starts on a congregation with a password; the password dialog, as it opens.
+    HWND StartAtPassword() {
+        gen::GeneratorOptions options;
+        options.password = kPassword;
+        WriteCongregation(options);
+        program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
+        HWND dialog = program->WaitForWindow(Utf8ToAnsi("Wymagane hasło"), kStartTimeoutMs);
+        if (dialog == nullptr) return nullptr;
+        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD_MESSAGE), Utf8ToAnsi("Proszę podać hasło"));
+        EXPECT_TRUE(WaitForFocus(dialog, IDC_PASSWORD_EDIT));
+        return dialog;
+    }
 };
 
-class ExitTest : public VorlantTest, public ::testing::WithParamInterface<ExitPath> {};
+// A companion program set up with another scrambling base than the built-in
+// 0x11 names it in the INI file; names and password are read with it.
+TEST_F(PasswordTest, TypedPasswordOpensTheMainWindowUnderTheIniScrambleBase) {
+    // Each byte one lower: what a text scrambled with base 0x11 reads as with 0x12.
+    const auto oneLower = [](std::string text) { for (char& c : text) --c; return text; };
+    const std::string ini = "[Data]\r\nScramble Base=18\r\n";
+    folder.Write("Vorlant.INI", ini);
+    HWND dialog = StartAtPassword();
+    ASSERT_NE(dialog, nullptr) << "the password dialog did not appear";
+    // Posted: the dialog ends as soon as the text matches.
+    for (const char c : oneLower(kPassword)) PostMessageA(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
+    mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
+    ASSERT_NE(mainWindow, nullptr) << "the password was not taken";
 
-TEST_P(ExitTest, EndsCleanlyWithoutIniAndLeavesDataUntouched) {
-    WriteCongregation();
-    const auto dataBefore = folder.Read("tdat9.bin");
-    const auto timeBefore = winauto::LastWriteTime(folder.File("tdat9.bin"));
-    HWND window = Start();
-    ASSERT_NE(window, nullptr);
-
-    GetParam().leave(window);
-
-    EXPECT_EQ(program->WaitForExit(kExitTimeoutMs), 0);
-    EXPECT_FALSE(folder.Exists("Vorlant.INI"));
-    EXPECT_EQ(folder.Read("tdat9.bin"), dataBefore);
-    EXPECT_EQ(winauto::LastWriteTime(folder.File("tdat9.bin")), timeBefore);
+    const auto first = std::ranges::find_if(congregation.publishers, [](const auto& p) { return !p.omitted; });
+    const std::vector<std::string> items = winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST);
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items.front(), oneLower(Utf8ToAnsi(first->lastName)) + ", " + oneLower(Utf8ToAnsi(first->firstName)));
+    ExitWithButton();
+    EXPECT_EQ(folder.Read("Vorlant.INI"), std::vector<std::uint8_t>(ini.begin(), ini.end()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, ExitTest,
-    ::testing::Values(
-        ExitPath{"ExitButton", [](HWND w) { winauto::Click(w, IDC_EXIT); }},
-        ExitPath{"EscapeKey", [](HWND w) { winauto::PressKey(w, VK_ESCAPE); }},
-        ExitPath{"CloseBox", [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }},
-        ExitPath{"SystemMenuClose", [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_F(PasswordTest, RefusedEndsWithoutMainWindowAndWritesNothing) {
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape, own files there" : "OK twice");
+        if (escape) {
+            folder.Write("cplot.dat", std::vector<std::uint8_t>(400, '7'));
+            folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.40\r\n"));
+        }
+        HWND dialog = StartAtPassword();
+        ASSERT_NE(dialog, nullptr) << "the password dialog did not appear";
+        const Files before = Snapshot(folder);
+        if (escape) {
+            winauto::PressKey(dialog, VK_ESCAPE);
+        } else {
+            winauto::Click(dialog, IDOK);
+            EXPECT_TRUE(WaitForText(dialog, IDC_PASSWORD_MESSAGE, Utf8ToAnsi("Przepraszam, błędne hasło ...")));
+            winauto::Click(dialog, IDOK);
+        }
+        EXPECT_EQ(program->WaitForWindow("Vorlant", kStartTimeoutMs), nullptr) << "the main window showed";
+        EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
+        EXPECT_EQ(Snapshot(folder), before);
+    }
+}
 
-TEST_F(MainWindowTest, StartsAndEndsWithoutAnyDataFile) {
-    HWND window = Start();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(winauto::WindowText(window), kMainCaption);
+class AboutBoxTest : public VorlantTest {};
+
+TEST_F(AboutBoxTest, ShowsTheStartFolderWithItsDriveAndItsOwnName) {
+    // A folder too long for one line, in ANSI as the program sees it.
+    const char* const parts[] = {"Dokumenty sekretarza zboru", "Sprawozdania z lat 2020-2025",
+                                 "Kopie zapasowe i archiwum", "Karty głosicieli zboru Północ"};
+    std::string deep = folder.Str();
+    for (const char* part : parts) {
+        deep.append(1, '\\').append(Utf8ToAnsi(part));
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+    }
+    ASSERT_NE(Start(deep), nullptr);
+
+    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
+    ASSERT_NE(about, nullptr);
+    const std::string shown = ItemText(about, IDC_ABOUT_LOCATION);
+    const std::size_t dots = shown.find("...");
+    ASSERT_NE(dots, std::string::npos) << shown;
+    EXPECT_TRUE(dots >= 3 && deep.starts_with(shown.substr(0, dots))) << shown;  // the drive at least
+    EXPECT_TRUE(shown.ends_with(Utf8ToAnsi(parts[3])) && deep.ends_with(shown.substr(dots + 3))) << shown;
+    CloseWith(about, IDOK);
     ExitWithButton();
-    EXPECT_FALSE(folder.Exists("tdat9.bin"));
 }
 
 }  // namespace

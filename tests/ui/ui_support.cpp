@@ -1,25 +1,10 @@
 #include "ui_support.h"
 
-#include "congregation.h"
-
 namespace vorlant::uitest {
 
 void VorlantTest::SetUp() {
     const std::string built = winauto::ModuleFolder() + "Vorlant.exe";
-    ASSERT_TRUE(CopyFileA(built.c_str(), folder.File("Vorlant.exe").c_str(), FALSE))
-        << "cannot copy " << built;
-}
-
-void VorlantTest::WriteCongregation(const std::string& password) {
-    gen::GeneratorOptions options;
-    options.password = password;
-    WriteCongregation(options);
-}
-
-void VorlantTest::WriteCongregation(int publishers) {
-    gen::GeneratorOptions options;
-    options.publishers = publishers;
-    WriteCongregation(options);
+    ASSERT_TRUE(CopyFileA(built.c_str(), folder.File("Vorlant.exe").c_str(), FALSE)) << "cannot copy " << built;
 }
 
 void VorlantTest::WriteCongregation(gen::GeneratorOptions options) {
@@ -32,9 +17,8 @@ void VorlantTest::WriteCongregation(gen::GeneratorOptions options) {
     ASSERT_TRUE(gen::WriteCongregation(congregation, folder.Str()));
 }
 
-HWND VorlantTest::Start() {
-    program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
-    EXPECT_TRUE(program->Started());
+HWND VorlantTest::Start(const std::string& where) {
+    program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), where.empty() ? folder.Str() : where);
     mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
     EXPECT_NE(mainWindow, nullptr) << "the main window did not appear";
     return mainWindow;
@@ -43,7 +27,7 @@ HWND VorlantTest::Start() {
 void VorlantTest::ExitWithButton() {
     ASSERT_NE(mainWindow, nullptr);
     winauto::Click(mainWindow, IDCANCEL);
-    EXPECT_EQ(program->WaitForExit(kExitTimeoutMs), 0);
+    EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
 }
 
 }  // namespace vorlant::uitest

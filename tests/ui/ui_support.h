@@ -13,24 +13,16 @@
 
 namespace vorlant::uitest {
 
-inline constexpr DWORD kStartTimeoutMs = 20000;
-inline constexpr DWORD kExitTimeoutMs = 20000;
+inline constexpr DWORD kStartTimeoutMs = 20000;  // also for the program's end
 inline constexpr const char* kMainCaption = "Vorlant - S-21-P  11/23";
 
 class VorlantTest : public ::testing::Test {
 protected:
     void SetUp() override;
-
-    // Writes a generated congregation into the folder and keeps it in
-    // `congregation`: `publishers` of them, or the usual number with a
-    // password (an empty one is stored as none).
-    void WriteCongregation(int publishers = gen::GeneratorOptions{}.publishers);
-    void WriteCongregation(const std::string& password);
-    void WriteCongregation(gen::GeneratorOptions options);
-
-    // Starts the program and waits for its main window; fails the test when
-    // it does not appear.
-    HWND Start();
+    // Data whose "today" is the real date, as the program sees it; kept in `congregation`.
+    void WriteCongregation(gen::GeneratorOptions options = {});
+    // Starts the program in the folder `where` (default: the test's) and waits for its main window.
+    HWND Start(const std::string& where = {});
     // Ends the program with its exit button and waits for it to end.
     void ExitWithButton();
 

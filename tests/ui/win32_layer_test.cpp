@@ -1,113 +1,62 @@
-// The thin Win32 layer against the real platform: the executable's string
-// table as windres built it, the private-profile functions behind the
-// settings, and the file replacement behind the layout files.
+// What only the built executable holds: the version shown in its properties,
+// and the main dialog's system menu, run inside the test process (another
+// process cannot read that menu).
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
+#include <thread>
+#include <vector>
 
-#include "layout/card_layout.h"
-#include "layout/settings.h"
+#include "mainwin/main_dlg.h"
 #include "resources/resource.h"
-#include "support/rc_strings.h"
 #include "support/temp_folder.h"
-#include "win/profile.h"
-#include "win/resources.h"
 #include "winauto.h"
 
 namespace vorlant {
 namespace {
 
-TEST(ResourceStrings, EveryScriptStringLoadsExactlyFromTheExecutable) {
-    // The tests run under the Polish code page, as the program does.
-    ASSERT_EQ(GetACP(), 1250u);
-    const test::RcStringSource script;
-    ASSERT_GT(script.All().size(), 200u);
-    for (const auto& [id, text] : script.All()) {
-        EXPECT_EQ(win::LoadResourceString(id), winauto::Utf8ToAnsi(text)) << "string " << id;
-    }
-    // The length message keeps its three lines and its trailing blank.
-    const std::string message = win::LoadResourceString(IDS_LENGTH_MESSAGE);
-    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 2);
-    EXPECT_EQ(message.back(), ' ');
-}
-
-class ProfileTest : public ::testing::Test {
-protected:
-    test::TempFolder folder;
-    std::string path = folder.File("Vorlant.INI");
-
-    void WriteIni(const std::string& text) { folder.Write("Vorlant.INI", text); }
-};
-
-TEST_F(ProfileTest, IntegersReadAsThePlatformReadsThem) {
-    WriteIni("[Format]\r\nA=259\r\nB=-1\r\nC=abc\r\nD=12abc\r\nE=\r\n");
-    const win::Win32ProfileStore profile(path);
-    struct Case {
-        const char* key;
-        unsigned expected;
+TEST(VersionResource, NamesTheProductAndItsVersion) {
+    const std::string exe = winauto::ModuleFolder() + "Vorlant.exe";
+    std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    const auto value = [&](const std::string& name) {
+        char* text = nullptr;
+        UINT length = 0;
+        const std::string path = "\\StringFileInfo\\041504E2\\" + name;
+        const bool found = VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length);
+        return found ? std::string(text, strnlen(text, length)) : std::string();
     };
-    // An empty value, like a missing key, gives the default.
-    for (const Case& c : {Case{"A", 259}, Case{"B", 0xFFFFFFFFu}, Case{"C", 0}, Case{"D", 12},
-                          Case{"E", 7}, Case{"Missing", 7}}) {
-        EXPECT_EQ(profile.GetInt("Format", c.key, 7), c.expected) << c.key;
-    }
+    EXPECT_EQ(value("ProductName"), "Vorlant");
+    EXPECT_EQ(value("FileVersion"), "5b");
+    EXPECT_EQ(value("ProductVersion"), "5b");
 }
 
-TEST_F(ProfileTest, SettingsComeThroughThePlatformFunctions) {
-    WriteIni("[Format]\r\nAlt Date Format=259\r\nLast Name First=257\r\nCard Version=1\r\n"
-             "[Margins]\r\nTop=\r\nLeft=1.25\r\n");
-    const win::Win32ProfileStore profile(path);
-    Settings settings;
-    LoadSettings(profile, 1, settings);
-    EXPECT_EQ(settings.dateFormat, 3);
-    EXPECT_EQ(settings.lastNameFirst, 1);
-    EXPECT_EQ(settings.cardVersion, 0);
-    EXPECT_EQ(settings.topMargin, "");
-    EXPECT_EQ(settings.leftMargin, "1.25");
-}
-
-TEST_F(ProfileTest, SavedSettingsReadBackAndMissingFileGivesDefaults) {
-    const win::Win32ProfileStore profile(path);
-    Settings defaults;
-    LoadSettings(profile, 1, defaults);
-    EXPECT_EQ(defaults, Settings{});
-    EXPECT_FALSE(folder.Exists("Vorlant.INI"));
-
-    Settings changed;
-    changed.dateFormat = 2;
-    changed.lastNameFirst = 1;
-    changed.topMargin = "0.35";
-    changed.leftMargin = "1.5";
-    win::Win32ProfileStore writer(path);
-    SaveSettings(writer, changed, "polish");
-
-    Settings reread;
-    LoadSettings(profile, 1, reread);
-    EXPECT_EQ(reread, changed);
-    EXPECT_EQ(profile.GetString("FN Sort", "Enabled", "absent"), "absent");
-}
-
-TEST(LayoutFileReplacement, ReplacesOldFileOrLeavesItWhole) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAndAboutItem) {
     test::TempFolder folder;
-    const std::vector<std::uint8_t> old(400, '7');
-    folder.Write("cplot.dat", old);
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Str().c_str()));
+    std::vector<winauto::MenuItem> items;
+    std::thread watcher([&] {
+        HWND window = nullptr;
+        EXPECT_TRUE(winauto::WaitUntil(
+            [&] { return (window = winauto::FindTopLevelWindow("Vorlant - ", GetCurrentProcessId())) != nullptr; },
+            20000));
+        if (window == nullptr) return;
+        items = winauto::SystemMenuItems(window);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+    });
+    CMainDlg dialog(folder.File("Vorlant.INI"));
+    dialog.DoModal(nullptr);
+    watcher.join();
+    SetCurrentDirectoryA(previous);
 
-    test::RcStringSource strings;
-    CardLayout layout;
-    layout.LoadDefaults(0, strings);
-    ASSERT_TRUE(layout.WriteFile(0, folder.Str()));
-    const auto written = folder.Read("cplot.dat");
-    EXPECT_EQ(written, std::vector<std::uint8_t>(layout.Bytes().begin(), layout.Bytes().end()));
-
-    // A folder where the temporary file must go: the write fails and the
-    // layout written before stays.
-    ASSERT_TRUE(CreateDirectoryA(folder.File("cplot.dat.new").c_str(), nullptr));
-    CardLayout other;
-    other.LoadDefaults(1, strings);
-    EXPECT_FALSE(other.WriteFile(0, folder.Str()));
-    EXPECT_EQ(folder.Read("cplot.dat"), written);
+    ASSERT_GE(items.size(), 3u);
+    EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
+    EXPECT_TRUE(items[items.size() - 2].separator);
+    EXPECT_EQ(items.back().id, static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(items.back().text, "O programie Vorlant");
 }
 
 }  // namespace

@@ -1,0 +1,227 @@
+// The main window's list and panels as the user sees them: the items, the
+// filter's steps, the search by typed letters, and the panels' pixels checked
+// against the data and kept as a picture beside the test program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "render/card_preview.h"
+#include "render/header_panel.h"
+#include "resources/resource.h"
+#include "support/drawn_boxes.h"
+#include "support/rc_strings.h"
+#include "ui_support.h"
+
+namespace vorlant::uitest {
+namespace {
+
+using Problems = std::vector<std::string>;
+constexpr std::uint32_t kLightGray = 0xC0C0C0;  // the stock light grey brush
+
+// The screen's pixels in `area`, 0xRRGGBB, as a 32-bit top-down bitmap.
+struct Shot {
+    explicit Shot(const RECT& r) : area(r), w(r.right - r.left), h(r.bottom - r.top), pixels(std::size_t(w) * h) {
+        HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+        ppi = static_cast<unsigned>(GetDeviceCaps(screen, LOGPIXELSX));
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+        SelectObject(memory, previous);
+        GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        for (std::uint32_t& p : pixels) p |= 0xFF000000;  // opaque: some readers take the fourth byte for alpha
+    }
+
+    std::uint32_t At(int x, int y) const {
+        const bool inside = x >= area.left && y >= area.top && x < area.right && y < area.bottom;
+        return inside ? pixels[std::size_t(y - area.top) * w + std::size_t(x - area.left)] & 0xFFFFFF : 0;
+    }
+    // Dark pixels in [left, right) x [top, bottom), screen coordinates.
+    int InkIn(int left, int top, int right, int bottom) const {
+        int ink = 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) ink += (At(x, y) & 0x808080) == 0;  // every channel below half
+        }
+        return ink;
+    }
+
+    void SaveBmp(const std::string& path) const {
+        const DWORD size = 14 + sizeof header + 4 * pixels.size();
+        const BITMAPFILEHEADER file{0x4D42, size, 0, 0, 14 + sizeof header};
+        if (FILE* out = std::fopen(path.c_str(), "wb")) {
+            std::fwrite(&file, 14, 1, out);  // packed as on disk
+            std::fwrite(&header, sizeof header, 1, out);
+            std::fwrite(pixels.data(), 4, pixels.size(), out);
+            std::fclose(out);
+        }
+    }
+
+    RECT area;
+    int w, h;
+    std::vector<std::uint32_t> pixels;
+    unsigned ppi = 96;
+    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+};
+
+// A panel's client rectangle and its origin on the screen.
+struct Panel {
+    Panel(HWND dialog, int id) {
+        RECT r{};
+        GetClientRect(GetDlgItem(dialog, id), &r);
+        client = {r.left, r.top, r.right, r.bottom};
+        ClientToScreen(GetDlgItem(dialog, id), &origin);
+    }
+    SurfaceRect client;
+    POINT origin{};
+};
+
+// What the screen shows against what the publisher's data say: the header's
+// crosses in drawing order, male to field missionary, and every row of the
+// preview up to the report month. The places of boxes and texts are read
+// from drawings of the same panels with every box and cell filled.
+Problems Check(const Shot& shot, const Panel& header, const Panel& preview, const gen::Congregation& c,
+               const gen::PublisherInfo& p) {
+    const test::RcStringSource strings;
+    PanelLook look;
+    look.borderX = GetSystemMetrics(SM_CXBORDER);
+    look.borderY = GetSystemMetrics(SM_CYBORDER);
+    test::RecordingSurface headerDrawing(shot.ppi, shot.ppi), previewDrawing(shot.ppi, shot.ppi);
+    DrawHeaderPanel(headerDrawing, header.client, {}, look, strings);
+    CardPreviewData full{0, kCardRows, {}};
+    full.rows.fill({true, 1, true, 1, "x"});
+    DrawCardPreview(previewDrawing, preview.client, full, look, strings);
+    const auto crosses = test::DrawnBoxes(headerDrawing), ticks = test::DrawnBoxes(previewDrawing);
+    const auto figures = previewDrawing.TextsEqualTo("1"), remarks = previewDrawing.TextsEqualTo("x");
+    const bool placed = crosses.size() == 9 && ticks.size() == 2 * kCardRows && figures.size() == 2 * kCardRows;
+    if (!placed || remarks.size() != kCardRows) return {"the panels' places"};
+    Problems wrong;
+    const auto expect = [&](bool ok, const std::string& what) { if (!ok) wrong.push_back(what); };
+    const auto expectBox = [&](const POINT& o, const test::DrawnBox& box, bool marked, const std::string& what) {
+        const int x = o.x + box.right, y = o.y + box.bottom;
+        expect((shot.InkIn(x - box.width + 2, y - box.height + 2, x - 1, y - 1) > 0) == marked, what);
+    };
+    const bool baptised = !p.baptismDate.empty();
+    const int status = p.months[static_cast<std::size_t>(c.reportMonth)][c.reportYear % 2].status;
+    const bool crossed[9] = {p.male, !p.male, baptised && !p.anointed, baptised && p.anointed,
+                             p.appointment == gen::Appointment::Elder, p.appointment == gen::Appointment::Servant,
+                             status == 2, status == 3, p.fieldMissionary};
+    for (std::size_t k = 0; k < 9; ++k) expectBox(header.origin, crosses[k], crossed[k], "cross " + std::to_string(k));
+
+    const auto [left, top] = preview.origin;
+    for (std::size_t r = 0; r < kCardRows; ++r) {
+        const int month = MonthOfRow(static_cast<int>(r));
+        const gen::MonthFigures& m = p.months[static_cast<std::size_t>(month)][gen::CardYearSlot(c.serviceYear, month)];
+        const bool filled = static_cast<int>(r) <= LimitRow(c.reportMonth);
+        const int hours = m.status != 0 || p.fieldMissionary ? m.hours : 0;
+        const std::string row = "row " + std::to_string(r);
+        const int y = top + remarks[r].y;
+        expect(shot.At(left + 2, y + 5) == kLightGray, row + " grey month column");
+        expectBox(preview.origin, ticks[2 * r], filled && m.shared, row + " shared");
+        expectBox(preview.origin, ticks[2 * r + 1], filled && m.status == 1, row + " pioneer");
+        for (const auto& [place, value] : {std::pair{figures[2 * r], int{m.studies}}, {figures[2 * r + 1], hours}}) {
+            const int x = left + place.x;  // the figure's right edge
+            expect((shot.InkIn(x - 12, y + 3, x, y + 11) > 0) == (filled && value != 0), row + " figure");
+        }
+        const int x = left + remarks[r].x;  // the remark's left edge
+        expect((shot.InkIn(x, y + 3, x + 30, y + 11) > 0) == (filled && !m.remark.empty()), row + " remark");
+    }
+    return wrong;
+}
+
+using Items = std::vector<std::string>;
+constexpr int kAll = -2, kPioneers = -1;  // the filter's steps besides the groups (0: none)
+
+// The first item that begins with `prefix` in any case; -1 when none does.
+int FirstWithPrefix(const Items& items, const std::string& prefix) {
+    const auto found = std::ranges::find_if(
+        items, [&](const std::string& item) { return _strnicmp(item.c_str(), prefix.c_str(), prefix.size()) == 0; });
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+class ListAndPanelsTest : public VorlantTest {
+protected:
+    // The list texts, in file order, of the listable publishers of a step;
+    // full-time pioneers in the report month are left out of the groups.
+    Items Expected(int step) const {
+        Items items;
+        for (const gen::PublisherInfo& p : congregation.publishers) {
+            const bool pioneer = p.months[congregation.reportMonth][congregation.reportYear % 2].status >= 2;
+            if (!p.omitted && (step == kAll || (step == kPioneers ? pioneer : !pioneer && p.group == step))) {
+                items.push_back(winauto::Utf8ToAnsi(p.lastName + ", " + p.firstName));
+            }
+        }
+        return items;
+    }
+
+    // The items, the first one selected and the list in the focus.
+    void ExpectList(const Items& expected, const std::string& step) {
+        EXPECT_EQ(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST), expected) << step;
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), 0) << step;
+        EXPECT_EQ(winauto::FocusedWindow(mainWindow), GetDlgItem(mainWindow, IDC_PUBLISHER_LIST)) << step;
+    }
+};
+
+TEST_F(ListAndPanelsTest, ShowTheDataFilterAndSelectByTypedLetters) {
+    // A first publisher with every kind of mark and figure from the first row on.
+    gen::GeneratorOptions options;
+    options.groups = 3;
+    gen::FixedPublisher& fixed = options.firstPublisher.emplace();
+    fixed.firstName = "Józef";
+    fixed.lastName = "Wiśniewski";
+    for (int r = 0; r < 12; ++r) {
+        fixed.rows[static_cast<std::size_t>(r)] = {(r + 1) % 4, static_cast<std::uint16_t>(17 * (r % 3 + 1)),
+                                                   static_cast<std::uint16_t>((r + 2) % 5), r % 2 == 0,
+                                                   r % 3 ? "" : "Łódź"};
+    }
+    WriteCongregation(options);
+    ASSERT_NE(Start(), nullptr);
+    const Items all = Expected(kAll);
+    ASSERT_LT(all.size(), congregation.publishers.size()) << "the data should leave someone out";
+    ExpectList(all, "start");  // the first name carries letters of code page 1250
+
+    RECT frame{};
+    GetWindowRect(mainWindow, &frame);
+    Problems wrong;
+    winauto::WaitUntil(
+        [&] {
+            const Shot shot(frame);
+            wrong = Check(shot, Panel(mainWindow, IDC_HEADER_PANEL), Panel(mainWindow, IDC_CARD_PREVIEW), congregation,
+                          congregation.publishers.front());
+            shot.SaveBmp(winauto::ModuleFolder() + "panels-first-publisher.bmp");
+            return wrong.empty();
+        },
+        5000);
+    EXPECT_EQ(wrong, Problems{});
+
+    // A name that its second letter tells from an earlier one of the same initial.
+    const auto target = std::ranges::find_if(all, [&](const std::string& name) {
+        const int at = static_cast<int>(&name - all.data());
+        return FirstWithPrefix(all, name.substr(0, 1)) != at && FirstWithPrefix(all, name.substr(0, 2)) == at;
+    });
+    ASSERT_NE(target, all.end()) << "no name in the data needs two letters";
+    for (std::size_t k = 1; k <= 2; ++k) {
+        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, (*target)[k - 1]);
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), FirstWithPrefix(all, target->substr(0, k)))
+            << target->substr(0, k);
+    }
+
+    const std::pair<const char*, int> steps[] = {{"Pionierzy (Peł i Spe)", kPioneers}, {"Grupa 1", 1}, {"Grupa 2", 2},
+                                                 {"Grupa 3", 3}, {"Nie przydzieleni do Grup", 0}, {"Wszyscy", kAll}};
+    for (const auto& [caption, step] : steps) {
+        winauto::Click(mainWindow, IDC_FILTER);
+        EXPECT_TRUE(winauto::WaitUntil(
+            [&] { return winauto::ItemText(mainWindow, IDC_FILTER) == winauto::Utf8ToAnsi(caption); }, 5000))
+            << caption;
+        ExpectList(Expected(step), caption);
+    }
+    ExitWithButton();
+}
+
+}  // namespace
+}  // namespace vorlant::uitest
