@@ -8,8 +8,7 @@
 
 namespace vorlant::test {
 
-// A box outline (four lines round from its lower-right corner), marked when
-// lines follow inside it.
+// A box outline (four lines round from its lower-right corner), marked when lines follow inside it.
 struct DrawnBox {
     int right, bottom, width, height;
     bool marked;

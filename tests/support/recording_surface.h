@@ -1,10 +1,11 @@
-// A drawing surface that records what is drawn on it, for tests: every line
-// with the width of its pen, every rectangle, every text with its alignment
-// and font, and the life of every object (created, selected, deleted).
+// A drawing surface that records for tests what is drawn on it, and the life
+// of every pen, font and brush, to show what a drawing left behind.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,94 +17,63 @@ class RecordingSurface : public DrawingSurface {
 public:
     RecordingSurface(unsigned pixelsPerInchX, unsigned pixelsPerInchY);
 
-    enum class ObjectKind { Pen, Font, Brush };
+    enum Slot { kPen, kFont, kBrush };  // what a selected object replaces
     struct Object {
-        ObjectKind kind = ObjectKind::Pen;
-        bool stock = false;
-        bool deleted = false;
-        int penWidth = 0;
-        std::uint32_t colour = 0;
+        Slot slot = kPen;
+        bool stock = false, deleted = false;
+        int penWidth = 0;  // the stock black pen is one pixel wide (0), the null pen -1
         FontSpec font;
-        StockObjectKind stockKind = StockObjectKind::BlackPen;
+        std::optional<StockObjectKind> stockKind;
     };
     struct Line {
-        int x1, y1, x2, y2;
-        SurfaceObject pen;
+        int x1, y1, x2, y2, penWidth;
         bool operator==(const Line&) const = default;
     };
-    struct Text {
-        int x, y;
-        TextAlign align;
-        std::string text;
-        SurfaceObject font;
-        bool clipped = false;
-        SurfaceRect clip{};
-    };
-    struct Filled {
-        SurfaceRect rect;
-        SurfaceObject pen;
-        SurfaceObject brush;
-    };
+    struct Text { int x, y; TextAlign align; std::string text; SurfaceObject font; std::optional<SurfaceRect> clip; };
 
     unsigned PixelsPerInchX() const override { return ppiX_; }
     unsigned PixelsPerInchY() const override { return ppiY_; }
     void SetTextMapping() override { textMapping = true; }
     SurfaceObject CreateSolidPen(int width, std::uint32_t colour) override;
-    SurfaceObject CreateFontObject(const FontSpec& font) override;
+    SurfaceObject CreateFontObject(const FontSpec& f) override { return Add({kFont, false, false, 0, f, {}}); }
     SurfaceObject StockObject(StockObjectKind kind) override;
     SurfaceObject Select(SurfaceObject object) override;
     void Delete(SurfaceObject object) override;
-    void MoveTo(int x, int y) override;
+    void MoveTo(int x, int y) override { at_ = {x, y}; }
     void LineTo(int x, int y) override;
-    void Rectangle(const SurfaceRect& rect) override;
-    void SetTransparentBackground() override { transparent = true; }
+    void Rectangle(const SurfaceRect& rect) override { rectangles.push_back(rect); }
+    void SetTransparentBackground() override {}
     void SetTextAlign(TextAlign align) override { align_ = align; }
-    void TextAt(int x, int y, std::string_view text) override;
-    void ClippedTextAt(int x, int y, const SurfaceRect& clip, std::string_view text) override;
+    void TextAt(int x, int y, std::string_view text) override { Record(x, y, text, {}); }
+    void ClippedTextAt(int x, int y, const SurfaceRect& r, std::string_view text) override { Record(x, y, text, r); }
 
     const Object& ObjectOf(SurfaceObject object) const { return objects_.at(object); }
-    // Width of the pen a line was drawn with (-1 for a stock pen).
-    int PenWidthOf(const Line& line) const;
-    // Objects created on the surface and never deleted.
-    int LiveObjects() const;
-    // The pen and font selected now; the surface starts with its own
-    // defaults selected (DefaultPen(), DefaultFont(), DefaultBrush()).
-    SurfaceObject SelectedPen() const { return selectedPen_; }
-    SurfaceObject SelectedFont() const { return selectedFont_; }
-    SurfaceObject SelectedBrush() const { return selectedBrush_; }
-    SurfaceObject DefaultPen() const { return defaultPen_; }
-    SurfaceObject DefaultFont() const { return defaultFont_; }
-    SurfaceObject DefaultBrush() const { return defaultBrush_; }
-    TextAlign CurrentAlign() const { return align_; }
     // Texts with a given content, in drawing order.
     std::vector<Text> TextsEqualTo(const std::string& text) const;
+    // What a drawing left wrong (misuse, objects never deleted or selected back); empty when none.
+    std::vector<std::string> Leftovers() const;
 
     std::vector<Line> lines;
     std::vector<Text> texts;
-    std::vector<Filled> rectangles;
-    // Pens of these widths cannot be made: their creation gives the null
-    // object, as GDI does when it runs out of resources.
+    std::vector<SurfaceRect> rectangles;
+    // Pens of these widths come out null, as when GDI runs out of resources.
     std::vector<int> refusedPenWidths;
     bool textMapping = false;
-    bool transparent = false;
-    // Errors such as selecting a deleted object or deleting a selected one.
-    std::vector<std::string> misuse;
 
 private:
-    SurfaceObject Add(Object object);
+    SurfaceObject Add(const Object& object) {
+        objects_.emplace(objects_.size() + 1, object);
+        return objects_.size();
+    }
+    void Record(int x, int y, std::string_view text, std::optional<SurfaceRect> clip) {
+        texts.push_back({x, y, align_, std::string(text), selected_[kFont], clip});
+    }
 
-    unsigned ppiX_;
-    unsigned ppiY_;
+    unsigned ppiX_, ppiY_;
     std::map<SurfaceObject, Object> objects_;
-    SurfaceObject next_ = 1;
-    SurfaceObject defaultPen_ = 0;
-    SurfaceObject defaultFont_ = 0;
-    SurfaceObject defaultBrush_ = 0;
-    SurfaceObject selectedPen_ = 0;
-    SurfaceObject selectedFont_ = 0;
-    SurfaceObject selectedBrush_ = 0;
-    int currentX_ = 0;
-    int currentY_ = 0;
+    std::array<SurfaceObject, 3> selected_{};  // by slot; the surface's own are 1, 2 and 3
+    std::vector<std::string> misuse_;
+    std::array<int, 2> at_{};
     TextAlign align_ = TextAlign::Left;
 };
 

@@ -1,0 +1,176 @@
+// The main window's two panels: where their texts, rules and boxes go and what they read of a publisher.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "render/card_preview.h"
+#include "render/header_panel.h"
+#include "render_test_support.h"
+#include "resources/resource.h"
+
+namespace vorlant {
+namespace {
+
+using test::kStrings;
+constexpr TextAlign kLeft = TextAlign::Left, kRight = TextAlign::Right;
+
+TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
+    using enum PioneerStatus;
+    // In drawing order: each box's label, column and line (0: the birth date's, 1: the baptism date's, 2: the last).
+    const unsigned labels[] = {IDS_LABEL_MALE, IDS_LABEL_FEMALE, IDS_LABEL_OTHER_SHEEP, IDS_LABEL_ANOINTED,
+                               IDS_LABEL_ELDER, IDS_LABEL_SERVANT, IDS_LABEL_REGULAR_PIONEER,
+                               IDS_LABEL_SPECIAL_PIONEER, IDS_LABEL_FIELD_MISSIONARY};
+    const int columns[] = {0, 1, 0, 1, 2, 3, 4, 5, 6}, lines[] = {0, 0, 1, 1, 2, 2, 2, 2, 2};
+    struct Case {
+        const char *language, *marks;
+        HeaderPanelData data;  // a baptism date under 5 characters: not baptised
+        int width, height, x0, labelGap, boxBelowLine;
+        std::array<int, 4> lineTops;  // name, birth date, baptism date, last line
+        std::array<int, 7> columnX;   // the boxes' right edges
+    };
+    for (const Case& c : {
+             Case{"polish", "x.x.x....", {"Anna Nowak", "31/01/1970", "02/03/1990", 'O', 0x22, Auxiliary, false},
+                  600, 94, 15, 7, 13, {5, 30, 55, 80}, {366, 471, 26, 96, 237, 348, 471}},
+             Case{"rus", "x.x.x....", {"Anna Nowak", "31/01/1970", "02/03/1990", 'O', 0x22, Auxiliary, false},
+                  600, 94, 15, 4, 13, {5, 30, 55, 80}, {366, 471, 26, 96, 237, 348, 471}},
+             Case{"greek", ".x.x.x.xx", {"", "", "03/90", 'A', 0x61, Special, true},  // both sex bits: a sister
+                  734, 97, 18, 5, 13, {5, 30, 55, 80}, {447, 576, 32, 118, 290, 426, 576}},
+             Case{"vie", "......x..", {"", "", "1990", 'O', 0x03, Regular, false},
+                  400, 60, 10, 4, 8, {3, 18, 33, 48}, {244, 314, 17, 64, 158, 232, 314}}}) {
+        SCOPED_TRACE(c.marks);
+        test::RecordingSurface surface(96, 96);
+        DrawHeaderPanel(surface, {0, 0, c.width, c.height}, c.data, test::Look(c.language), kStrings);
+        std::map<std::string, std::pair<int, int>> drawn, expected{
+            {"Imię i nazwisko:  " + c.data.name, {c.x0, c.lineTops[0]}},
+            {"Data urodzenia:  " + c.data.birthDate, {c.x0, c.lineTops[1]}},
+            {"Data chrztu:  " + c.data.baptismDate, {c.x0, c.lineTops[2]}}};
+        std::vector<test::DrawnBox> boxes;
+        for (std::size_t k = 0; k < 9; ++k) {
+            const int x = c.columnX[columns[k]], y = c.lineTops[lines[k] + 1];
+            boxes.push_back({x, y + c.boxBelowLine, 9, 9, c.marks[k] == 'x'});
+            expected[kStrings.Load(labels[k])] = {x + c.labelGap, y};
+        }
+        // The dialog's font in the card's charset; Vietnamese texts keep the context's own font.
+        const bool vie = c.language == std::string("vie");
+        for (const auto& t : surface.texts) {
+            drawn[t.text] = {t.x, t.y};
+            const FontSpec& font = surface.ObjectOf(t.font).font;
+            EXPECT_EQ(std::tuple(t.align, font.faceName, font.charSet),
+                      std::tuple(kLeft, vie ? "System" : "MS Sans Serif", vie ? 0 : 238));
+        }
+        EXPECT_EQ(drawn, expected);
+        EXPECT_EQ(test::DrawnBoxes(surface), boxes);
+        EXPECT_EQ(surface.Leftovers(), test::kNothingLeft);
+    }
+}
+
+TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersAndLanguage) {
+    // A panel of 700 x 249: columns of 87, rows of 17.
+    struct Case {
+        const char* language;
+        int cx, cy, limitRow, ruleTop, shortRuleBottom, greyBottom;  // cx, cy: the platform's border sizes
+        std::array<int, 5> headingX;  // "Służbie" .. "Godziny", "Uwagi"
+        int monthX, sharedX, studiesX, auxX, hoursX, remarkX, totalX, totalY;
+        int monthDy, boxDy, figureDy, clipTopDy, clipBottomDy;  // below the row's top
+    };
+    for (const Case& c : {Case{"polish", 1, 1, 12, 3, 224, 225, {166, 253, 340, 427, 584},
+                               79, 154, 251, 328, 425, 446, 344, 227, 4, 16, 5, 1, 18},
+                          Case{"greek", 2, 3, 1, 9, 230, 233, {158, 245, 332, 419, 665},
+                               71, 134, 241, 308, 415, 472, 340, 239, 12, 48, 15, 3, 20}}) {
+        SCOPED_TRACE(c.language);
+        // Rows up to the limit filled: shared, 1 study, aux pioneer in odd rows, 7 hours, a remark.
+        CardPreviewData data{2025, c.limitRow, {}};
+        for (std::size_t row = 0; row < 12; ++row) data.rows[row] = {true, 1, row % 2 == 1, 7, "uwaga"};
+        test::RecordingSurface surface(96, 96);
+        DrawCardPreview(surface, {0, 0, 700, 249}, data, test::Look(c.language, c.cx, c.cy), kStrings);
+
+        // The grey month column and heading band.
+        EXPECT_EQ(surface.rectangles, (std::vector<SurfaceRect>{{0, 0, 88, c.greyBottom}, {0, 0, 701, 21}}));
+        std::vector<test::RecordingSurface::Line> rules;
+        for (int k = 1; k <= 5; ++k) rules.push_back({k * 87, 0, k * 87, k <= 3 ? c.shortRuleBottom : 249, 0});
+        for (int k = 1; k <= 13; ++k) rules.push_back({0, c.ruleTop + k * 17, 700, c.ruleTop + k * 17, 0});
+        ASSERT_GE(surface.lines.size(), rules.size());
+        EXPECT_EQ(std::vector(surface.lines.begin(), surface.lines.begin() + 18), rules);
+
+        // The year ends at 165 hundredths of an inch halved, whatever the width.
+        using Placed = std::tuple<std::string, int, int, TextAlign, std::optional<SurfaceRect>>;
+        std::vector<Placed> expected{{"2025", 79, c.ruleTop, kRight, {}}}, drawn;
+        const unsigned headings[] = {IDS_PREVIEW_SHARED, IDS_PREVIEW_STUDIES, IDS_PREVIEW_AUX_PIONEER,
+                                     IDS_PREVIEW_HOURS, IDS_PREVIEW_REMARKS};
+        for (std::size_t k = 0; k < 5; ++k) {
+            expected.push_back({kStrings.Load(headings[k]), c.headingX[k], c.ruleTop, kRight, {}});
+        }
+        std::vector<test::DrawnBox> boxes;
+        for (int row = 0; row < 12; ++row) {
+            const int top = (row + 1) * 17, y = top + c.figureDy;
+            const unsigned month = IDS_PREVIEW_MONTH_BASE + static_cast<unsigned>(MonthOfRow(row));
+            expected.push_back({kStrings.Load(month), c.monthX, top + c.monthDy, kRight, {}});
+            if (row > c.limitRow) continue;
+            expected.push_back({"1", c.studiesX, y, kRight, {}});
+            expected.push_back({"7", c.hoursX, y, kRight, {}});
+            // Remarks are cut at the panel's edge and the row's rule.
+            const SurfaceRect clip{c.remarkX, top + c.clipTopDy, 700, top + c.clipBottomDy};
+            expected.push_back({"uwaga", c.remarkX, y, kLeft, clip});
+            boxes.push_back({c.sharedX, top + c.boxDy, 10, 10, true});
+            boxes.push_back({c.auxX, top + c.boxDy, 10, 10, row % 2 == 1});
+        }
+        expected.push_back({kStrings.Load(IDS_PREVIEW_TOTAL), c.totalX, c.totalY, kRight, {}});
+        for (const auto& t : surface.texts) drawn.emplace_back(t.text, t.x, t.y, t.align, t.clip);
+        EXPECT_EQ(drawn, expected);
+        EXPECT_EQ(test::DrawnBoxes(surface), boxes);
+        EXPECT_EQ(surface.Leftovers(), test::kNothingLeft);
+    }
+}
+
+TEST(PanelsTest, ReadThePublisherWithEachMonthInItsYearSlot) {
+    // Opened in September 2025: August (year byte 25, slot 1) ends the service year 2025, begun in slot 0.
+    test::LoadedCongregation loaded(2025, 9);
+    const auto seen = [](const PreviewMonth& c) {
+        return std::tuple(c.shared, c.studies, c.auxiliaryPioneer, c.hours, c.remark);
+    };
+    int hiddenHours = 0;
+    for (const gen::PublisherInfo& p : loaded.generated.publishers) {
+        const HeaderPanelData flags = ReadHeaderPanelFlags(loaded.table, p.record, 7, 25);
+        EXPECT_EQ(std::pair(static_cast<int>(flags.reportMonthStatus), flags.fieldMissionary),
+                  std::pair(p.months[7][1].status, p.fieldMissionary)) << p.record;
+        // The long name only when asked for and found.
+        const std::string longName = p.details == gen::DetailsCase::LongName ? test::Cp1250(p.longName) : "x";
+        EXPECT_EQ(HeaderPanelName(loaded.table, loaded.details, p.record, true, "x"), longName) << p.record;
+        EXPECT_EQ(HeaderPanelName(loaded.table, loaded.details, p.record, false, "x"), "x") << p.record;
+
+        const CardPreviewData data = ReadCardPreviewData(loaded.table, loaded.remarks, p.record, 7, 2025);
+        EXPECT_EQ(std::pair(data.serviceYear, data.limitRow), std::pair(2025, 12));
+        for (int row = 0; row < 12; ++row) {
+            const int month = MonthOfRow(row);
+            const gen::MonthFigures& m = p.months[month][gen::CardYearSlot(2025, month)];
+            const PreviewMonth& cell = data.rows[static_cast<std::size_t>(row)];
+            // Hours count for pioneers of the month and field missionaries only.
+            const bool hoursShown = m.status != 0 || p.fieldMissionary;
+            hiddenHours += !hoursShown && m.hours != 0;
+            const std::string remark = m.remark.empty() ? "" : test::Cp1250(m.remark);
+            const std::uint16_t hours = hoursShown ? m.hours : 0;
+            EXPECT_EQ(seen(cell), seen({m.shared, m.studies, m.status == 1, hours, remark})) << p.record << ':' << row;
+        }
+    }
+    EXPECT_GT(hiddenHours, 0) << "hours that the preview leaves blank";
+
+    // No publisher selected, an index past the table, a table never loaded.
+    PublisherTable empty;
+    for (const auto& [table, record] : {std::pair{&loaded.table, 0}, {&loaded.table, loaded.table.Count()},
+                                        {&loaded.table, -1}, {&empty, 1}}) {
+        const HeaderPanelData flags = ReadHeaderPanelFlags(*table, record, 7, 25);
+        EXPECT_EQ(std::tuple(flags.personFlags, flags.hope, flags.fieldMissionary), std::tuple(0, 0, false));
+        for (const PreviewMonth& cell : ReadCardPreviewData(*table, loaded.remarks, record, 7, 2025).rows) {
+            EXPECT_EQ(seen(cell), seen({}));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vorlant
