@@ -7,13 +7,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace vorlant::winauto {
 
-// Polls `done` every few milliseconds until it holds or `timeoutMs` passes.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// Polls `done` every `pollMs` milliseconds until it holds or `timeoutMs`
+// passes. A poll of 0 only yields the processor between looks, for waits
+// that are timed.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 20);
+
+// Milliseconds on the system's monotonic clock, which every process of the
+// machine shares, so that two programs' instants can be compared.
+double NowMs();
 
 // The folder of the running executable, with a trailing backslash.
 std::string ModuleFolder();
@@ -82,6 +89,20 @@ struct MenuItem {
     std::string text;
 };
 std::vector<MenuItem> SystemMenuItems(HWND window);
+
+// Whether the controls of `dialog` have nothing left to paint: the program
+// has painted them since they were last invalidated.
+bool Painted(HWND dialog, const std::vector<int>& ids);
+
+// A Unix path as the Windows side sees it (wine's drive Z: is the root).
+std::string WindowsPathOf(const std::string& unixPath);
+// The PDF files in a folder, by their Unix paths.
+std::set<std::string> PdfFiles(const std::string& unixFolder);
+// The first PDF of the folder that is not in `before` and that its writer
+// has finished (it ends with the end-of-file marker); empty when none
+// appears within `timeoutMs`. Looks every `pollMs` milliseconds.
+std::string WaitForNewPdf(const std::string& unixFolder, const std::set<std::string>& before, DWORD timeoutMs,
+                          DWORD pollMs = 20);
 
 // The file's last-write time, 0 when it does not exist.
 std::uint64_t LastWriteTime(const std::string& path);
