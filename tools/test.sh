@@ -4,7 +4,8 @@
 # (whose order of evaluation differs from clang's), then the Windows tests (the
 # Win32 layer and the UI tests of Vorlant.exe) under wine, with an X server
 # of its own when there is no display and, as root, a private print spooler
-# whose PDF printer receives the printed cards. Stops everything it started.
+# whose PDF printer receives the printed cards, and last a short soak over
+# bad congregations (tools/soak.sh). Stops everything it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -44,6 +45,12 @@ else
 fi
 vorlant_wine_start
 ctest --test-dir build/win --output-on-failure --timeout 180 || status=1
+vorlant_cups_stop
+vorlant_wine_stop
+trap - EXIT
+
+echo "== soak (bad congregations, wine)"
+tools/soak.sh 10 || status=1
 
 if [ "$status" -eq 0 ]; then echo "== all tests passed"; else echo "== some tests FAILED"; fi
 exit "$status"
