@@ -46,6 +46,7 @@ struct Walk {
     int filterSteps = 0;
     bool printed = false;
     bool passwordAsked = false;
+    bool mainWindowShown = false;
 };
 
 // Sends a message to a window of the program and waits for its answer.
@@ -174,7 +175,7 @@ Failure RefuseThePassword(const Program& program, HWND gate) {
 
 // Every data file as it was generated (a file that was not generated must
 // not appear), and the layout file whole when the main window ran.
-Failure CheckFiles(const test::TempFolder& folder, const gen::Congregation& congregation, bool mainWindowRan) {
+Failure CheckFiles(const test::TempFolder& folder, const gen::Congregation& congregation, bool mainWindowShown) {
     const std::pair<const char*, const std::vector<std::uint8_t>*> files[] = {
         {kPublisherFileName, &congregation.publisherFile},
         {kGroupFileName, &congregation.groupFile},
@@ -185,7 +186,7 @@ Failure CheckFiles(const test::TempFolder& folder, const gen::Congregation& cong
             return std::string(name) + " changed";
         }
     }
-    if (mainWindowRan) {
+    if (mainWindowShown) {
         if (folder.Read("cplot.dat").size() != kLayoutFileSize) return "cplot.dat not 400 bytes";
     } else if (folder.Exists("cplot.dat")) {
         return "cplot.dat written after a refused password";
@@ -201,7 +202,6 @@ Failure SoakOne(const gen::GarbageCongregation& bad, const char* pdfFolder, Walk
     if (!gen::WriteCongregation(bad.congregation, folder.Str())) return "cannot write the congregation";
 
     Failure failure;
-    bool mainWindowRan = false;
     {
         const Program program(exe, folder.Str());
         if (!program.Started()) return "cannot start Vorlant.exe";
@@ -215,7 +215,7 @@ Failure SoakOne(const gen::GarbageCongregation& bad, const char* pdfFolder, Walk
             },
             kStartTimeoutMs);
         if (main != nullptr) {
-            mainWindowRan = true;
+            walk.mainWindowShown = true;
             failure = DriveMainWindow(program, main, pdfFolder, walk);
         } else if (gate != nullptr) {
             walk.passwordAsked = true;
@@ -226,7 +226,7 @@ Failure SoakOne(const gen::GarbageCongregation& bad, const char* pdfFolder, Walk
         }
     }  // a program still running here is ended
     if (!failure.empty()) return failure;
-    return CheckFiles(folder, bad.congregation, mainWindowRan);
+    return CheckFiles(folder, bad.congregation, walk.mainWindowShown);
 }
 
 }  // namespace
@@ -246,11 +246,11 @@ int main(int argc, char** argv) {
         const double start = NowMs();
         const Failure failure = SoakOne(bad, pdfFolder, walk);
         if (!failure.empty()) ++failed;
-        const std::string what = walk.passwordAsked
-                                     ? "password refused"
-                                     : std::to_string(walk.publishers) + " publishers, " +
-                                           std::to_string(walk.filterSteps) + " filter steps, " +
-                                           (walk.printed ? "printed" : "nothing to print");
+        const std::string what = walk.passwordAsked     ? "password refused"
+                                 : !walk.mainWindowShown ? "no window"
+                                                         : std::to_string(walk.publishers) + " publishers, " +
+                                                               std::to_string(walk.filterSteps) + " filter steps, " +
+                                                               (walk.printed ? "printed" : "nothing to print");
         std::printf("%4d  %s (%s; %.1f s): %s\n", k, bad.damage.c_str(), what.c_str(), (NowMs() - start) / 1000,
                     failure.empty() ? "passed" : ("FAILED, " + failure).c_str());
         std::fflush(stdout);
