@@ -51,11 +51,6 @@ void Report(const char* figure, double value, const char* baselineName, double b
     std::fflush(stdout);
 }
 
-bool SendAndWait(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kStepTimeoutMs, &result) != 0;
-}
-
 // A folder with a copy of Vorlant.exe and, unless empty, the maximum
 // congregation.
 struct BenchFolder {
@@ -114,14 +109,11 @@ std::optional<double> StartUp(const BenchFolder& bench) {
 // Milliseconds per move through every entry of the list, each move waiting
 // for both panels to be painted.
 std::optional<double> WalkTheList(HWND main) {
-    HWND list = GetDlgItem(main, IDC_PUBLISHER_LIST);
     const LRESULT count = SendToItem(main, IDC_PUBLISHER_LIST, LB_GETCOUNT);
     if (count <= 0) return std::nullopt;
     const double start = NowMs();
-    for (LRESULT i = 0; i < count; ++i) {
-        if (!SendAndWait(list, LB_SETCURSEL, static_cast<WPARAM>(i)) ||
-            !SendAndWait(main, WM_COMMAND, MAKEWPARAM(IDC_PUBLISHER_LIST, LBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(list)) ||
+    for (int i = 0; i < count; ++i) {
+        if (!SelectListEntry(main, IDC_PUBLISHER_LIST, i, kStepTimeoutMs) ||
             !WaitUntil([&] { return Painted(main, kPanels); }, kStepTimeoutMs, 0)) {
             return std::nullopt;
         }
@@ -241,7 +233,7 @@ int main(int argc, char** argv) {
         complete = false;
     } else {
         for (int id = IDC_MONTH_FIRST; id <= IDC_MONTH_LAST; ++id) {
-            SendAndWait(GetDlgItem(main, id), BM_CLICK);
+            SendAndWait(GetDlgItem(main, id), BM_CLICK, 0, 0, kStepTimeoutMs);
         }
         const std::optional<Pair> print = MediansInTurn(
             runs, [&] { return PrintCard(main, pdfFolder); }, [&] { return PrintOneLine(pdfFolder); });

@@ -49,12 +49,6 @@ struct Walk {
     bool mainWindowShown = false;
 };
 
-// Sends a message to a window of the program and waits for its answer.
-bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs = kStepTimeoutMs) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
-}
-
 // Clicks a button and returns once the program has handled the click.
 bool ClickAndWait(HWND dialog, int id, DWORD timeoutMs = kStepTimeoutMs) {
     return SendAndWait(GetDlgItem(dialog, id), BM_CLICK, 0, 0, timeoutMs);
@@ -71,13 +65,10 @@ bool PrintsAName(const std::string& listEntry) {
 }
 
 Failure WalkThePublishers(HWND main, Walk& walk) {
-    HWND list = GetDlgItem(main, IDC_PUBLISHER_LIST);
     const LRESULT count = SendToItem(main, IDC_PUBLISHER_LIST, LB_GETCOUNT);
     walk.publishers = static_cast<long>(count);
-    for (LRESULT i = 0; i < count; ++i) {
-        if (!SendAndWait(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0) ||
-            !SendAndWait(main, WM_COMMAND, MAKEWPARAM(IDC_PUBLISHER_LIST, LBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(list))) {
+    for (int i = 0; i < count; ++i) {
+        if (!SelectListEntry(main, IDC_PUBLISHER_LIST, i, kStepTimeoutMs)) {
             return "no answer to selecting publisher " + std::to_string(i);
         }
         if (!WaitUntil([&] { return Painted(main, {IDC_HEADER_PANEL, IDC_CARD_PREVIEW}); }, kStepTimeoutMs, 1)) {

@@ -144,6 +144,17 @@ bool ItemChecked(HWND dialog, int id) {
     return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
+bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs) {
+    HWND list = GetDlgItem(dialog, id);
+    return SendAndWait(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, timeoutMs) &&
+           SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list), timeoutMs);
+}
+
 LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {

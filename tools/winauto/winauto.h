@@ -65,6 +65,13 @@ bool ItemEnabled(HWND dialog, int id);
 bool ItemVisible(HWND dialog, int id);
 bool ItemChecked(HWND dialog, int id);
 
+// Sends a message and waits up to `timeoutMs` for its answer; false when
+// none comes (a dialog or message box holding the program up, a hang).
+bool SendAndWait(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, DWORD timeoutMs = 10000);
+// Selects entry `index` of list box `id` and tells the dialog, as a click
+// in the list does; returns once the dialog has handled it.
+bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs = 10000);
+
 // Sends a message to a control and waits for its answer; -1 when it does not come.
 LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // The texts of a list box's items in list order, in the ANSI code page.
