@@ -5,7 +5,8 @@
 # Win32 layer and the UI tests of Vorlant.exe, built for 64-bit and for 32-bit
 # Windows) under wine, with an X server
 # of its own when there is no display and, as root, a private print spooler
-# whose PDF printer receives the printed cards. Stops everything it started.
+# whose PDF printer receives the printed cards, and last a short soak over
+# bad congregations (tools/soak.sh). Stops everything it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -53,6 +54,12 @@ echo "== windows tests, 64-bit build (wine)"
 ctest --test-dir build/win --output-on-failure --timeout 180 || status=1
 echo "== windows tests, 32-bit build (wine)"
 ctest --test-dir build/win32 --output-on-failure --timeout 180 || status=1
+vorlant_cups_stop
+vorlant_wine_stop
+trap - EXIT
+
+echo "== soak (bad congregations, wine)"
+tools/soak.sh 10 || status=1
 
 if [ "$status" -eq 0 ]; then echo "== all tests passed"; else echo "== some tests FAILED"; fi
 exit "$status"

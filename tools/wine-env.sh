@@ -62,5 +62,7 @@ vorlant_wine_stop() {
         kill "$VORLANT_XVFB_PID" 2>/dev/null || true
         wait "$VORLANT_XVFB_PID" 2>/dev/null || true
         VORLANT_XVFB_PID=""
+        # The display was ours: a later start finds none and makes its own.
+        unset DISPLAY
     fi
 }

@@ -1,7 +1,5 @@
 #include "win/subclass.h"
 
-#include <commctrl.h>
-
 namespace vorlant::win {
 
 CSubclassedWindow::~CSubclassedWindow() { Detach(); }
@@ -9,9 +7,12 @@ CSubclassedWindow::~CSubclassedWindow() { Detach(); }
 bool CSubclassedWindow::Attach(HWND dialog, int id) {
     Detach();
     HWND control = GetDlgItem(dialog, id);
-    if (control == nullptr) return false;
-    if (!SetWindowSubclass(control, &CSubclassedWindow::StaticProc, 1,
-                           reinterpret_cast<DWORD_PTR>(this))) {
+    if (control == nullptr || GetWindowLongPtrW(control, GWLP_USERDATA) != 0) return false;
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSubclassedWindow::StaticProc)));
+    if (previous_ == nullptr) {
+        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
         return false;
     }
     hwnd_ = control;
@@ -19,10 +20,10 @@ bool CSubclassedWindow::Attach(HWND dialog, int id) {
 }
 
 void CSubclassedWindow::Detach() {
-    if (hwnd_ != nullptr) {
-        RemoveWindowSubclass(hwnd_, &CSubclassedWindow::StaticProc, 1);
-        hwnd_ = nullptr;
-    }
+    if (hwnd_ == nullptr) return;
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
 }
 
 LRESULT CSubclassedWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -30,16 +31,16 @@ LRESULT CSubclassedWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 LRESULT CSubclassedWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return CallWindowProcW(previous_, hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CSubclassedWindow::StaticProc(HWND hwnd, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR refData) {
-    auto* self = reinterpret_cast<CSubclassedWindow*>(refData);
+LRESULT CALLBACK CSubclassedWindow::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<CSubclassedWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, &CSubclassedWindow::StaticProc, 1);
-        self->hwnd_ = nullptr;
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        const WNDPROC previous = self->previous_;
+        self->Detach();
+        return CallWindowProcW(previous, hwnd, message, wParam, lParam);
     }
     return self->WindowProc(message, wParam, lParam);
 }

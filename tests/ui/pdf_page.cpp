@@ -13,6 +13,8 @@
 namespace vorlant::uitest {
 namespace {
 
+using winauto::WindowsPathOf;
+
 constexpr DWORD kToolTimeoutMs = 30000;
 
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
@@ -40,12 +42,6 @@ std::string Unescaped(std::string text) {
 }
 
 }  // namespace
-
-std::string WindowsPathOf(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    for (char& c : path) c = c == '/' ? '\\' : c;
-    return path;
-}
 
 std::optional<std::string> RunUnixCommand(const std::string& command, const std::string& unixOutput) {
     // The exit status lands in a file of its own once the output is complete.

@@ -10,9 +10,6 @@
 
 namespace vorlant::uitest {
 
-// A Unix path as the Windows side sees it (wine's drive Z: is the root).
-std::string WindowsPathOf(const std::string& unixPath);
-
 // Runs `command` under /bin/sh with its standard output into the file
 // `unixOutput`; the output when the command succeeded in time.
 std::optional<std::string> RunUnixCommand(const std::string& command, const std::string& unixOutput);

@@ -96,16 +96,7 @@ std::optional<Printer> DefaultPrinter() {
     return p;
 }
 
-std::set<std::string> PdfFiles(const std::string& unixFolder) {
-    std::set<std::string> files;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((WindowsPathOf(unixFolder) + "\\*.pdf").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do files.insert(unixFolder + "/" + found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return files;
-}
+using winauto::PdfFiles;
 
 struct PrintedPdf {
     std::string path;  // Unix path

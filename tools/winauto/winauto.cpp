@@ -2,13 +2,24 @@
 
 namespace vorlant::winauto {
 
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         if (done()) return true;
         if (GetTickCount64() >= deadline) return false;
-        Sleep(20);
+        Sleep(pollMs);
     }
+}
+
+double NowMs() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerMs;
 }
 
 std::string ModuleFolder() {
@@ -133,6 +144,17 @@ bool ItemChecked(HWND dialog, int id) {
     return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
+bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs) {
+    HWND list = GetDlgItem(dialog, id);
+    return SendAndWait(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0, timeoutMs) &&
+           SendAndWait(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list), timeoutMs);
+}
+
 LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
@@ -207,6 +229,67 @@ std::vector<MenuItem> SystemMenuItems(HWND window) {
         items.push_back({info.wID, (info.fType & MFT_SEPARATOR) != 0, text});
     }
     return items;
+}
+
+bool Painted(HWND dialog, const std::vector<int>& ids) {
+    for (const int id : ids) {
+        RECT pending{};
+        if (GetUpdateRect(GetDlgItem(dialog, id), &pending, FALSE)) return false;
+    }
+    return true;
+}
+
+std::string WindowsPathOf(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+}
+
+std::set<std::string> PdfFiles(const std::string& unixFolder) {
+    std::set<std::string> files;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((WindowsPathOf(unixFolder) + "\\*.pdf").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return files;
+    do files.insert(unixFolder + "/" + found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return files;
+}
+
+namespace {
+
+// The PDF writer puts the end-of-file marker last, when the document is whole.
+bool FinishedPdf(const std::string& unixPath) {
+    HANDLE file = CreateFileA(WindowsPathOf(unixPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char tail[32] = {};
+    DWORD read = 0;
+    LARGE_INTEGER back{};
+    back.QuadPart = -static_cast<LONGLONG>(sizeof(tail));
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart >= static_cast<LONGLONG>(sizeof(tail)) &&
+        SetFilePointerEx(file, back, nullptr, FILE_END)) {
+        ReadFile(file, tail, sizeof(tail), &read, nullptr);
+    }
+    CloseHandle(file);
+    return std::string(tail, read).find("%%EOF") != std::string::npos;
+}
+
+}  // namespace
+
+std::string WaitForNewPdf(const std::string& unixFolder, const std::set<std::string>& before, DWORD timeoutMs,
+                          DWORD pollMs) {
+    std::string finished;
+    WaitUntil(
+        [&] {
+            for (const std::string& file : PdfFiles(unixFolder)) {
+                if (before.count(file) == 0 && FinishedPdf(file)) finished = file;
+            }
+            return !finished.empty();
+        },
+        timeoutMs, pollMs);
+    return finished;
 }
 
 std::uint64_t LastWriteTime(const std::string& path) {

@@ -7,13 +7,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace vorlant::winauto {
 
-// Polls `done` every few milliseconds until it holds or `timeoutMs` passes.
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// Polls `done` every `pollMs` milliseconds until it holds or `timeoutMs`
+// passes. A poll of 0 only yields the processor between looks, for waits
+// that are timed.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs = 20);
+
+// Milliseconds on the system's monotonic clock, which every process of the
+// machine shares, so that two programs' instants can be compared.
+double NowMs();
 
 // The folder of the running executable, with a trailing backslash.
 std::string ModuleFolder();
@@ -58,6 +65,13 @@ bool ItemEnabled(HWND dialog, int id);
 bool ItemVisible(HWND dialog, int id);
 bool ItemChecked(HWND dialog, int id);
 
+// Sends a message and waits up to `timeoutMs` for its answer; false when
+// none comes (a dialog or message box holding the program up, a hang).
+bool SendAndWait(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, DWORD timeoutMs = 10000);
+// Selects entry `index` of list box `id` and tells the dialog, as a click
+// in the list does; returns once the dialog has handled it.
+bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs = 10000);
+
 // Sends a message to a control and waits for its answer; -1 when it does not come.
 LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // The texts of a list box's items in list order, in the ANSI code page.
@@ -82,6 +96,20 @@ struct MenuItem {
     std::string text;
 };
 std::vector<MenuItem> SystemMenuItems(HWND window);
+
+// Whether the controls of `dialog` have nothing left to paint: the program
+// has painted them since they were last invalidated.
+bool Painted(HWND dialog, const std::vector<int>& ids);
+
+// A Unix path as the Windows side sees it (wine's drive Z: is the root).
+std::string WindowsPathOf(const std::string& unixPath);
+// The PDF files in a folder, by their Unix paths.
+std::set<std::string> PdfFiles(const std::string& unixFolder);
+// The first PDF of the folder that is not in `before` and that its writer
+// has finished (it ends with the end-of-file marker); empty when none
+// appears within `timeoutMs`. Looks every `pollMs` milliseconds.
+std::string WaitForNewPdf(const std::string& unixFolder, const std::set<std::string>& before, DWORD timeoutMs,
+                          DWORD pollMs = 20);
 
 // The file's last-write time, 0 when it does not exist.
 std::uint64_t LastWriteTime(const std::string& path);
