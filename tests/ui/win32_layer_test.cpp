@@ -106,51 +106,5 @@ TEST(SubclassedControl, TakesItsMessagesPassesTheRestAndLetsGoWhenDetachedOrDest
     EXPECT_EQ(taker.Handle(), nullptr);
 }
 
-// Takes the characters typed into its control and lets the rest through.
-class CharacterTaker : public win::CSubclassedWindow {
-public:
-    int characters = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_CHAR) return Default(message, wParam, lParam);
-        ++characters;
-        return 0;
-    }
-};
-
-TEST(SubclassedControl, TakesItsMessagesPassesTheRestAndLetsGoWhenDetachedOrDestroyed) {
-    constexpr int kListId = 7;
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_HASSTRINGS, 0, 0, 100, 100, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), nullptr, nullptr);
-    ASSERT_NE(list, nullptr);
-    const LONG_PTR ownProcedure = GetWindowLongPtrW(list, GWLP_WNDPROC);
-
-    CharacterTaker taker;
-    ASSERT_TRUE(taker.Attach(parent, kListId));
-    EXPECT_EQ(taker.Handle(), list);
-    CharacterTaker second;
-    EXPECT_FALSE(second.Attach(parent, kListId)) << "two objects on one control";
-
-    SendMessageA(list, WM_CHAR, 'a', 1);
-    EXPECT_EQ(taker.characters, 1);
-    // Texts of the code page pass the subclass both ways unchanged.
-    const std::string text = winauto::Utf8ToAnsi("Łódź, Żaneta");
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    char back[64] = {};
-    ASSERT_EQ(SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(back)), static_cast<LRESULT>(text.size()));
-    EXPECT_EQ(std::string(back), text);
-
-    taker.Detach();
-    EXPECT_EQ(GetWindowLongPtrW(list, GWLP_WNDPROC), ownProcedure);
-    SendMessageA(list, WM_CHAR, 'b', 1);
-    EXPECT_EQ(taker.characters, 1);
-
-    ASSERT_TRUE(taker.Attach(parent, kListId));
-    DestroyWindow(parent);
-    EXPECT_EQ(taker.Handle(), nullptr);
-}
-
 }  // namespace
 }  // namespace vorlant
