@@ -73,7 +73,7 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
         EXPECT_EQ(table.FindById(p.id), r);
         const bool longName = p.details == DetailsCase::LongName;
         EXPECT_EQ(data->details.Lookup(table, r) & ExtendedDetails::kLongNameHasLetter, longName ? 1u : 0u);
-        if (longName) EXPECT_EQ(data->details.LongName(), Cp(p.longName));
+        if (longName) { EXPECT_EQ(data->details.LongName(), Cp(p.longName)); }
         for (int month = 0; month < 12; ++month) {
             for (int slot = 0; slot < 2; ++slot) {
                 const MonthFigures& f = p.months[month][slot];
