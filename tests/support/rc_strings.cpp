@@ -1,8 +1,9 @@
 #include "support/rc_strings.h"
 
 #include <fstream>
+#include <iterator>
 #include <regex>
-#include <sstream>
+#include <cctype>
 #include <stdexcept>
 
 namespace vorlant::test {
@@ -11,24 +12,16 @@ namespace {
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A resource-script string literal body: "" is a quote, \n a line break.
+// The body of a string literal of the script: "" is a quote, \n a line break, \t a tab.
 std::string Unescape(const std::string& body) {
     std::string out;
     for (std::size_t i = 0; i < body.size(); ++i) {
-        if (body[i] == '"' && i + 1 < body.size() && body[i + 1] == '"') {
-            out += '"';
-            ++i;
-        } else if (body[i] == '\\' && i + 1 < body.size()) {
-            const char next = body[++i];
-            out += next == 'n' ? '\n' : next == 't' ? '\t' : next;
-        } else {
-            out += body[i];
-        }
+        const bool escape = body[i] == '\\' && i + 1 < body.size();
+        if (body[i] == '"' || escape) ++i;  // quotes come in pairs: the regex lets none stand alone
+        out += !escape ? body[i] : body[i] == 'n' ? '\n' : body[i] == 't' ? '\t' : body[i];
     }
     return out;
 }
@@ -42,31 +35,18 @@ RcStringSource::RcStringSource(const std::string& path) {
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it) {
         names[(*it)[1]] = static_cast<unsigned>(std::stoul((*it)[2], nullptr, 0));
     }
-
     const std::string script = ReadAll(path);
-    const auto begin = script.find("STRINGTABLE");
-    if (begin == std::string::npos) throw std::runtime_error("no STRINGTABLE in " + path);
-    const auto body = script.find("BEGIN", begin);
-    const auto finish = script.find("\nEND", body);
-    std::istringstream lines(script.substr(body + 5, finish - body - 5));
-    const std::regex entry(R"(^\s*(\w+)\s+\"((?:[^\"]|\"\")*)\"\s*$)");
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::smatch m;
-        if (!std::regex_match(line, m, entry)) continue;
-        const std::string key = m[1];
-        const unsigned id = std::isdigit(static_cast<unsigned char>(key[0]))
-                                ? static_cast<unsigned>(std::stoul(key))
-                                : names.at(key);
-        if (!strings_.emplace(id, Unescape(m[2])).second) {
-            throw std::runtime_error("string " + std::to_string(id) + " defined twice");
-        }
+    const auto body = script.find("BEGIN", script.find("STRINGTABLE"));
+    if (body == std::string::npos) throw std::runtime_error("no STRINGTABLE in " + path);
+    const std::string table = script.substr(body + 5, script.find("\nEND", body) - body - 5);
+    const std::regex entry(R"re((\w+)[ \t]+"((?:[^"\n]|"")*)")re");
+    for (std::sregex_iterator it(table.begin(), table.end(), entry), end; it != end; ++it) {
+        const std::string key = (*it)[1];
+        const unsigned id = std::isdigit(static_cast<unsigned char>(key[0])) ? std::stoul(key) : names.at(key);
+        if (!strings_.emplace(id, Unescape((*it)[2])).second) throw std::runtime_error("string " + key + " twice");
     }
 }
 
-std::string RcStringSource::Load(unsigned id) const {
-    const auto it = strings_.find(id);
-    return it == strings_.end() ? std::string() : it->second;
-}
+std::string RcStringSource::Load(unsigned id) const { return strings_.contains(id) ? strings_.at(id) : std::string(); }
 
 }  // namespace vorlant::test

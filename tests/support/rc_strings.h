@@ -1,5 +1,4 @@
-// The string table of the resource script, read by the unit tests so that
-// they check the very texts that go into Vorlant.exe.
+// The string table of the resource script, so that tests check the very texts of Vorlant.exe.
 #pragma once
 
 #include <map>
@@ -11,24 +10,13 @@ namespace vorlant::test {
 
 class RcStringSource : public StringSource {
 public:
-    // Parses the STRINGTABLE of `path`, resolving the IDS_ names of
-    // resource.h beside it. Texts stay UTF-8.
+    // Parses the STRINGTABLE of `path` with the IDS_ names of resource.h beside it; texts stay UTF-8.
     explicit RcStringSource(const std::string& path = VORLANT_RESOURCE_SCRIPT);
     std::string Load(unsigned id) const override;
     const std::map<unsigned, std::string>& All() const { return strings_; }
 
 private:
     std::map<unsigned, std::string> strings_;
-};
-
-// Strings set by hand, for tests of other resource sets.
-class MapStringSource : public StringSource {
-public:
-    std::map<unsigned, std::string> strings;
-    std::string Load(unsigned id) const override {
-        const auto it = strings.find(id);
-        return it == strings.end() ? std::string() : it->second;
-    }
 };
 
 }  // namespace vorlant::test
