@@ -18,26 +18,46 @@ bool IsFullTimePioneer(PioneerStatus status) {
 
 // A stable merge sort: an item goes in front of one that precedes it only
 // when `before` says so, which is the order that exchanging neighbours in
-// the wrong order until none is left would give. Merging a run that lies
-// wholly before the other costs only that run's comparisons. Every loop is
-// bounded by its run, whatever `before` answers.
+// the wrong order until none is left would give. It first finds the runs
+// that are already in order, turning round those strictly the other way
+// (no two of their items are equal, so nothing stable is lost), and then
+// merges neighbouring runs: a table in order, or in reverse order, costs
+// one pass. Every loop is bounded by its run, whatever `before` answers.
 template <typename Before>
 void MergeSort(std::vector<int>& items, Before before) {
-    std::vector<int> merged(items.size());
-    for (std::size_t width = 1; width < items.size(); width *= 2) {
-        for (std::size_t low = 0; low < items.size(); low += 2 * width) {
-            const std::size_t middle = std::min(low + width, items.size());
-            const std::size_t high = std::min(middle + width, items.size());
-            std::size_t left = low;
+    const std::size_t count = items.size();
+    std::vector<std::size_t> bounds{0};   // run k is [bounds[k], bounds[k + 1])
+    for (std::size_t low = 0; low < count;) {
+        std::size_t high = low + 1;
+        if (high < count && before(items[high], items[low])) {
+            while (high + 1 < count && before(items[high + 1], items[high])) ++high;
+            ++high;
+            std::reverse(items.begin() + static_cast<std::ptrdiff_t>(low),
+                         items.begin() + static_cast<std::ptrdiff_t>(high));
+        } else {
+            while (high < count && !before(items[high], items[high - 1])) ++high;
+        }
+        bounds.push_back(high);
+        low = high;
+    }
+    std::vector<int> merged(count);
+    while (bounds.size() > 2) {
+        std::vector<std::size_t> next{0};
+        for (std::size_t k = 0; k + 1 < bounds.size(); k += 2) {
+            const std::size_t middle = bounds[k + 1];
+            const std::size_t high = k + 2 < bounds.size() ? bounds[k + 2] : middle;
+            std::size_t left = bounds[k];
             std::size_t right = middle;
-            std::size_t out = low;
+            std::size_t out = left;
             while (left < middle && right < high) {
                 merged[out++] = before(items[right], items[left]) ? items[right++] : items[left++];
             }
             while (left < middle) merged[out++] = items[left++];
             while (right < high) merged[out++] = items[right++];
+            next.push_back(high);
         }
         items.swap(merged);
+        bounds.swap(next);
     }
 }
 

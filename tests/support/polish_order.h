@@ -1,7 +1,7 @@
 // Case-insensitive Polish alphabetical order of code page 1250 texts, standing in for the platform's.
 #pragma once
 
-#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace vorlant::test {
@@ -12,14 +12,24 @@ inline constexpr std::string_view kPolishLower =
 inline constexpr std::string_view kPolishUpper =
     "A\xA5" "BC\xC6" "DE\xCA" "FGHIJKL\xA3" "MN\xD1" "O\xD3" "PQRS\x8C" "TUVWXYZ\x8F\xAF";
 
-// Negative, 0 or positive as `a` sorts before, with or after `b`; letters after all other bytes.
+// The sort weight of each byte: letters after all other bytes, upper and
+// lower case alike; built once, as the platform keeps its tables.
+inline constexpr auto kPolishWeight = [] {
+    std::array<int, 256> weight{};
+    for (int c = 0; c < 256; ++c) weight[static_cast<std::size_t>(c)] = c;
+    for (std::size_t i = 0; i < kPolishLower.size(); ++i) {
+        weight[static_cast<unsigned char>(kPolishLower[i])] = 256 + static_cast<int>(i);
+        weight[static_cast<unsigned char>(kPolishUpper[i])] = 256 + static_cast<int>(i);
+    }
+    return weight;
+}();
+
+// Negative, 0 or positive as `a` sorts before, with or after `b`.
 inline int ComparePolish(const char* a, const char* b) {
-    const auto weight = [](char c) {
-        const std::size_t letter = std::min(kPolishLower.find(c), kPolishUpper.find(c));
-        return letter == std::string_view::npos ? static_cast<unsigned char>(c) : 256 + static_cast<int>(letter);
-    };
     for (;; ++a, ++b) {
-        if (weight(*a) != weight(*b)) return weight(*a) < weight(*b) ? -1 : 1;
+        const int wa = kPolishWeight[static_cast<unsigned char>(*a)];
+        const int wb = kPolishWeight[static_cast<unsigned char>(*b)];
+        if (wa != wb) return wa < wb ? -1 : 1;
         if (*a == '\0') return 0;
     }
 }
