@@ -56,6 +56,7 @@ constexpr std::array<ScrambledText, 6> kTerminatedTexts{{
 // left alone in the first `keptBelow` positions.
 void DescrambleText(RecordSpan record, const ScrambledText& text, std::uint8_t base) {
     std::uint8_t* const bytes = record.data() + text.offset;
+    if (bytes[0] == 0) return;   // an empty text needs no search
     const auto* end = static_cast<const std::uint8_t*>(std::memchr(bytes, 0, text.width));
     const std::size_t length = end != nullptr ? static_cast<std::size_t>(end - bytes) : text.width;
     std::size_t keptBelow = 0;
