@@ -1,5 +1,7 @@
 #include "mainwin/main_dlg.h"
 
+#include "common/language.h"
+#include "common/text.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/password_dlg.h"
 #include "mainwin/filter.h"
@@ -53,7 +55,7 @@ BOOL CMainDlg::OnInitDialog() {
     } else {
         win::ShowMessage(Handle(), "Couldn't allocate memory");
     }
-    if (languageCode == kSortingLanguage && table.Count() != 0) SortPublishers();
+    if (HasFirstNameSort(languageCode) && table.Count() != 0) SortPublishers();
     FillPublisherList();
 
     useLongName = 1;
