@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "layout/settings.h"
 #include "mainwin/panels.h"
 #include "mainwin/type_ahead_list_box.h"
+#include "render/card_year.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -57,7 +59,10 @@ private:
 
     // Printing the card (main_dlg_print.cpp).
     void PrintCard();
-    void ComposeFiguresPage(HDC dc);
+    void PrintFigures(const char* documentName, const CardYear& year, const std::array<bool, kCardRows>& rows,
+                      bool previousYear);
+    void ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,
+                            bool previousYear);
     void OnMonthBoxClicked();
 
     win::Win32StringSource strings;
