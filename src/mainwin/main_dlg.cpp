@@ -40,6 +40,7 @@ BOOL CMainDlg::OnInitDialog() {
 
     UpdateFilterButton();
     AddAboutMenuItem();
+    AddTestPageMenuItem();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
@@ -104,6 +105,13 @@ void CMainDlg::AddAboutMenuItem() {
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
+void CMainDlg::AddTestPageMenuItem() {
+    HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
+    if (systemMenu == nullptr) return;
+    const std::string text = strings.Load(IDS_TEST_PAGE_MENU);
+    if (!text.empty()) AppendMenuA(systemMenu, MF_STRING, IDM_TESTPAGE, text.c_str());
+}
+
 void CMainDlg::UpdateFilterButton() {
     SetDlgItemTextA(Handle(), IDC_FILTER, FilterButtonText(filterMode, filterGroup, strings).c_str());
 }
@@ -151,10 +159,18 @@ void CMainDlg::Exit() {
 }
 
 bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
-    if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
-    CAboutDlg about(CurrentFolder());
-    about.DoModal(Handle());
-    return true;
+    switch (command & 0xFFF0) {
+        case IDM_ABOUTBOX: {
+            CAboutDlg about(CurrentFolder());
+            about.DoModal(Handle());
+            return true;
+        }
+        case IDM_TESTPAGE:
+            PrintTestPage();
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool CMainDlg::OnPaint() {

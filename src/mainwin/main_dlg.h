@@ -39,6 +39,7 @@ private:
     void LoadCongregationData();
     bool CheckPassword();
     void AddAboutMenuItem();
+    void AddTestPageMenuItem();
     void UpdateFilterButton();
 
     // The one way names and dates are turned into text (main_dlg_list.cpp).
@@ -57,8 +58,9 @@ private:
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();
 
-    // Printing the card (main_dlg_print.cpp).
+    // Printing the card and the calibration page (main_dlg_print.cpp).
     void PrintCard();
+    void PrintTestPage();
     void PrintFigures(const char* documentName, const CardYear& year, const std::array<bool, kCardRows>& rows,
                       bool previousYear);
     void ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,

@@ -32,6 +32,13 @@ void CMainDlg::PrintCard() {
                  TickedRows(Handle()), IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED);
 }
 
+void CMainDlg::PrintTestPage() {
+    // Every row, whatever the month boxes say, and nothing of the congregation.
+    std::array<bool, kCardRows> everyRow{};
+    everyRow.fill(true);
+    PrintFigures("Card Test", CalibrationCardYear(strings), everyRow, false);
+}
+
 void CMainDlg::PrintFigures(const char* documentName, const CardYear& year,
                             const std::array<bool, kCardRows>& rows, bool previousYear) {
     DOCINFOA document{};

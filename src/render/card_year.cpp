@@ -1,7 +1,9 @@
 #include "render/card_year.h"
 
+#include "common/string_source.h"
 #include "data/publisher_table.h"
 #include "data/remark_table.h"
+#include "resources/resource.h"
 
 namespace vorlant {
 
@@ -27,6 +29,19 @@ CardYear ReadCardYear(const PublisherTable& table, const RemarkTable& remarks, i
         if (cell.hoursShown) cell.hours = table.MonthlyFigure(record, month, publisher_record::kHoursKind, slot);
         std::array<char, RemarkTable::kTextBufferSize> remark{};
         if (remarks.Text(table, record, month, slot, remark)) cell.remark = remark.data();
+    }
+    return year;
+}
+
+CardYear CalibrationCardYear(const StringSource& strings) {
+    CardYear year;
+    year.limitRow = kCardRows;
+    for (int row = 0; row < kCardRows; ++row) {
+        const int month = MonthOfRow(row);
+        const auto number = static_cast<std::uint16_t>(month + 1);
+        year.rows[static_cast<std::size_t>(row)] = {
+            true, number, true, true, static_cast<std::uint16_t>(10 * number),
+            strings.Load(IDS_PREVIEW_MONTH_BASE + static_cast<unsigned>(month))};
     }
     return year;
 }

@@ -14,6 +14,7 @@ namespace vorlant {
 
 class PublisherTable;
 class RemarkTable;
+class StringSource;
 
 // One card row; a 0 figure is a blank cell.
 struct CardMonth {
@@ -39,5 +40,10 @@ std::string FigureText(std::uint16_t value);
 // publisher of the table (0 = none selected).
 CardYear ReadCardYear(const PublisherTable& table, const RemarkTable& remarks, int record, int reportMonth,
                       int currentYear);
+
+// The card year of the calibration page, the same in every run: every row
+// with both marks, the month's number as Bible studies, ten times that as
+// hours and the month's abbreviation from `strings` as remark.
+CardYear CalibrationCardYear(const StringSource& strings);
 
 }  // namespace vorlant

@@ -312,6 +312,45 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document per card, no more";
 }
 
+// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it.
+TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
+    const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
+    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
+    const std::optional<Printer> printer = DefaultPrinter();
+    ASSERT_TRUE(printer) << "no default printer";
+    folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.40\r\nLeft=0.15\r\n"));
+    // A layout file of the user's: the monthly block at byte 320, the seven columns from byte 336.
+    const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
+    std::string layout(400, '\0');
+    const auto put = [&](std::size_t offset, const char* text) { layout.replace(offset, 4, text); };
+    put(320, "2.40");
+    put(328, "3.30");
+    const char* columns[] = {"1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"};
+    for (std::size_t j = 0; j < 7; ++j) put(336 + 8 * j, columns[j]);
+    folder.Write("cplot.dat", layout);
+    const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
+    ASSERT_NE(Start(), nullptr);
+    ASSERT_TRUE(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).empty());
+
+    ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
+    ASSERT_FALSE(pdf.empty()) << "no page printed";
+    EXPECT_NE(pdf.find("Card_Test"), std::string::npos) << pdf;
+    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+    const std::optional<Card> card = ReadCard(pdf, *printer);
+    ASSERT_TRUE(card) << "no page read from " << pdf;
+    EXPECT_EQ(card->pages, 1);
+    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
+    PrintedRows rows;
+    for (std::size_t row = 0; row < 12; ++row) {
+        const int month = static_cast<int>(row + 8) % 12 + 1;
+        rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
+    }
+    ExpectCard(*card, *printer, at, rows);
+    ExitWithButton();
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 1) << "one page, no more";
+}
+
 // Run by ctest on its own, with no printing system to ask (tests/ui/CMakeLists.txt).
 class NoPrinterTest : public PrintTest {};
 

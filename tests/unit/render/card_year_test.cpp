@@ -89,5 +89,19 @@ TEST(CardYearTest, ReadsWhatThePublisherReportedInEachRowForEveryOpeningMonth) {
     }
 }
 
+TEST(CardYearTest, TheCalibrationYearFillsEveryRowWithItsMonthNumber) {
+    const CardYear year = CalibrationCardYear(test::kStrings);
+    EXPECT_EQ(year.limitRow, kCardRows);
+    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
+    const int numbers[] = {9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8};
+    for (std::size_t row = 0; row < kCardRows; ++row) {
+        const CardMonth& cell = year.rows[row];
+        EXPECT_EQ(std::tuple(cell.shared, int{cell.studies}, cell.auxiliaryPioneer, cell.hoursShown, int{cell.hours},
+                             cell.remark),
+                  std::tuple(true, numbers[row], true, true, 10 * numbers[row], abbreviations[row]))
+            << row;
+    }
+}
+
 }  // namespace
 }  // namespace vorlant

@@ -133,5 +133,37 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
     }
 }
 
+TEST(FiguresPageTest, TheCalibrationPageFillsEveryRowAtTheLayoutsPlaces) {
+    const CardYear year = CalibrationCardYear(test::kStrings);
+    std::array<bool, kCardRows> everyRow{};
+    everyRow.fill(true);
+    CardLayout layout;
+    layout.LoadDefaults(0, test::kStrings);
+    for (const Geometry* g : {&at600, &at600By300}) {
+        test::RecordingSurface s(g->px, g->py);
+        EXPECT_EQ(ComposeFiguresPage(s, {year, layout, g->top, g->left, everyRow, false, 238}), g->margins);
+        std::vector<test::DrawnBox> boxes;
+        std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
+        const char* remarks[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
+        for (int row = 0; row < kCardRows; ++row) {
+            const int y = g->rowTop + row * g->rowHeight, boxBottom = y + g->rowHeight - g->rowHeight / 2;
+            const int month = (row + 8) % 12 + 1;
+            boxes.push_back({g->x[0], boxBottom, g->boxWidth, g->boxHeight, true});
+            boxes.push_back({g->x[2], boxBottom, g->boxWidth, g->boxHeight, true});
+            texts.emplace_back(g->x[1], y, TextAlign::Right, std::to_string(month));
+            texts.emplace_back(g->x[3], y, TextAlign::Right, std::to_string(10 * month));
+            texts.emplace_back(g->x[4], y, TextAlign::Left, remarks[row]);  // the test strings are UTF-8
+        }
+        for (const auto& t : s.texts) {
+            drawn.emplace_back(t.x, t.y, t.align, t.text);
+            EXPECT_EQ(s.ObjectOf(t.font).font, Arial(*g));
+        }
+        EXPECT_EQ(drawn, texts);
+        EXPECT_EQ(test::DrawnBoxes(s), boxes);
+        EXPECT_EQ(s.lines.size(), 6 * boxes.size()) << "lines beyond the boxes";
+        EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
+    }
+}
+
 }  // namespace
 }  // namespace vorlant
