@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -21,53 +20,6 @@ namespace {
 
 using Problems = std::vector<std::string>;
 constexpr std::uint32_t kLightGray = 0xC0C0C0;  // the stock light grey brush
-
-// The screen's pixels in `area`, 0xRRGGBB, as a 32-bit top-down bitmap.
-struct Shot {
-    explicit Shot(const RECT& r) : area(r), w(r.right - r.left), h(r.bottom - r.top), pixels(std::size_t(w) * h) {
-        HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-        ppi = static_cast<unsigned>(GetDeviceCaps(screen, LOGPIXELSX));
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-        SelectObject(memory, previous);
-        GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-        for (std::uint32_t& p : pixels) p |= 0xFF000000;  // opaque: some readers take the fourth byte for alpha
-    }
-
-    std::uint32_t At(int x, int y) const {
-        const bool inside = x >= area.left && y >= area.top && x < area.right && y < area.bottom;
-        return inside ? pixels[std::size_t(y - area.top) * w + std::size_t(x - area.left)] & 0xFFFFFF : 0;
-    }
-    // Dark pixels in [left, right) x [top, bottom), screen coordinates.
-    int InkIn(int left, int top, int right, int bottom) const {
-        int ink = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) ink += (At(x, y) & 0x808080) == 0;  // every channel below half
-        }
-        return ink;
-    }
-
-    void SaveBmp(const std::string& path) const {
-        const DWORD size = 14 + sizeof header + 4 * pixels.size();
-        const BITMAPFILEHEADER file{0x4D42, size, 0, 0, 14 + sizeof header};
-        if (FILE* out = std::fopen(path.c_str(), "wb")) {
-            std::fwrite(&file, 14, 1, out);  // packed as on disk
-            std::fwrite(&header, sizeof header, 1, out);
-            std::fwrite(pixels.data(), 4, pixels.size(), out);
-            std::fclose(out);
-        }
-    }
-
-    RECT area;
-    int w, h;
-    std::vector<std::uint32_t> pixels;
-    unsigned ppi = 96;
-    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-};
 
 // A panel's client rectangle and its origin on the screen.
 struct Panel {
