@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwin/type_ahead.h"
 #include "render/card_preview.h"
 #include "render/header_panel.h"
 #include "resources/resource.h"
@@ -171,6 +172,39 @@ TEST_F(ListAndPanelsTest, ShowTheDataFilterAndSelectByTypedLetters) {
             [&] { return winauto::ItemText(mainWindow, IDC_FILTER) == winauto::Utf8ToAnsi(caption); }, 5000))
             << caption;
         ExpectList(Expected(step), caption);
+    }
+    ExitWithButton();
+}
+
+// The letters of the ANSI code page 1250, as the platform tells them, are
+// those of the table the unit tests use in its stead.
+TEST(TypeAheadLetters, TheTableAgreesWithThePlatform) {
+    ASSERT_EQ(GetACP(), 1250u);
+    for (int b = 1; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        EXPECT_EQ(IsCp1250Letter(c), IsCharAlphaA(c) != FALSE) << "0x" << std::hex << b;
+    }
+}
+
+// A publisher of our own whose entry begins with Ś, reached from the list's
+// end by the capital and by the small letter (which, after "Ś", continues no
+// entry and searches alone).
+TEST_F(ListAndPanelsTest, PolishInitialsSelectTheirPublishers) {
+    gen::GeneratorOptions options;
+    gen::FixedPublisher& fixed = options.firstPublisher.emplace();
+    fixed.firstName = "Anna";
+    fixed.lastName = "Śliwa";
+    WriteCongregation(options);
+    ASSERT_NE(Start(), nullptr);
+    const Items all = Expected(kAll);
+    ASSERT_EQ(all.front(), winauto::Utf8ToAnsi("Śliwa, Anna"));
+    HWND list = GetDlgItem(mainWindow, IDC_PUBLISHER_LIST);
+    for (const wchar_t typed : {L'\u015A', L'\u015B'}) {  // Ś, ś
+        ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, static_cast<int>(all.size()) - 1));
+        // As the keyboard brings it to the list's (UTF-16) window procedure.
+        DWORD_PTR ignored = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(list, WM_CHAR, typed, 1, SMTO_ABORTIFHUNG, 5000, &ignored));
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), 0) << std::hex << int{typed};
     }
     ExitWithButton();
 }
