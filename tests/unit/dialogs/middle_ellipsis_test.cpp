@@ -59,7 +59,9 @@ TEST(FitToLines, BreaksAfterSeparatorsAnywhereElseAndShortensOnlyWhatTheLinesCan
          }) {
         const std::string fitted = FitToLines(text, maxWidth, maxLines, Width);
         EXPECT_EQ(fitted, expected) << text << " in " << maxLines << " x " << maxWidth;
-        if (fitted != kEllipsis) EXPECT_TRUE(FitsInto(fitted, maxWidth, std::max(maxLines, 1))) << text;
+        if (fitted != kEllipsis) {
+            EXPECT_TRUE(FitsInto(fitted, maxWidth, std::max(maxLines, 1))) << text;
+        }
     }
 }
 
