@@ -9,6 +9,11 @@ std::string PathIn(std::string_view folder, std::string_view name) {
     return path;
 }
 
+std::string_view FileNameOf(std::string_view path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 UniqueFile OpenForReading(const std::string& path) {
     return UniqueFile(std::fopen(path.c_str(), "rb"));
 }

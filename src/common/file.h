@@ -24,6 +24,10 @@ using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 // program itself always passes an empty folder and opens bare names.
 std::string PathIn(std::string_view folder, std::string_view name);
 
+// The part of `path` after its last folder separator ('/' or '\\'): the name
+// a user knows the file by.
+std::string_view FileNameOf(std::string_view path);
+
 UniqueFile OpenForReading(const std::string& path);
 
 // Reads until `size` bytes are in or the stream ends or fails; returns how
@@ -32,8 +36,9 @@ std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size);
 
 // Writes `size` bytes to `path` so that the file is either replaced as a
 // whole or left as it was: the bytes go to a temporary file in the same
-// folder, which reaches the disk and then replaces the old file. Returns
-// false, leaving any old file untouched, when any step fails.
+// folder, "<path>.new", which reaches the disk and then replaces the old
+// file. Returns false, leaving any old file untouched and no temporary
+// behind, when any step fails.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
 
 // Hands the stream's bytes to the C library and then to the disk, so that a

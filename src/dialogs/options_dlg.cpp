@@ -6,6 +6,7 @@
 #include "dialogs/item_text.h"
 #include "dialogs/layout_dlg.h"
 #include "dialogs/length_value.h"
+#include "layout/save_failure.h"
 #include "resources/resource.h"
 #include "win/resources.h"
 
@@ -100,8 +101,12 @@ bool COptionsDlg::CommitMargin(int id) {
 void COptionsDlg::ChooseVersion() {
     const auto selected = SendDlgItemMessageA(Handle(), IDC_OPT_VERSION_LIST, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR) return;
-    SwitchCardVersion(values, static_cast<int>(selected), strings);
+    const int leaving = values.cardVersion;
+    const bool written = SwitchCardVersion(values, static_cast<int>(selected), strings);
     RefreshSpinners();
+    if (!written) {
+        win::ShowMessage(Handle(), SaveFailedMessage(strings.Load(IDS_WRITE_FAILED), LayoutFileName(leaving)));
+    }
 }
 
 void COptionsDlg::RestoreDefaults() {

@@ -35,12 +35,13 @@ int VersionShown(int cardVersion, int versionsOffered) {
     return cardVersion >= 0 && cardVersion < versionsOffered ? cardVersion : 0;
 }
 
-void SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
+bool SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
                        std::string_view folder) {
-    if (newVersion < 0 || newVersion == values.cardVersion) return;
-    values.workLayout.WriteFile(values.cardVersion, folder);
+    if (newVersion < 0 || newVersion == values.cardVersion) return true;
+    const bool written = values.workLayout.WriteFile(values.cardVersion, folder);
     values.cardVersion = newVersion;
     values.workLayout.LoadOrDefault(newVersion, strings, folder);
+    return written;
 }
 
 OptionsFollowUp TakeOverOptions(bool ok, const OptionsValues& chosen, std::string_view languageCode,

@@ -51,8 +51,10 @@ int VersionShown(int cardVersion, int versionsOffered);
 // the file of the version being left (whatever the dialog's outcome), then
 // the new version's file, or its defaults, becomes the working layout.
 // Choosing the version already shown changes nothing. `folder` is the
-// folder of the layout files (empty: the working directory).
-void SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
+// folder of the layout files (empty: the working directory). False when the
+// file of the version being left could not be written; the switch is made
+// all the same.
+bool SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
                        std::string_view folder = {});
 
 // What the main window does after the dialog, besides taking values over.

@@ -34,8 +34,8 @@ std::uint8_t ReadByte(const ProfileStore& profile, const char* section, const ch
     return LowByte(profile.GetInt(section, key, defaultValue));
 }
 
-void WriteInt(ProfileStore& profile, const char* section, const char* key, int value) {
-    profile.WriteString(section, key, std::to_string(value).c_str());
+bool WriteInt(ProfileStore& profile, const char* section, const char* key, int value) {
+    return profile.WriteString(section, key, std::to_string(value).c_str());
 }
 
 }  // namespace
@@ -54,15 +54,13 @@ void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& se
     if (settings.cardVersion + 1 > versionsOffered) settings.cardVersion = 0;
 }
 
-void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode) {
-    WriteInt(profile, kFormat, kDateFormat, settings.dateFormat);
-    WriteInt(profile, kFormat, kLastNameFirst, settings.lastNameFirst);
-    WriteInt(profile, kFormat, kCardVersion, settings.cardVersion);
-    profile.WriteString(kMargins, kTop, settings.topMargin.c_str());
-    profile.WriteString(kMargins, kLeft, settings.leftMargin.c_str());
-    if (HasFirstNameSort(languageCode)) {
-        WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled);
-    }
+bool SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode) {
+    return WriteInt(profile, kFormat, kDateFormat, settings.dateFormat) &&
+           WriteInt(profile, kFormat, kLastNameFirst, settings.lastNameFirst) &&
+           WriteInt(profile, kFormat, kCardVersion, settings.cardVersion) &&
+           profile.WriteString(kMargins, kTop, settings.topMargin.c_str()) &&
+           profile.WriteString(kMargins, kLeft, settings.leftMargin.c_str()) &&
+           (!HasFirstNameSort(languageCode) || WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled));
 }
 
 std::uint8_t LoadScrambleBase(const ProfileStore& profile, std::uint8_t builtIn) {

@@ -22,7 +22,8 @@ public:
     // the key is missing.
     virtual std::string GetString(const char* section, const char* key,
                                   const char* defaultValue) const = 0;
-    virtual void WriteString(const char* section, const char* key, const char* value) = 0;
+    // False when the value could not be written.
+    virtual bool WriteString(const char* section, const char* key, const char* value) = 0;
 };
 
 struct Settings {
@@ -44,8 +45,9 @@ std::uint8_t LoadFirstNameSort(const ProfileStore& profile, std::string_view lan
 // 8 bits; then a card version that the resources do not offer becomes 0.
 void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& settings);
 
-// Writes every key, in order; the "FN Sort" key only for "portuguese".
-void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode);
+// Writes every key, in order; the "FN Sort" key only for "portuguese". Stops
+// at the first key that cannot be written and then returns false.
+bool SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode);
 
 // The base of the companion program's text scrambling: the built-in one,
 // unless the INI file's "Data" / "Scramble Base" holds a number from 0 to

@@ -1,9 +1,11 @@
 #include "mainwin/main_dlg.h"
 
+#include "common/file.h"
 #include "common/language.h"
 #include "common/text.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/password_dlg.h"
+#include "layout/save_failure.h"
 #include "mainwin/filter.h"
 #include "mainwin/publisher_list.h"
 #include "mainwin/startup.h"
@@ -149,12 +151,17 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
 }
 
 void CMainDlg::Exit() {
-    table.Release();
+    // A file that cannot be written is reported, once; the panels behind the
+    // message still draw from the table, so it is released afterwards.
+    const auto reportUnsaved = [this](std::string_view fileName) {
+        win::ShowMessage(Handle(), SaveFailedMessage(strings.Load(IDS_WRITE_FAILED), fileName));
+    };
     if (settingsChanged == 1) {
         win::Win32ProfileStore profile(iniPath);
-        SaveSettings(profile, settings, languageCode);
+        if (!SaveSettings(profile, settings, languageCode)) reportUnsaved(FileNameOf(iniPath));
     }
-    if (layoutLoaded) layout.WriteFile(settings.cardVersion);
+    if (layoutLoaded && !layout.WriteFile(settings.cardVersion)) reportUnsaved(LayoutFileName(settings.cardVersion));
+    table.Release();
     EndDialog(IDCANCEL);
 }
 

@@ -90,6 +90,7 @@
 #define IDS_LAYOUT_RESTORE        149
 #define IDS_LABEL_MALE            150
 #define IDS_LABEL_FEMALE          151
+#define IDS_WRITE_FAILED          160   // %s: the file's name
 #define IDS_TEST_PAGE_MENU        161
 #define IDS_VERSION_NAME_BASE     400   // + card version
 #define IDS_VERSION_OFFSET_BASE   410   // + card version; not read

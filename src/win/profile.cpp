@@ -22,8 +22,8 @@ std::string Win32ProfileStore::GetString(const char* section, const char* key,
     }
 }
 
-void Win32ProfileStore::WriteString(const char* section, const char* key, const char* value) {
-    WritePrivateProfileStringA(section, key, value, path_.c_str());
+bool Win32ProfileStore::WriteString(const char* section, const char* key, const char* value) {
+    return WritePrivateProfileStringA(section, key, value, path_.c_str()) != FALSE;
 }
 
 }  // namespace vorlant::win

@@ -12,7 +12,7 @@ public:
     explicit Win32ProfileStore(std::string path) : path_(std::move(path)) {}
     unsigned GetInt(const char* section, const char* key, int defaultValue) const override;
     std::string GetString(const char* section, const char* key, const char* defaultValue) const override;
-    void WriteString(const char* section, const char* key, const char* value) override;
+    bool WriteString(const char* section, const char* key, const char* value) override;
 
 private:
     std::string path_;

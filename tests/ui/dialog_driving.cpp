@@ -42,6 +42,12 @@ HWND OpenLayout(const winauto::Program& program, HWND options) {
     return OpenDialog(program, options, IDC_OPT_DETAILED, IDC_LAY_RESTORE);
 }
 
+HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs) {
+    return WaitForOtherWindow(
+        program, nullptr,
+        [](HWND w) { return winauto::WindowText(w) == "Vorlant" && GetDlgItem(w, 0xFFFF) != nullptr; }, timeoutMs);
+}
+
 bool WaitForFocus(HWND dialog, int id) {
     return winauto::WaitUntil([&] { return winauto::FocusedWindow(dialog) == GetDlgItem(dialog, id); },
                               kDialogWaitMs);

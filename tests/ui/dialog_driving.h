@@ -22,6 +22,10 @@ HWND WaitForOtherWindow(const winauto::Program& program, HWND except, const std:
 HWND OpenOptions(const winauto::Program& program, HWND mainWindow);
 HWND OpenLayout(const winauto::Program& program, HWND options);
 
+// The program's message box: captioned "Vorlant", its text in the static
+// control 0xFFFF; null after the timeout.
+HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs = kDialogWaitMs);
+
 bool WaitForFocus(HWND dialog, int id);
 bool WaitForText(HWND dialog, int id, const std::string& text);
 

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
+
+#include "support/rc_strings.h"
+#include "support/temp_folder.h"
 
 namespace vorlant {
 namespace {
@@ -50,6 +55,32 @@ TEST(TakeOverOptionsTest, ChangesAreNoticedTakenOverAndRebuildTheList) {
         OptionsValues expected = c.ok ? chosen : before;
         if (c.ok && !c.portuguese) expected.fnSortEnabled = 0;
         EXPECT_EQ(OptionsValuesOf(settings, layout), expected);
+    }
+}
+
+// The layout being left is written at once; when it cannot be (a folder stands at its name), the
+// switch says so, leaves that folder as it was and still takes the new version.
+TEST(SwitchCardVersionTest, WritesTheVersionLeftAndSaysWhetherItCould) {
+    for (const bool blocked : {false, true}) {
+        SCOPED_TRACE(blocked ? "blocked" : "free");
+        const test::TempFolder folder;
+        if (blocked) std::filesystem::create_directory(folder / "cplot.dat");
+        folder.Write("cplot1.dat", std::vector<std::uint8_t>(400, '1'));
+        OptionsValues values;
+        values.workLayout.SetSlot(card_layout::kMonthlyTop, "2.70");
+        const test::RcStringSource strings;
+
+        EXPECT_TRUE(SwitchCardVersion(values, 0, strings, folder.Str()));  // the version shown: nothing written
+        EXPECT_EQ(blocked, folder.Exists("cplot.dat"));
+        EXPECT_EQ(SwitchCardVersion(values, 1, strings, folder.Str()), !blocked);
+        EXPECT_EQ(values.cardVersion, 1);
+        EXPECT_EQ(values.workLayout.MonthlyTop(), "1111111");
+        if (blocked) {
+            EXPECT_TRUE(std::filesystem::is_empty(folder / "cplot.dat"));
+        } else {
+            EXPECT_EQ(folder.Read("cplot.dat").at(320), '2');
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
     }
 }
 

@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "layout/save_failure.h"
+#include "resources/resource.h"
 #include "support/rc_strings.h"
 #include "support/temp_folder.h"
 
@@ -75,16 +78,59 @@ TEST(CardLayoutTest, OnlyAWholeBlockIsRead) {
     }
 }
 
+// The names in the folder, a folder's with a slash.
+std::vector<std::string> Listing(const test::TempFolder& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        names.push_back(entry.path().filename().string() + (entry.is_directory() ? "/" : ""));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     const Bytes old(500, 0x33);
-    // Nothing in the way; no temporary file can be made; its bytes never reach a disk.
-    for (const std::string_view obstacle : {"", "folder", "full"}) {
+    const Bytes inside(7, 0x44);
+    // Nothing in the way; no temporary file can be made; its bytes never reach a disk; a folder
+    // stands at the file's name, so the finished temporary cannot take its place.
+    const struct {
+        std::string_view obstacle;
+        std::vector<std::string> listing;
+    } cases[] = {{"", {"cplot3.dat"}},
+                 {"folder", {"cplot3.dat", "cplot3.dat.new/"}},
+                 {"full", {"cplot3.dat"}},
+                 {"folder at the name", {"cplot3.dat/"}}};
+    for (const auto& [obstacle, listing] : cases) {
+        SCOPED_TRACE(obstacle);
         const test::TempFolder folder;
-        folder.Write("cplot3.dat", old);
+        if (obstacle == "folder at the name") {
+            std::filesystem::create_directory(folder / "cplot3.dat");
+            folder.Write("cplot3.dat/inside", inside);
+        } else {
+            folder.Write("cplot3.dat", old);
+        }
         if (obstacle == "folder") std::filesystem::create_directory(folder / "cplot3.dat.new");
         if (obstacle == "full") std::filesystem::create_symlink("/dev/full", folder / "cplot3.dat.new");
-        ASSERT_EQ(CardLayout{}.WriteFile(3, folder.Str()), obstacle.empty()) << obstacle;
-        EXPECT_EQ(folder.Read("cplot3.dat"), obstacle.empty() ? Bytes(400, 0) : old) << obstacle;
+        ASSERT_EQ(CardLayout{}.WriteFile(3, folder.Str()), obstacle.empty());
+        // Nothing half-written is left beside the old file, which stays as it was.
+        EXPECT_EQ(Listing(folder), listing);
+        if (obstacle == "folder at the name") {
+            EXPECT_EQ(folder.Read("cplot3.dat/inside"), inside);
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "cplot3.dat"), {}), 1);
+        } else {
+            EXPECT_EQ(folder.Read("cplot3.dat"), obstacle.empty() ? Bytes(400, 0) : old);
+        }
+    }
+}
+
+TEST(SaveFailedMessageTest, NamesTheFileInTheResourceText) {
+    const std::string pattern = test::RcStringSource{}.Load(IDS_WRITE_FAILED);
+    EXPECT_EQ(SaveFailedMessage(pattern, "cplot.dat"),
+              "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
+    for (const auto& [text, name, result] :
+         {std::tuple{"%s", "a%sb", "a%sb"}, {"100% %s %s", "x", "100% x %s"}, {"no name", "x", "no name"},
+          {"%", "x", "%"}, {"%s", "", ""}}) {
+        EXPECT_EQ(SaveFailedMessage(text, name), result) << text;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace vorlant {
 namespace {
@@ -20,8 +21,14 @@ struct FakeProfile : ProfileStore {
         const auto it = values.find(std::string(section) + '/' + key);
         return it == values.end() ? defaultValue : it->second;
     }
-    void WriteString(const char*, const char*, const char*) override { ADD_FAILURE() << "written"; }
+    // Every attempt is recorded; the attempt numbered `failAt` (from 1) and every later one fail.
+    bool WriteString(const char* section, const char* key, const char* value) override {
+        written.push_back(std::string(section) + '/' + key + '=' + value);
+        return failAt == 0 || written.size() < failAt;
+    }
     std::map<std::string, std::string> values;
+    std::vector<std::string> written;
+    std::size_t failAt = 0;
 };
 
 // Each integer keeps its low 8 bits, then a card version not offered becomes 0; margins stay as stored.
@@ -35,6 +42,25 @@ TEST(SettingsTest, IntegersKeepTheirLowByteAndTheCardVersionMustBeOffered) {
         LoadSettings(profile, offered, settings);
         EXPECT_EQ(settings, (Settings{value, value, version, "0.00", " 1,5x", 1}))
             << '"' << stored << "\" with " << offered << " offered";
+        EXPECT_TRUE(profile.written.empty());
+    }
+}
+
+// Every key in order, "FN Sort" only for "portuguese"; the first key that cannot be written ends the
+// writing and the result says so.
+TEST(SettingsTest, SavingStopsAtTheFirstKeyThatCannotBeWritten) {
+    const std::vector<std::string> all = {"Format/Alt Date Format=3", "Format/Last Name First=1",
+                                          "Format/Card Version=0",    "Margins/Top=0.35",
+                                          "Margins/Left=",            "FN Sort/Enabled=1"};
+    for (const auto& [language, failAt, attempts] :
+         {std::tuple{"polish", 0, 5}, {"portuguese", 0, 6}, {"polish", 1, 1}, {"polish", 4, 4},
+          {"polish", 5, 5}, {"portuguese", 6, 6}}) {
+        FakeProfile profile;
+        profile.failAt = static_cast<std::size_t>(failAt);
+        const bool saved = SaveSettings(profile, Settings{3, 1, 0, "0.35", "", 1}, language);
+        EXPECT_EQ(saved, failAt == 0) << language << " failing at " << failAt;
+        EXPECT_EQ(profile.written, std::vector<std::string>(all.begin(), all.begin() + attempts))
+            << language << " failing at " << failAt;
     }
 }
 
