@@ -38,12 +38,10 @@ case "$config" in
 esac
 
 for folder in "$@"; do
-    for form in "$folder" "$(realpath -m "$folder")"; do
-        if grep -q -a -F "$form" "$exe"; then
-            echo "$exe: holds the path $form" >&2
-            status=1
-        fi
-    done
+    if grep -q -a -F -e "$folder" -e "$(realpath -m "$folder")" "$exe"; then
+        echo "$exe: holds the path $folder" >&2
+        status=1
+    fi
 done
 
 [ "$status" -eq 0 ] && echo "$exe: reproducible ($config): no time stamp, no paths of this build"
