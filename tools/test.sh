@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Builds both trees and runs every test: the native unit tests under ASan and
-# UBSan with the fuzz targets' bounded runs, the same unit tests built by GCC
-# (whose order of evaluation differs from clang's), then the Windows tests (the
-# Win32 layer and the UI tests of Vorlant.exe, built for 64-bit and for 32-bit
-# Windows) under wine, with an X server
-# of its own when there is no display and, as root, a private print spooler
-# whose PDF printer receives the printed cards, and last a short soak over
-# bad congregations (tools/soak.sh). Stops everything it started.
+# Installs what is missing (tools/setup.sh), builds every tree and runs every
+# test: the native unit tests under ASan and UBSan with the fuzz targets'
+# bounded runs, the same unit tests built by GCC (whose order of evaluation
+# differs from clang's), then the Windows tests (the Win32 layer and the UI
+# tests of Vorlant.exe, built for 64-bit and for 32-bit Windows, and the check
+# that each build is reproducible) under wine, with an X server of its own
+# when there is no display and, as root, a private print spooler whose PDF
+# printer receives the printed cards, and last a short soak over bad
+# congregations (tools/soak.sh). Stops everything it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
+tools/setup.sh
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 echo "== native build (clang, ASan + UBSan)"
