@@ -37,4 +37,11 @@ void TrimInPlace(std::string& text) {
     text = std::string(trimmed);
 }
 
+std::string ComposeTitle(std::string_view title, std::string_view versionName) {
+    std::string composed(title);
+    composed += " - ";
+    composed += versionName;
+    return composed;
+}
+
 }  // namespace vorlant

@@ -20,4 +20,8 @@ void TrimInPlace(char* text, std::size_t capacity);
 
 void TrimInPlace(std::string& text);
 
+// "<title> - <card version name>": the main window's and the detailed layout
+// dialog's captions.
+std::string ComposeTitle(std::string_view title, std::string_view versionName);
+
 }  // namespace vorlant

@@ -1,10 +1,10 @@
 #include "dialogs/layout_dlg.h"
 
 #include "common/string_source.h"
+#include "common/text.h"
 #include "dialogs/item_text.h"
 #include "dialogs/layout_fields.h"
 #include "dialogs/length_value.h"
-#include "mainwin/startup.h"
 #include "resources/resource.h"
 #include "win/resources.h"
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/language.h"
+
 namespace vorlant {
 
 std::string StepLength(std::string_view shown, int delta, SpinRange range) {
@@ -29,8 +31,6 @@ OptionsValues OptionsValuesOf(const Settings& settings, const CardLayout& layout
     return values;
 }
 
-bool OffersFirstNameSort(std::string_view languageCode) { return languageCode == "portuguese"; }
-
 int VersionShown(int cardVersion, int versionsOffered) {
     return cardVersion >= 0 && cardVersion < versionsOffered ? cardVersion : 0;
 }
@@ -56,7 +56,7 @@ OptionsFollowUp TakeOverOptions(bool ok, const OptionsValues& chosen, std::strin
         settings.leftMargin = chosen.leftMargin;
         settings.dateFormat = chosen.dateFormat;
         settings.cardVersion = chosen.cardVersion;
-        if (OffersFirstNameSort(languageCode)) {
+        if (HasFirstNameSort(languageCode)) {
             if (chosen.fnSortEnabled != settings.fnSortEnabled) settingsChanged = 1;
             settings.fnSortEnabled = chosen.fnSortEnabled;
             next.sortPublishers = settingsChanged == 1;

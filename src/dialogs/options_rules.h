@@ -44,9 +44,6 @@ struct OptionsValues {
 
 OptionsValues OptionsValuesOf(const Settings& settings, const CardLayout& layout);
 
-// Only the Portuguese resources offer the sort by first name.
-bool OffersFirstNameSort(std::string_view languageCode);
-
 // The card version the dialog shows: one the resources do not offer is 0.
 int VersionShown(int cardVersion, int versionsOffered);
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "common/language.h"
 #include "common/string_source.h"
 #include "common/text.h"
 #include "resources/resource.h"
@@ -23,8 +24,6 @@ constexpr const char* kEnabled = "Enabled";
 constexpr const char* kData = "Data";
 constexpr const char* kScrambleBase = "Scramble Base";
 
-constexpr std::string_view kFirstNameSortLanguage = "portuguese";
-
 // Only the low 8 bits of an integer setting are kept.
 std::uint8_t LowByte(unsigned value) {
     return static_cast<std::uint8_t>(value & 0xFFu);
@@ -42,7 +41,7 @@ void WriteInt(ProfileStore& profile, const char* section, const char* key, int v
 }  // namespace
 
 std::uint8_t LoadFirstNameSort(const ProfileStore& profile, std::string_view languageCode) {
-    if (languageCode != kFirstNameSortLanguage) return 0;
+    if (!HasFirstNameSort(languageCode)) return 0;
     return ReadByte(profile, kFnSort, kEnabled, 1);
 }
 
@@ -61,7 +60,7 @@ void SaveSettings(ProfileStore& profile, const Settings& settings, std::string_v
     WriteInt(profile, kFormat, kCardVersion, settings.cardVersion);
     profile.WriteString(kMargins, kTop, settings.topMargin.c_str());
     profile.WriteString(kMargins, kLeft, settings.leftMargin.c_str());
-    if (languageCode == kFirstNameSortLanguage) {
+    if (HasFirstNameSort(languageCode)) {
         WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled);
     }
 }

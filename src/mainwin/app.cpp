@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "common/language.h"
 #include "mainwin/main_dlg.h"
 #include "mainwin/startup.h"
 #include "resources/resource.h"

@@ -1,5 +1,7 @@
 #include "mainwin/main_dlg.h"
 
+#include "common/language.h"
+#include "common/text.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/password_dlg.h"
 #include "mainwin/filter.h"
@@ -38,6 +40,7 @@ BOOL CMainDlg::OnInitDialog() {
 
     UpdateFilterButton();
     AddAboutMenuItem();
+    AddTestPageMenuItem();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 
@@ -53,7 +56,7 @@ BOOL CMainDlg::OnInitDialog() {
     } else {
         win::ShowMessage(Handle(), "Couldn't allocate memory");
     }
-    if (languageCode == kSortingLanguage && table.Count() != 0) SortPublishers();
+    if (HasFirstNameSort(languageCode) && table.Count() != 0) SortPublishers();
     FillPublisherList();
 
     useLongName = 1;
@@ -100,6 +103,13 @@ void CMainDlg::AddAboutMenuItem() {
     if (text.empty()) return;
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+}
+
+void CMainDlg::AddTestPageMenuItem() {
+    HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
+    if (systemMenu == nullptr) return;
+    const std::string text = strings.Load(IDS_TEST_PAGE_MENU);
+    if (!text.empty()) AppendMenuA(systemMenu, MF_STRING, IDM_TESTPAGE, text.c_str());
 }
 
 void CMainDlg::UpdateFilterButton() {
@@ -149,10 +159,18 @@ void CMainDlg::Exit() {
 }
 
 bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
-    if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
-    CAboutDlg about(CurrentFolder());
-    about.DoModal(Handle());
-    return true;
+    switch (command & 0xFFF0) {
+        case IDM_ABOUTBOX: {
+            CAboutDlg about(CurrentFolder());
+            about.DoModal(Handle());
+            return true;
+        }
+        case IDM_TESTPAGE:
+            PrintTestPage();
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool CMainDlg::OnPaint() {

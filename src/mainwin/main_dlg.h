@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "layout/settings.h"
 #include "mainwin/panels.h"
 #include "mainwin/type_ahead_list_box.h"
+#include "render/card_year.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -37,6 +39,7 @@ private:
     void LoadCongregationData();
     bool CheckPassword();
     void AddAboutMenuItem();
+    void AddTestPageMenuItem();
     void UpdateFilterButton();
 
     // The one way names and dates are turned into text (main_dlg_list.cpp).
@@ -55,9 +58,13 @@ private:
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();
 
-    // Printing the card (main_dlg_print.cpp).
+    // Printing the card and the calibration page (main_dlg_print.cpp).
     void PrintCard();
-    void ComposeFiguresPage(HDC dc);
+    void PrintTestPage();
+    void PrintFigures(const char* documentName, const CardYear& year, const std::array<bool, kCardRows>& rows,
+                      bool previousYear);
+    void ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,
+                            bool previousYear);
     void OnMonthBoxClicked();
 
     win::Win32StringSource strings;

@@ -1,6 +1,7 @@
 // The options command of the main window: runs the options dialog on copies
 // of the settings and the layout, takes them over after OK, and brings the
 // list and the title up to date when anything has changed in this run.
+#include "common/language.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/options_rules.h"
 #include "mainwin/main_dlg.h"
@@ -11,7 +12,7 @@ namespace vorlant {
 void CMainDlg::RunOptions() {
     COptionsDlg dialog(printer, strings);
     dialog.values = OptionsValuesOf(settings, layout);
-    dialog.showFnSort = OffersFirstNameSort(languageCode);
+    dialog.showFnSort = HasFirstNameSort(languageCode);
     // Owned by the main window, which stays disabled while it runs.
     const bool ok = dialog.DoModal(Handle()) == IDOK;
 

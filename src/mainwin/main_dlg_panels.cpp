@@ -35,7 +35,7 @@ void CMainDlg::DrawHeaderPanel(const RECT& rect, HDC dc) {
 }
 
 void CMainDlg::DrawCardPreview(const RECT& rect, HDC dc) {
-    const CardPreviewData data = ReadCardPreviewData(table, remarks, selectedRecord, reportMonth, currentYear);
+    const CardYear data = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
     win::GdiSurface surface(dc);
     vorlant::DrawCardPreview(surface, SurfaceRectOf(rect), data, LookOf(Handle(), languageCode, CardCharset),
                              strings);

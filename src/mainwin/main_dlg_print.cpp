@@ -1,6 +1,7 @@
 // The main dialog's side of printing: the twelve month boxes, the print
 // button they enable, and the print job that puts one page of figures for
-// the selected publisher onto the card in the printer.
+// the selected publisher onto the card in the printer; and the calibration
+// page, the same job with made-up figures in every row.
 #include <array>
 #include <string>
 
@@ -27,10 +28,22 @@ std::array<bool, kCardRows> TickedRows(HWND dialog) {
 void CMainDlg::PrintCard() {
     const std::string name = FormatName(selectedRecord, settings.lastNameFirst);
     if (Trim(name).empty()) return;
+    PrintFigures("Card Header", ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear),
+                 TickedRows(Handle()), IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED);
+}
 
+void CMainDlg::PrintTestPage() {
+    // Every row, whatever the month boxes say, and nothing of the congregation.
+    std::array<bool, kCardRows> everyRow{};
+    everyRow.fill(true);
+    PrintFigures("Card Test", CalibrationCardYear(strings), everyRow, false);
+}
+
+void CMainDlg::PrintFigures(const char* documentName, const CardYear& year,
+                            const std::array<bool, kCardRows>& rows, bool previousYear) {
     DOCINFOA document{};
     document.cbSize = sizeof(document);
-    document.lpszDocName = "Card Header";
+    document.lpszDocName = documentName;
 
     if (!printer.Ensure(Handle())) {
         win::ShowMessage(Handle(), "No Printer");
@@ -44,26 +57,17 @@ void CMainDlg::PrintCard() {
     } else {
         StartDocA(dc.Get(), &document);
         StartPage(dc.Get());
-        ComposeFiguresPage(dc.Get());
+        ComposeFiguresPage(dc.Get(), year, rows, previousYear);
         EndPage(dc.Get());
         EndDoc(dc.Get());
     }
     SetFocus(Item(IDC_PUBLISHER_LIST));
 }
 
-void CMainDlg::ComposeFiguresPage(HDC dc) {
+void CMainDlg::ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,
+                                  bool previousYear) {
     win::GdiSurface surface(dc);
-    const FiguresPage page{table,
-                           remarks,
-                           selectedRecord,
-                           layout,
-                           settings.topMargin,
-                           settings.leftMargin,
-                           reportMonth,
-                           currentYear,
-                           TickedRows(Handle()),
-                           IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
-                           CardCharset};
+    const FiguresPage page{year, layout, settings.topMargin, settings.leftMargin, rows, previousYear, CardCharset};
     const MarginOffsets margins = vorlant::ComposeFiguresPage(surface, page);
     leftMarginOffset = margins.left;
     topMarginOffset = margins.top;

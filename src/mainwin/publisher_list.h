@@ -12,9 +12,6 @@ namespace vorlant {
 
 class PublisherTable;
 
-// Only these resources sort the table (by first or by last name) at start.
-inline constexpr std::string_view kSortingLanguage = "portuguese";
-
 // The list's form of a name: "Last, First", or "First Last" while the table
 // is sorted by first name. The "Last Name First" setting plays no part here.
 inline bool ListShowsLastNameFirst(std::uint8_t fnSortEnabled) { return fnSortEnabled == 0; }

@@ -18,29 +18,4 @@ std::string IniPathFor(std::string_view executablePath) {
     return std::string(executablePath.substr(0, keep)) + ".INI";
 }
 
-std::string_view LocaleForLanguage(std::string_view languageCode) {
-    if (languageCode == "rom") return "rom";
-    if (languageCode == "turkish") return "turkish";
-    return {};
-}
-
-int CardCharsetFor(std::string_view languageCode) {
-    if (languageCode == "ell") return 161;      // Greek
-    if (languageCode == "rus") return 204;      // Cyrillic
-    if (languageCode == "cz" || languageCode == "rom" || languageCode == "polish" ||
-        languageCode == "sk") {
-        return 238;                             // Central European
-    }
-    if (languageCode == "lt") return 186;       // Baltic
-    if (languageCode == "turkish") return 162;  // Turkish
-    return 0;                                   // ANSI
-}
-
-std::string ComposeTitle(std::string_view appName, std::string_view versionName) {
-    std::string title(appName);
-    title += " - ";
-    title += versionName;
-    return title;
-}
-
 }  // namespace vorlant

@@ -1,50 +1,18 @@
 #include "render/card_preview.h"
 
 #include "common/string_source.h"
-#include "data/publisher_table.h"
-#include "data/remark_table.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
 
 namespace vorlant {
 namespace {
 
-using publisher_record::kHoursKind;
-using publisher_record::kStudiesKind;
-
 constexpr unsigned kTickBoxDivisor = 9;  // boxes of 1/9 inch
 constexpr int kRuledRows = 13;           // the twelve months and the total
 
-std::string Figure(std::uint16_t value) { return value != 0 ? std::to_string(value) : std::string(); }
-
 }  // namespace
 
-CardPreviewData ReadCardPreviewData(const PublisherTable& table, const RemarkTable& remarks, int record,
-                                    int reportMonth, int currentYear) {
-    CardPreviewData data;
-    data.serviceYear = ServiceYear(reportMonth, currentYear);
-    data.limitRow = LimitRow(reportMonth);
-    if (record < 1 || record >= table.Count()) return data;
-
-    const bool fieldMissionary = table.IsFieldMissionary(record);
-    for (int row = 0; row < kCardRows; ++row) {
-        const int month = MonthOfRow(row);
-        const int slot = YearSlot(row, data.serviceYear);
-        PreviewMonth& cell = data.rows[static_cast<std::size_t>(row)];
-        const PioneerStatus status = table.MonthStatus(record, month, slot);
-        cell.shared = table.SharedInMinistry(record, month, slot);
-        cell.studies = table.MonthlyFigure(record, month, kStudiesKind, slot);
-        cell.auxiliaryPioneer = status == PioneerStatus::Auxiliary;
-        if (fieldMissionary || status != PioneerStatus::Publisher) {
-            cell.hours = table.MonthlyFigure(record, month, kHoursKind, slot);
-        }
-        std::array<char, RemarkTable::kTextBufferSize> remark{};
-        if (remarks.Text(table, record, month, slot, remark)) cell.remark = remark.data();
-    }
-    return data;
-}
-
-void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardPreviewData& data,
+void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardYear& data,
                      const PanelLook& look, const StringSource& strings) {
     const SurfaceObjectOwner font(surface, CreatePanelFont(surface, look.dialogFont, look.cardCharset));
     const unsigned px = surface.PixelsPerInchX();
@@ -98,12 +66,12 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
         surface.TextAt(x + colW - 8 * cx, ry + 4 * cy, strings.Load(IDS_PREVIEW_MONTH_BASE + MonthOfRow(row)));
         if (row > data.limitRow) continue;
 
-        const PreviewMonth& cell = data.rows[static_cast<std::size_t>(row)];
+        const CardMonth& cell = data.rows[static_cast<std::size_t>(row)];
         DrawTickBox(surface, x + 2 * colW - 20 * cx, ry + 16 * cy, cell.shared, kTickBoxDivisor);
-        const std::string studies = Figure(cell.studies);
+        const std::string studies = FigureText(cell.studies);
         if (!studies.empty()) surface.TextAt(x + 3 * colW - 10 * cx, ry + 5 * cy, studies);
         DrawTickBox(surface, x + 4 * colW - 20 * cx, ry + 16 * cy, cell.auxiliaryPioneer, kTickBoxDivisor);
-        const std::string hours = Figure(cell.hours);
+        const std::string hours = FigureText(cell.hours);
         if (!hours.empty()) surface.TextAt(x + 5 * colW - 10 * cx, ry + 5 * cy, hours);
         if (!cell.remark.empty()) {
             // Cut at the panel's right edge and at the row's lower rule.

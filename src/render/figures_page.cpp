@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "data/publisher_table.h"
-#include "data/remark_table.h"
 #include "layout/card_layout.h"
 #include "render/primitives.h"
 
@@ -19,9 +17,6 @@ constexpr int kStudiesColumn = 1;
 constexpr int kAuxiliaryColumn = 2;
 constexpr int kHoursColumn = 3;
 constexpr int kRemarksColumn = 6;
-
-// A figure as printed: 0 leaves the cell blank.
-std::string FigureText(unsigned value) { return value == 0 ? std::string() : std::to_string(value); }
 
 struct PageGeometry {
     int rowTop = 0;
@@ -48,27 +43,17 @@ PageGeometry Geometry(unsigned px, unsigned py, const CardLayout& layout, const 
     return g;
 }
 
-void DrawRow(DrawingSurface& surface, const FiguresPage& page, const PageGeometry& g, int row, int slot) {
-    const int month = MonthOfRow(row);
+void DrawRow(DrawingSurface& surface, const CardMonth& cell, const PageGeometry& g, int row) {
     const int top = g.rowTop + row * g.rowHeight;
     // The boxes stand on the middle of the row band.
     const int boxBottom = g.rowTop + (row + 1) * g.rowHeight - g.rowHeight / 2;
-    const PublisherTable& table = page.table;
-    const int record = page.record;
-
-    DrawTickBox(surface, g.serviceX, boxBottom, table.SharedInMinistry(record, month, slot), kPageBoxDivisor);
-    surface.TextAt(g.studiesX, top,
-                   FigureText(table.MonthlyFigure(record, month, publisher_record::kStudiesKind, slot)));
-    const PioneerStatus status = table.MonthStatus(record, month, slot);
-    DrawTickBox(surface, g.auxiliaryX, boxBottom, status == PioneerStatus::Auxiliary, kPageBoxDivisor);
-    if (table.IsFieldMissionary(record) || status != PioneerStatus::Publisher) {
-        surface.TextAt(g.hoursX, top,
-                       FigureText(table.MonthlyFigure(record, month, publisher_record::kHoursKind, slot)));
-    }
-    std::array<char, RemarkTable::kTextBufferSize> remark{};
-    if (page.remarks.Text(table, record, month, slot, remark)) {
+    DrawTickBox(surface, g.serviceX, boxBottom, cell.shared, kPageBoxDivisor);
+    surface.TextAt(g.studiesX, top, FigureText(cell.studies));
+    DrawTickBox(surface, g.auxiliaryX, boxBottom, cell.auxiliaryPioneer, kPageBoxDivisor);
+    if (cell.hoursShown) surface.TextAt(g.hoursX, top, FigureText(cell.hours));
+    if (!cell.remark.empty()) {
         surface.SetTextAlign(TextAlign::Left);
-        surface.TextAt(g.remarksX, top, remark.data());
+        surface.TextAt(g.remarksX, top, cell.remark);
         surface.SetTextAlign(TextAlign::Right);
     }
 }
@@ -87,16 +72,14 @@ MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& pag
     surface.SetTextMapping();
     const MarginOffsets margins = ComputeMarginOffsets(px, py, page.leftMargin, page.topMargin);
     const PageGeometry geometry = Geometry(px, py, page.layout, margins);
-    const int serviceYear = ServiceYear(page.reportMonth, page.currentYear);
-    const int limitRow = LimitRow(page.reportMonth);
 
     const SurfaceObjectOwner font(surface, CreateFiguresFont(surface, py, page.cardCharset));
     const ScopedSurfaceSelect selectFont(surface, font.Get());
     surface.SetTextAlign(TextAlign::Right);
     for (int row = 0; row < kCardRows; ++row) {
-        if (page.previousYear && row < limitRow) continue;
+        if (page.previousYear && row < page.year.limitRow) continue;
         if (!page.rowTicked[static_cast<std::size_t>(row)]) continue;
-        DrawRow(surface, page, geometry, row, YearSlot(row, serviceYear));
+        DrawRow(surface, page.year.rows[static_cast<std::size_t>(row)], geometry, row);
     }
     return margins;
 }

@@ -6,14 +6,12 @@
 #include <array>
 #include <string_view>
 
-#include "render/service_year.h"
+#include "render/card_year.h"
 #include "render/surface.h"
 
 namespace vorlant {
 
 class CardLayout;
-class PublisherTable;
-class RemarkTable;
 
 // The page margins in device units.
 struct MarginOffsets {
@@ -26,16 +24,13 @@ struct MarginOffsets {
 MarginOffsets ComputeMarginOffsets(unsigned px, unsigned py, std::string_view leftMargin,
                                    std::string_view topMargin);
 
-// What the page is composed from: the main window's data and state.
+// What the page is composed from: the publisher's card year and the main
+// window's state.
 struct FiguresPage {
-    const PublisherTable& table;
-    const RemarkTable& remarks;
-    int record = 0;  // the publisher's table index
+    const CardYear& year;
     const CardLayout& layout;
     std::string_view topMargin;
     std::string_view leftMargin;
-    int reportMonth = 0;  // 0 = January
-    int currentYear = 0;
     std::array<bool, kCardRows> rowTicked{};  // row 0 = September
     bool previousYear = false;  // only the rows from the month of opening on
     int cardCharset = 0;

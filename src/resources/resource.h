@@ -11,8 +11,9 @@
 #define IDD_LAYOUT                131
 #define IDI_APP                   128
 
-// System menu command of the About box
+// System menu commands: the About box and the calibration page
 #define IDM_ABOUTBOX              0x0010
+#define IDM_TESTPAGE              0x0020
 
 // Main dialog (template 102)
 #define IDC_PRINT                 1     // IDOK: "&Drukuj"
@@ -89,6 +90,7 @@
 #define IDS_LAYOUT_RESTORE        149
 #define IDS_LABEL_MALE            150
 #define IDS_LABEL_FEMALE          151
+#define IDS_TEST_PAGE_MENU        161
 #define IDS_VERSION_NAME_BASE     400   // + card version
 #define IDS_VERSION_OFFSET_BASE   410   // + card version; not read
 #define IDS_DEFAULT_HEADER_X_BASE 500   // + 20 * version + header item

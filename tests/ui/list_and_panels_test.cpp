@@ -93,8 +93,8 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
     look.borderY = GetSystemMetrics(SM_CYBORDER);
     test::RecordingSurface headerDrawing(shot.ppi, shot.ppi), previewDrawing(shot.ppi, shot.ppi);
     DrawHeaderPanel(headerDrawing, header.client, {}, look, strings);
-    CardPreviewData full{0, kCardRows, {}};
-    full.rows.fill({true, 1, true, 1, "x"});
+    CardYear full{0, kCardRows, {}};
+    full.rows.fill({true, 1, true, true, 1, "x"});
     DrawCardPreview(previewDrawing, preview.client, full, look, strings);
     const auto crosses = test::DrawnBoxes(headerDrawing), ticks = test::DrawnBoxes(previewDrawing);
     const auto figures = previewDrawing.TextsEqualTo("1"), remarks = previewDrawing.TextsEqualTo("x");

@@ -1,8 +1,19 @@
 #include "ui_support.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace vorlant::uitest {
 
 void VorlantTest::SetUp() {
+    // A run on a chosen day (tests/ui/CMakeLists.txt) must really see that day, or it proves nothing.
+    if (const char* day = std::getenv("VORLANT_TEST_DAY")) {
+        SYSTEMTIME now{};
+        GetLocalTime(&now);
+        char today[16];
+        std::snprintf(today, sizeof(today), "%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+        ASSERT_STREQ(today, day) << "the clock was not set: is libfaketime installed (tools/setup.sh)?";
+    }
     const std::string built = winauto::ModuleFolder() + "Vorlant.exe";
     ASSERT_TRUE(CopyFileA(built.c_str(), folder.File("Vorlant.exe").c_str(), FALSE)) << "cannot copy " << built;
 }

@@ -33,7 +33,7 @@ TEST(VersionResource, NamesTheProductAndItsVersion) {
     EXPECT_EQ(value("ProductVersion"), "5b");
 }
 
-TEST(MainDialog, SystemMenuEndsWithSeparatorAndAboutItem) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     test::TempFolder folder;
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
@@ -53,11 +53,13 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAndAboutItem) {
     watcher.join();
     SetCurrentDirectoryA(previous);
 
-    ASSERT_GE(items.size(), 3u);
+    ASSERT_GE(items.size(), 4u);
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
-    EXPECT_TRUE(items[items.size() - 2].separator);
-    EXPECT_EQ(items.back().id, static_cast<UINT>(IDM_ABOUTBOX));
-    EXPECT_EQ(items.back().text, "O programie Vorlant");
+    EXPECT_TRUE(items[items.size() - 3].separator);
+    EXPECT_EQ(items[items.size() - 2].id, static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(items[items.size() - 2].text, "O programie Vorlant");
+    EXPECT_EQ(items.back().id, 32u);
+    EXPECT_EQ(items.back().text, winauto::Utf8ToAnsi("Strona próbna..."));
 }
 
 // Takes the characters typed into its control and lets the rest through.

@@ -1,4 +1,4 @@
-// The start's pure parts: the report date, the settings path and the language's choices.
+// The start's pure parts: the report date and the settings path.
 #include "mainwin/startup.h"
 
 #include <gtest/gtest.h>
@@ -22,16 +22,6 @@ TEST(IniPathTest, ReplacesTheLastFourCharacters) {
     EXPECT_EQ(IniPathFor("C:\\Programy\\Vorlant.exe"), "C:\\Programy\\Vorlant.INI");
     EXPECT_EQ(IniPathFor("C:\\a\\Vorlant"), "C:\\a\\Vor.INI");  // with no extension too
     EXPECT_EQ(IniPathFor("abc"), ".INI");
-}
-
-TEST(LanguageTest, CharsetAndLocaleFollowTheTag) {
-    struct Case { const char* tag; int charset; const char* locale; };
-    for (const Case& c : {Case{"ell", 161, ""}, {"rus", 204, ""}, {"cz", 238, ""}, {"rom", 238, "rom"},
-                          {"polish", 238, ""}, {"sk", 238, ""}, {"lt", 186, ""}, {"turkish", 162, "turkish"},
-                          {"Polish", 0, ""}, {"", 0, ""}}) {
-        EXPECT_EQ(CardCharsetFor(c.tag), c.charset) << c.tag;
-        EXPECT_EQ(LocaleForLanguage(c.tag), c.locale) << c.tag;
-    }
 }
 
 }  // namespace

@@ -72,10 +72,15 @@ struct Geometry {
     int boxWidth, boxHeight, fontHeight;
 };
 
+// Default layout: top 2.62, height 3.10, columns 1.60, 2.60, 3.35, 4.35 and 4.65 inches from the left margin.
+const Geometry at600{600, 600, "0.00", "0.20", {120, 0}, 1572, 155, {1080, 1680, 2130, 2730, 2910}, 85, 85, -83};
+const Geometry at600By300{600, 300, "0.15", "0.05", {30, 45}, 831, 77, {990, 1590, 2040, 2640, 2820}, 85, 42, -42};
+
+FontSpec Arial(const Geometry& g) {
+    return {.height = g.fontHeight, .weight = 400, .charSet = 238, .pitchAndFamily = 0x20, .faceName = "Arial"};
+}
+
 TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThem) {
-    // Default layout: top 2.62, height 3.10, columns 1.60, 2.60, 3.35, 4.35 and 4.65 inches from the left margin.
-    const Geometry at600{600, 600, "0.00", "0.20", {120, 0}, 1572, 155, {1080, 1680, 2130, 2730, 2910}, 85, 85, -83};
-    const Geometry at600By300{600, 300, "0.15", "0.05", {30, 45}, 831, 77, {990, 1590, 2040, 2640, 2820}, 85, 42, -42};
     const std::vector<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     // Of the previous year only the rows from the month of opening on are printed.
     struct Case { Opening at; bool missionary, previousYear; std::vector<int> ticked, printed; const Geometry& g; };
@@ -99,9 +104,8 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
         for (const int row : c.ticked) ticked[static_cast<std::size_t>(row)] = true;
         const Geometry& g = c.g;
         test::RecordingSurface s(g.px, g.py);
-        EXPECT_EQ(ComposeFiguresPage(s, {data.table, data.remarks, 1, layout, g.top, g.left, c.at.reportMonth,
-                                         c.at.year, ticked, c.previousYear, 238}),
-                  g.margins);
+        const CardYear year = ReadCardYear(data.table, data.remarks, 1, c.at.reportMonth, c.at.year);
+        EXPECT_EQ(ComposeFiguresPage(s, {year, layout, g.top, g.left, ticked, c.previousYear, 238}), g.margins);
 
         std::vector<test::DrawnBox> boxes;
         std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
@@ -116,17 +120,47 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
             }
             if (!r.remark.empty()) texts.emplace_back(g.x[4], y, TextAlign::Left, test::Cp1250(r.remark));
         }
-        const FontSpec arial{.height = g.fontHeight, .weight = 400, .charSet = 238, .pitchAndFamily = 0x20,
-                             .faceName = "Arial"};
         for (const auto& t : s.texts) {
             drawn.emplace_back(t.x, t.y, t.align, t.text);
-            EXPECT_EQ(s.ObjectOf(t.font).font, arial);
+            EXPECT_EQ(s.ObjectOf(t.font).font, Arial(g));
         }
         EXPECT_EQ(drawn, texts);
         EXPECT_EQ(test::DrawnBoxes(s), boxes);
         const auto marked = static_cast<std::size_t>(std::ranges::count(boxes, true, &test::DrawnBox::marked));
         EXPECT_EQ(s.lines.size(), 4 * boxes.size() + 2 * marked) << "lines beyond the boxes";
         EXPECT_TRUE(s.textMapping);
+        EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
+    }
+}
+
+TEST(FiguresPageTest, TheCalibrationPageFillsEveryRowAtTheLayoutsPlaces) {
+    const CardYear year = CalibrationCardYear(test::kStrings);
+    std::array<bool, kCardRows> everyRow{};
+    everyRow.fill(true);
+    CardLayout layout;
+    layout.LoadDefaults(0, test::kStrings);
+    for (const Geometry* g : {&at600, &at600By300}) {
+        test::RecordingSurface s(g->px, g->py);
+        EXPECT_EQ(ComposeFiguresPage(s, {year, layout, g->top, g->left, everyRow, false, 238}), g->margins);
+        std::vector<test::DrawnBox> boxes;
+        std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
+        const char* remarks[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
+        for (int row = 0; row < kCardRows; ++row) {
+            const int y = g->rowTop + row * g->rowHeight, boxBottom = y + g->rowHeight - g->rowHeight / 2;
+            const int month = (row + 8) % 12 + 1;
+            boxes.push_back({g->x[0], boxBottom, g->boxWidth, g->boxHeight, true});
+            boxes.push_back({g->x[2], boxBottom, g->boxWidth, g->boxHeight, true});
+            texts.emplace_back(g->x[1], y, TextAlign::Right, std::to_string(month));
+            texts.emplace_back(g->x[3], y, TextAlign::Right, std::to_string(10 * month));
+            texts.emplace_back(g->x[4], y, TextAlign::Left, remarks[row]);  // the test strings are UTF-8
+        }
+        for (const auto& t : s.texts) {
+            drawn.emplace_back(t.x, t.y, t.align, t.text);
+            EXPECT_EQ(s.ObjectOf(t.font).font, Arial(*g));
+        }
+        EXPECT_EQ(drawn, texts);
+        EXPECT_EQ(test::DrawnBoxes(s), boxes);
+        EXPECT_EQ(s.lines.size(), 6 * boxes.size()) << "lines beyond the boxes";
         EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
     }
 }
