@@ -358,6 +358,8 @@ TEST_F(NoPrinterTest, SaysSoAndPrintsNothing) {
     ASSERT_NO_FATAL_FAILURE(StartWithKnownCard());
     PressPrint();
     EXPECT_EQ(TakeMessage(), "No Printer");
+    ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));  // the test page
+    EXPECT_EQ(TakeMessage(), "No Printer");
     ExitWithButton();
 }
 
