@@ -30,9 +30,6 @@ using namespace vorlant::winauto;
 
 constexpr const char* kCaptionPrefix = "Vorlant - ";
 
-// The system menu's command that prints the test page.
-constexpr WPARAM kTestPageCommand = 0x0020;
-
 constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
@@ -130,7 +127,7 @@ int main(int argc, char** argv) {
     }
     if (command == "testpage") {
         // Posted as the menu would: the program prints while this returns.
-        return PostMessageA(window, WM_SYSCOMMAND, kTestPageCommand, 0) ? 0 : 1;
+        return PostMessageA(window, WM_SYSCOMMAND, IDM_TESTPAGE, 0) ? 0 : 1;
     }
     if (command == "options") {
         return OpenDialog(window, IDC_OPTIONS, window, IDC_OPT_RESTORE,
