@@ -27,7 +27,8 @@ private:
     HDC dc_;
 };
 
-// The text shortened in its middle to one line of the static `item`, so
+// The text fitted into the lines of the static `item` (as many as its
+// height holds of its font's lines), broken or shortened in its middle so
 // that a deep folder keeps its drive and its own name in view.
 std::string FitToItem(HWND item, const std::string& text) {
     RECT client{};
@@ -35,7 +36,10 @@ std::string FitToItem(HWND item, const std::string& text) {
     WindowDc dc(item);
     if (dc.Get() == nullptr) return text;
     const win::ScopedSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(item, WM_GETFONT, 0, 0)));
-    return EllipsizeMiddle(text, client.right - client.left, [&](std::string_view part) {
+    TEXTMETRICA metrics{};
+    const int lineHeight = GetTextMetricsA(dc.Get(), &metrics) ? metrics.tmHeight : 0;
+    const int lines = lineHeight > 0 ? (client.bottom - client.top) / lineHeight : 1;
+    return FitToLines(text, client.right - client.left, lines, [&](std::string_view part) {
         SIZE size{};
         GetTextExtentPoint32A(dc.Get(), part.data(), static_cast<int>(part.size()), &size);
         return static_cast<int>(size.cx);

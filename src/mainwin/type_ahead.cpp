@@ -1,11 +1,9 @@
 #include "mainwin/type_ahead.h"
 
-#include <cctype>
-
 namespace vorlant {
 
 bool TypeAheadPrefix::Type(char c, const SelectFirst& selectFirst) {
-    if (std::isalpha(static_cast<unsigned char>(c)) == 0) return false;
+    if (isLetter_ == nullptr || !isLetter_(c)) return false;
     letters_[length_++] = c;
     letters_[length_] = '\0';
     if (!selectFirst(letters_.data())) {

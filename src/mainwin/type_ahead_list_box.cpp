@@ -1,5 +1,7 @@
 #include "mainwin/type_ahead_list_box.h"
 
+#include <string>
+
 namespace vorlant {
 namespace {
 
@@ -13,6 +15,33 @@ char AnsiCharacter(WPARAM code) {
     BOOL lossy = FALSE;
     if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, &ansi, 1, nullptr, &lossy) != 1 || lossy) return '\0';
     return ansi;
+}
+
+// Selects the first entry, from the top, that begins with `prefix`, case
+// ignored; false when none does. The list box's own search does this, but
+// wine's folds only the case of A to Z: what it misses is looked for once
+// more with both sides in capitals of the ANSI code page, so that "ś" finds
+// "Śliwa" there too.
+bool SelectFirst(HWND list, const char* prefix) {
+    if (SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)) != LB_ERR) {
+        return true;
+    }
+    std::string wanted(prefix);
+    CharUpperBuffA(wanted.data(), static_cast<DWORD>(wanted.size()));
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    std::string entry;
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (length == LB_ERR || static_cast<std::size_t>(length) < wanted.size()) continue;
+        entry.assign(static_cast<std::size_t>(length) + 1, '\0');
+        const LRESULT got =
+            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
+        if (got == LB_ERR || static_cast<std::size_t>(got) < wanted.size()) continue;
+        entry.resize(wanted.size());
+        CharUpperBuffA(entry.data(), static_cast<DWORD>(entry.size()));
+        if (entry == wanted) return SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0) != LB_ERR;
+    }
+    return false;
 }
 
 }  // namespace
@@ -32,10 +61,8 @@ LRESULT CTypeAheadListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 
 void CTypeAheadListBox::OnChar(WPARAM code) {
     HWND list = Handle();
-    const bool searched = prefix_.Type(AnsiCharacter(code), [list](const char* prefix) {
-        // From the top (-1), by prefix and ignoring case.
-        return SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)) != LB_ERR;
-    });
+    const bool searched =
+        prefix_.Type(AnsiCharacter(code), [list](const char* prefix) { return SelectFirst(list, prefix); });
     if (searched) {
         const LRESULT selection = SendMessageA(list, LB_GETCURSEL, 0, 0);
         if (selection != LB_ERR) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(selection), 0);

@@ -25,7 +25,9 @@ protected:
 private:
     void OnChar(WPARAM code);
 
-    TypeAheadPrefix prefix_;
+    // Letters as the ANSI code page has them, which the typed characters are
+    // converted into.
+    TypeAheadPrefix prefix_{[](char c) { return IsCharAlphaA(c) != FALSE; }};
     TakeSelection takeSelection_;
 };
 

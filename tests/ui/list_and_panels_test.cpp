@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "mainwin/type_ahead.h"
 #include "render/card_preview.h"
 #include "render/header_panel.h"
 #include "resources/resource.h"
@@ -21,53 +21,6 @@ namespace {
 
 using Problems = std::vector<std::string>;
 constexpr std::uint32_t kLightGray = 0xC0C0C0;  // the stock light grey brush
-
-// The screen's pixels in `area`, 0xRRGGBB, as a 32-bit top-down bitmap.
-struct Shot {
-    explicit Shot(const RECT& r) : area(r), w(r.right - r.left), h(r.bottom - r.top), pixels(std::size_t(w) * h) {
-        HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-        ppi = static_cast<unsigned>(GetDeviceCaps(screen, LOGPIXELSX));
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-        SelectObject(memory, previous);
-        GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-        for (std::uint32_t& p : pixels) p |= 0xFF000000;  // opaque: some readers take the fourth byte for alpha
-    }
-
-    std::uint32_t At(int x, int y) const {
-        const bool inside = x >= area.left && y >= area.top && x < area.right && y < area.bottom;
-        return inside ? pixels[std::size_t(y - area.top) * w + std::size_t(x - area.left)] & 0xFFFFFF : 0;
-    }
-    // Dark pixels in [left, right) x [top, bottom), screen coordinates.
-    int InkIn(int left, int top, int right, int bottom) const {
-        int ink = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) ink += (At(x, y) & 0x808080) == 0;  // every channel below half
-        }
-        return ink;
-    }
-
-    void SaveBmp(const std::string& path) const {
-        const DWORD size = 14 + sizeof header + 4 * pixels.size();
-        const BITMAPFILEHEADER file{0x4D42, size, 0, 0, 14 + sizeof header};
-        if (FILE* out = std::fopen(path.c_str(), "wb")) {
-            std::fwrite(&file, 14, 1, out);  // packed as on disk
-            std::fwrite(&header, sizeof header, 1, out);
-            std::fwrite(pixels.data(), 4, pixels.size(), out);
-            std::fclose(out);
-        }
-    }
-
-    RECT area;
-    int w, h;
-    std::vector<std::uint32_t> pixels;
-    unsigned ppi = 96;
-    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-};
 
 // A panel's client rectangle and its origin on the screen.
 struct Panel {
@@ -219,6 +172,39 @@ TEST_F(ListAndPanelsTest, ShowTheDataFilterAndSelectByTypedLetters) {
             [&] { return winauto::ItemText(mainWindow, IDC_FILTER) == winauto::Utf8ToAnsi(caption); }, 5000))
             << caption;
         ExpectList(Expected(step), caption);
+    }
+    ExitWithButton();
+}
+
+// The letters of the ANSI code page 1250, as the platform tells them, are
+// those of the table the unit tests use in its stead.
+TEST(TypeAheadLetters, TheTableAgreesWithThePlatform) {
+    ASSERT_EQ(GetACP(), 1250u);
+    for (int b = 1; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        EXPECT_EQ(IsCp1250Letter(c), IsCharAlphaA(c) != FALSE) << "0x" << std::hex << b;
+    }
+}
+
+// A publisher of our own whose entry begins with Ś, reached from the list's
+// end by the capital and by the small letter (which, after "Ś", continues no
+// entry and searches alone).
+TEST_F(ListAndPanelsTest, PolishInitialsSelectTheirPublishers) {
+    gen::GeneratorOptions options;
+    gen::FixedPublisher& fixed = options.firstPublisher.emplace();
+    fixed.firstName = "Anna";
+    fixed.lastName = "Śliwa";
+    WriteCongregation(options);
+    ASSERT_NE(Start(), nullptr);
+    const Items all = Expected(kAll);
+    ASSERT_EQ(all.front(), winauto::Utf8ToAnsi("Śliwa, Anna"));
+    HWND list = GetDlgItem(mainWindow, IDC_PUBLISHER_LIST);
+    for (const wchar_t typed : {L'\u015A', L'\u015B'}) {  // Ś, ś
+        ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, static_cast<int>(all.size()) - 1));
+        // As the keyboard brings it to the list's (UTF-16) window procedure.
+        DWORD_PTR ignored = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(list, WM_CHAR, typed, 1, SMTO_ABORTIFHUNG, 5000, &ignored));
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), 0) << std::hex << int{typed};
     }
     ExitWithButton();
 }

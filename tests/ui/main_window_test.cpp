@@ -124,29 +124,72 @@ TEST_F(PasswordTest, RefusedEndsWithoutMainWindowAndWritesNothing) {
     }
 }
 
-class AboutBoxTest : public VorlantTest {};
+// The text of a static without its line breaks.
+std::string Joined(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
+    return text;
+}
 
-TEST_F(AboutBoxTest, ShowsTheStartFolderWithItsDriveAndItsOwnName) {
-    // A folder too long for one line, in ANSI as the program sees it.
-    const char* const parts[] = {"Dokumenty sekretarza zboru", "Sprawozdania z lat 2020-2025",
-                                 "Kopie zapasowe i archiwum", "Karty głosicieli zboru Północ"};
-    std::string deep = folder.Str();
-    for (const char* part : parts) {
-        deep.append(1, '\\').append(Utf8ToAnsi(part));
-        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+class AboutBoxTest : public VorlantTest {
+protected:
+    // The folder `relative` to the test's folder, made; its full path.
+    std::string MakeFolder(const std::string& relative) {
+        const std::string path = folder.Str() + '\\' + relative;
+        EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
+        return path;
     }
-    ASSERT_NE(Start(deep), nullptr);
 
-    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
-    ASSERT_NE(about, nullptr);
-    const std::string shown = ItemText(about, IDC_ABOUT_LOCATION);
+    // The location text of the About box of the program started in `where`,
+    // with a picture of the box beside the test program.
+    std::string ShownLocation(const std::string& where, const std::string& picture) {
+        if (Start(where) == nullptr) return {};
+        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
+        EXPECT_NE(about, nullptr);
+        if (about == nullptr) return {};
+        const std::string shown = ItemText(about, IDC_ABOUT_LOCATION);
+        EXPECT_TRUE(winauto::WaitUntil([&] { return winauto::Painted(about, {IDC_ABOUT_LOCATION}); }, 5000));
+        RECT box{};
+        GetWindowRect(about, &box);
+        Shot(box).SaveBmp(winauto::ModuleFolder() + picture);
+        CloseWith(about, IDOK);
+        ExitWithButton();
+        return shown;
+    }
+};
+
+TEST_F(AboutBoxTest, ShowsAFolderThatTwoLinesHoldWhole) {
+    // 70 characters without a blank, too long for one line.
+    const std::size_t room = 70 - folder.Str().size() - 1;
+    ASSERT_LT(folder.Str().size(), 60u) << folder.Str();
+    const std::string name = std::string("Karty_glosicieli_zboru_Polnoc_2025").substr(0, room);
+    const std::string path = MakeFolder(name + std::string(room - name.size(), '7'));
+    ASSERT_EQ(path.size(), 70u);
+
+    const std::string shown = ShownLocation(path, "about-folder-of-70.bmp");
+    EXPECT_NE(shown.find("\r\n"), std::string::npos) << shown;  // in two lines
+    EXPECT_EQ(Joined(shown), path);
+}
+
+TEST_F(AboutBoxTest, ShortensAFolderTooLongForTwoLinesKeepingItsDriveAndItsOwnName) {
+    // A folder of about 200 characters, in ANSI as the program sees it.
+    const char* const parts[] = {"Dokumenty sekretarza zboru", "Sprawozdania z lat 2020-2025",
+                                 "Kopie zapasowe i archiwum", "Rok służbowy 2024-2025 i poprzednie",
+                                 "Karty głosicieli zboru Północ"};
+    std::string relative, deep;
+    for (const char* part : parts) {
+        relative += (relative.empty() ? "" : "\\") + Utf8ToAnsi(part);
+        deep = MakeFolder(relative);
+    }
+    ASSERT_TRUE(deep.size() >= 180 && deep.size() < 240) << deep.size();
+
+    const std::string lines = ShownLocation(deep, "about-folder-of-200.bmp");
+    EXPECT_NE(lines.find("\r\n"), std::string::npos) << lines;  // in two lines
+    const std::string shown = Joined(lines);
     const std::size_t dots = shown.find("...");
     ASSERT_NE(dots, std::string::npos) << shown;
     EXPECT_TRUE(dots >= 3 && deep.starts_with(shown.substr(0, dots))) << shown;  // the drive at least
-    EXPECT_TRUE(shown.ends_with(Utf8ToAnsi(parts[3])) && deep.ends_with(shown.substr(dots + 3))) << shown;
-    CloseWith(about, IDOK);
-    ExitWithButton();
+    EXPECT_TRUE(shown.ends_with(Utf8ToAnsi(parts[4])) && deep.ends_with(shown.substr(dots + 3))) << shown;
 }
 
 }  // namespace

@@ -5,6 +5,31 @@
 
 namespace vorlant::uitest {
 
+Shot::Shot(const RECT& r) : area(r), w(r.right - r.left), h(r.bottom - r.top), pixels(std::size_t(w) * h) {
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    ppi = static_cast<unsigned>(GetDeviceCaps(screen, LOGPIXELSX));
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    for (std::uint32_t& p : pixels) p |= 0xFF000000;  // opaque: some readers take the fourth byte for alpha
+}
+
+void Shot::SaveBmp(const std::string& path) const {
+    const DWORD size = 14 + sizeof header + 4 * pixels.size();
+    const BITMAPFILEHEADER file{0x4D42, size, 0, 0, 14 + sizeof header};
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, 14, 1, out);  // packed as on disk
+        std::fwrite(&header, sizeof header, 1, out);
+        std::fwrite(pixels.data(), 4, pixels.size(), out);
+        std::fclose(out);
+    }
+}
+
 void VorlantTest::SetUp() {
     // A run on a chosen day (tests/ui/CMakeLists.txt) must really see that day, or it proves nothing.
     if (const char* day = std::getenv("VORLANT_TEST_DAY")) {

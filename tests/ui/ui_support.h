@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "congregation.h"
 #include "support/temp_folder.h"
@@ -15,6 +17,32 @@ namespace vorlant::uitest {
 
 inline constexpr DWORD kStartTimeoutMs = 20000;  // also for the program's end
 inline constexpr const char* kMainCaption = "Vorlant - S-21-P  11/23";
+
+// The screen's pixels in `area`, 0xRRGGBB, as a 32-bit top-down bitmap.
+struct Shot {
+    explicit Shot(const RECT& r);
+
+    std::uint32_t At(int x, int y) const {
+        const bool inside = x >= area.left && y >= area.top && x < area.right && y < area.bottom;
+        return inside ? pixels[std::size_t(y - area.top) * w + std::size_t(x - area.left)] & 0xFFFFFF : 0;
+    }
+    // Dark pixels in [left, right) x [top, bottom), screen coordinates.
+    int InkIn(int left, int top, int right, int bottom) const {
+        int ink = 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) ink += (At(x, y) & 0x808080) == 0;  // every channel below half
+        }
+        return ink;
+    }
+    // Kept beside the test program, for a look.
+    void SaveBmp(const std::string& path) const;
+
+    RECT area;
+    int w, h;
+    std::vector<std::uint32_t> pixels;
+    unsigned ppi = 96;
+    BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+};
 
 class VorlantTest : public ::testing::Test {
 protected:
