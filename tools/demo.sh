@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs Vorlant.exe on a generated demo congregation in build/demo. On a
 # display the program opens there; without one it runs under a private X
-# server, leaves a screenshot of the main window in build/demo and, for the
-# README, in docs, and prints the first publisher's card for the months of
-# the service year so far through a private PDF printer (tools/cups-env.sh,
-# as root): the PDF and its page as a PNG land in build/demo too.
+# server and leaves screenshots of the main window, the options dialog and
+# the detailed layout dialog in build/demo and, for the README and the guide
+# (tools/guide), in docs; as root it then prints the first publisher's card
+# for the months of the service year so far and the test page through a
+# private PDF printer (tools/cups-env.sh): the PDFs and their pages as PNGs
+# land in build/demo, the PNGs in docs too.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -50,37 +52,81 @@ while :; do
     m=$(( m % 12 + 1 ))
 done
 wine "$ctl" tick "${months[@]}"
-sleep 1
-import -window root -display "$DISPLAY" "$demo/screen.png"
-convert "$demo/screen.png" -crop "$frame" +repage "$demo/vorlant-main-window.png"
-rm -f "$demo/screen.png"
 mkdir -p "$root/docs"
-# The README's pictures, without time stamps, so that the same window and
-# the same page give the same files.
-convert "$demo/vorlant-main-window.png" -strip "$root/docs/vorlant-main-window.png"
 
-if [ -n "$printing" ]; then
-    wine "$ctl" print
-    pdf=""
+# shot NAME FRAME: the screen cropped to FRAME (WIDTHxHEIGHT+X+Y) into
+# build/demo/NAME.png and, without time stamps, so that the same window gives
+# the same file, into docs/NAME.png.
+shot() {
+    sleep 1
+    import -window root -display "$DISPLAY" "$demo/screen.png"
+    convert "$demo/screen.png" -crop "$2" +repage "$demo/$1.png"
+    rm -f "$demo/screen.png"
+    convert "$demo/$1.png" -strip "$root/docs/$1.png"
+}
+# The frame that a vorlantctl command prints on its last line.
+frame_of() { wine "$ctl" "$@" | tr -d '\r' | tail -n 1; }
+
+shot vorlant-main-window "$frame"
+options="$(frame_of options)"
+shot vorlant-options "$options"
+layout="$(frame_of layout)"
+shot vorlant-layout "$layout"
+wine "$ctl" cancel
+wine "$ctl" cancel
+
+# The first PDF in the printer's folder that is whole and is none of the
+# arguments; nothing after a minute.
+new_pdf() {
+    local file known
     for _ in $(seq 1 300); do
         for file in "$VORLANT_PDF_DIR"/*.pdf; do
-            if [ -f "$file" ] && pdfinfo "$file" >/dev/null 2>&1; then pdf="$file"; fi
+            [ -f "$file" ] || continue
+            for known in "$@"; do [ "$known" = "$file" ] && continue 2; done
+            if pdfinfo "$file" >/dev/null 2>&1; then
+                echo "$file"
+                return 0
+            fi
         done
-        [ -n "$pdf" ] && break
         sleep 0.2
     done
+}
+# page NAME PDF: the PDF as build/demo/NAME.pdf, its page as NAME.png there
+# and, without time stamps, in docs.
+page() {
+    cp "$2" "$demo/$1.pdf"
+    pdftoppm -singlefile -r 100 -png "$demo/$1.pdf" "$demo/$1"
+    convert "$demo/$1.png" -strip "$root/docs/$1.png"
+}
+
+card=""
+testpage=""
+if [ -n "$printing" ]; then
+    wine "$ctl" print
+    card="$(new_pdf)"
+    if [ -n "$card" ]; then
+        wine "$ctl" testpage
+        testpage="$(new_pdf "$card")"
+    fi
 fi
 wine "$ctl" exit 30
 wait "$program" || true
-echo "demo: screenshot of the main window: $demo/vorlant-main-window.png"
+for name in main-window options layout; do
+    echo "demo: screenshot: $demo/vorlant-$name.png"
+done
 if [ -n "$printing" ]; then
-    if [ -z "$pdf" ]; then
+    if [ -z "$card" ]; then
         echo "demo: the printed card did not arrive; see $demo/cups/log" >&2
         exit 1
     fi
-    cp "$pdf" "$demo/vorlant-card.pdf"
-    pdftoppm -singlefile -r 100 -png "$demo/vorlant-card.pdf" "$demo/vorlant-card"
-    convert "$demo/vorlant-card.png" -strip "$root/docs/vorlant-card.png"
+    page vorlant-card "$card"
     echo "demo: the first publisher's card, months ${months[*]}: $demo/vorlant-card.pdf"
     echo "demo: its page as an image: $demo/vorlant-card.png"
+    if [ -z "$testpage" ]; then
+        echo "demo: the test page did not arrive; see $demo/cups/log" >&2
+        exit 1
+    fi
+    page vorlant-test-page "$testpage"
+    echo "demo: the test page: $demo/vorlant-test-page.pdf"
+    echo "demo: its page as an image: $demo/vorlant-test-page.png"
 fi

@@ -52,8 +52,28 @@ vorlant_wine_start() {
         wineserver -k
         wineserver -w
     fi
+    vorlant_wine_fonts
     wineserver -p
     wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+# Wine draws the glyphs of the caption buttons (close, minimise, maximise,
+# help) with its own symbol font, Marlett, in any locale. Debian's
+# wine does not find its own fonts where the package puts them
+# (/usr/share/wine/fonts), so a text font stands in for Marlett and the close
+# button shows the letter "r". A copy in the prefix's Fonts folder is found.
+# Only Marlett: the texts keep the fonts they are drawn with now.
+vorlant_wine_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" dir
+    [ -f "$fonts/marlett.ttf" ] && return 0
+    for dir in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+        if [ -f "$dir/marlett.ttf" ]; then
+            mkdir -p "$fonts"
+            cp "$dir/marlett.ttf" "$fonts/marlett.ttf"
+            return 0
+        fi
+    done
+    echo "wine-env: wine's font Marlett was not found: the caption buttons will show letters" >&2
 }
 
 vorlant_wine_stop() {

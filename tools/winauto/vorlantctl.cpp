@@ -4,6 +4,15 @@
 //   vorlantctl tick MONTH...    ticks the month boxes of the card rows of the
 //                               given calendar months (1 = January .. 12)
 //   vorlantctl print            presses "&Drukuj" (the page follows a moment later)
+//   vorlantctl testpage         chooses the test page from the system menu (the
+//                               page follows a moment later)
+//   vorlantctl options          presses "Opcje", waits for the options dialog and
+//                               prints its frame
+//   vorlantctl layout           presses "Szczegółowy układ" in the open options
+//                               dialog, waits for the detailed layout dialog and
+//                               prints its frame
+//   vorlantctl cancel           presses "Anuluj" in the uppermost open dialog and
+//                               waits for it to close
 //   vorlantctl exit [seconds]   presses the exit button, waits for the window to go
 // Exit code 0 on success, 1 on timeout or a button that cannot be used,
 // 2 on bad arguments.
@@ -12,26 +21,34 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "winauto.h"
 
 namespace {
 
+using namespace vorlant::winauto;
+
 constexpr const char* kCaptionPrefix = "Vorlant - ";
 
-constexpr int kPrintButton = 1;
-constexpr int kFirstMonthBox = 1015;  // September; one box per card row
+constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
-    std::fputs("usage: vorlantctl wait|exit [seconds] | tick MONTH... | print\n", stderr);
+    std::fputs("usage: vorlantctl wait|exit [seconds] | tick MONTH... | print | testpage | options | layout | cancel\n",
+               stderr);
     return 2;
+}
+
+void PrintFrame(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    std::printf("%ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
 }
 
 // Ticks the box of each month's card row and waits until the program has
 // taken each click.
 int Tick(HWND window, const std::vector<int>& months) {
-    using namespace vorlant::winauto;
     for (const int month : months) {
-        const int box = kFirstMonthBox + (month + 3) % 12;
+        const int box = IDC_MONTH_FIRST + (month + 3) % 12;
         if (ItemChecked(window, box)) continue;
         Click(window, box);
         if (!WaitUntil([&] { return ItemChecked(window, box); }, 5000)) return 1;
@@ -39,10 +56,40 @@ int Tick(HWND window, const std::vector<int>& months) {
     return 0;
 }
 
+// The program's open dialog that holds control `marker`, or null. The
+// options dialog has no caption, so dialogs are told apart by a control.
+HWND DialogWith(HWND mainWindow, int marker) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(mainWindow, &process);
+    for (HWND window : TopLevelWindows(process)) {
+        if (window != mainWindow && GetDlgItem(window, marker) != nullptr) return window;
+    }
+    return nullptr;
+}
+
+// Presses `button` of `owner`, waits for the dialog that holds `marker` to
+// open and paint its controls, and prints its frame.
+int OpenDialog(HWND owner, int button, HWND mainWindow, int marker, const std::vector<int>& painted) {
+    if (owner == nullptr || !ItemEnabled(owner, button)) return 1;
+    Click(owner, button);
+    HWND dialog = nullptr;
+    if (!WaitUntil([&] { return (dialog = DialogWith(mainWindow, marker)) != nullptr; }, kDialogWaitMs)) return 1;
+    if (!WaitUntil([&] { return IsWindowVisible(dialog) && Painted(dialog, painted); }, kDialogWaitMs)) return 1;
+    PrintFrame(dialog);
+    return 0;
+}
+
+int Cancel(HWND mainWindow) {
+    HWND dialog = DialogWith(mainWindow, IDC_LAY_RESTORE);
+    if (dialog == nullptr) dialog = DialogWith(mainWindow, IDC_OPT_RESTORE);
+    if (dialog == nullptr) return 1;
+    Click(dialog, IDCANCEL);
+    return WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace vorlant::winauto;
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     std::vector<int> months;
@@ -52,7 +99,7 @@ int main(int argc, char** argv) {
             if (month < 1 || month > 12) return Usage();
             months.push_back(month);
         }
-    } else if (argc > 3) {
+    } else if (argc > 3 || (argc == 3 && command != "wait" && command != "exit")) {
         return Usage();
     }
     const DWORD timeoutMs = argc == 3 && command != "tick" ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
@@ -62,23 +109,34 @@ int main(int argc, char** argv) {
                                  command == "wait" ? timeoutMs : 2000);
     if (command == "wait") {
         if (!found) return 1;
-        RECT frame{};
-        GetWindowRect(window, &frame);
-        std::printf("%s\n%ldx%ld+%ld+%ld\n", WindowText(window).c_str(), frame.right - frame.left,
-                    frame.bottom - frame.top, frame.left, frame.top);
+        std::printf("%s\n", WindowText(window).c_str());
+        PrintFrame(window);
         return 0;
     }
     if (command == "exit") {
         if (!found) return 0;
-        Click(window, IDCANCEL);
+        Click(window, IDC_EXIT);
         return WaitUntil([&] { return !IsWindow(window); }, timeoutMs) ? 0 : 1;
     }
     if (!found) return 1;
     if (command == "tick") return Tick(window, months);
     if (command == "print") {
-        if (!ItemEnabled(window, kPrintButton)) return 1;
-        Click(window, kPrintButton);
+        if (!ItemEnabled(window, IDC_PRINT)) return 1;
+        Click(window, IDC_PRINT);
         return 0;
     }
+    if (command == "testpage") {
+        // Posted as the menu would: the program prints while this returns.
+        return PostMessageA(window, WM_SYSCOMMAND, IDM_TESTPAGE, 0) ? 0 : 1;
+    }
+    if (command == "options") {
+        return OpenDialog(window, IDC_OPTIONS, window, IDC_OPT_RESTORE,
+                          {IDC_OPT_RESTORE, IDC_OPT_DETAILED, IDC_OPT_VERSION_LIST, IDOK});
+    }
+    if (command == "layout") {
+        return OpenDialog(DialogWith(window, IDC_OPT_RESTORE), IDC_OPT_DETAILED, window, IDC_LAY_RESTORE,
+                          {IDC_LAY_RESTORE, IDC_LAY_MONTHLY_TOP, IDC_LAY_COLUMN_LAST, IDOK});
+    }
+    if (command == "cancel") return Cancel(window);
     return Usage();
 }

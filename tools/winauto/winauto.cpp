@@ -66,18 +66,18 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
     return TRUE;
 }
 
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
 std::vector<HWND> TopLevelWindows(DWORD processId) {
     WindowSearch search;
     search.processId = processId;
     EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-}  // namespace
 
 std::vector<HWND> Program::Windows() const { return TopLevelWindows(process_.dwProcessId); }
 

@@ -51,6 +51,9 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+// Every visible top-level window of process `processId` (0: of any process).
+std::vector<HWND> TopLevelWindows(DWORD processId);
+
 // A visible top-level window whose caption starts with `captionPrefix`, of
 // process `processId` (0: of any process), or null.
 HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId = 0);

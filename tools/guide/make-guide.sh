@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# make-guide.sh OUTFILE: writes the secretary's guide, one self-contained
+# HTML page, from the template beside this script and the committed pictures
+# in docs/ (made by tools/demo.sh). Every "@@NAME.png@@" of the template
+# becomes docs/NAME.png as a data: URI, so the page opens in any browser with
+# nothing beside it. Only bash and coreutils: the same files give the same
+# page, with no X server and no wine.
+set -euo pipefail
+
+if [ $# -ne 1 ] || [ -z "$1" ]; then
+    echo "usage: $0 OUTFILE" >&2
+    exit 2
+fi
+out="$1"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+template="$here/Instrukcja.html.in"
+
+page=""
+while IFS= read -r line || [ -n "$line" ]; do
+    while [[ "$line" =~ @@([A-Za-z0-9._-]+\.png)@@ ]]; do
+        name="${BASH_REMATCH[1]}"
+        picture="$root/docs/$name"
+        if [ ! -f "$picture" ]; then
+            echo "make-guide: the picture docs/$name is missing (tools/demo.sh makes it)" >&2
+            exit 1
+        fi
+        line="${line//"@@$name@@"/"data:image/png;base64,$(base64 -w 0 "$picture")"}"
+    done
+    page+="$line"$'\n'
+done <"$template"
+
+mkdir -p "$(dirname "$out")"
+printf '%s' "$page" >"$out.tmp"
+mv "$out.tmp" "$out"
+echo "make-guide: $out"
