@@ -41,7 +41,6 @@ TEST(FitToLines, BreaksAfterSeparatorsAnywhereElseAndShortensOnlyWhatTheLinesCan
              {"C:\\WWWWWWWWWWWW", 70, 2, "C:\\WWWWWW\r\nWWWWWW"},
              // No separator: as much as fits on each line.
              {"WWWWiiiiWWWW", 40, 2, "WWWWii\r\niiWWWW"},
-             {"WWWWiiiiWWWW", 27, 3, "WWW\r\nWiiiiW\r\nWWW"},
              // Too long for the lines: the drive and the folder's own name kept, the middle shortened, then broken.
              {deep.c_str(), 60, 2, "C:\\Zbory\\War\r\n...a\\2025\\Karty"},
              {deep.c_str(), 35, 2, "C:\\Zbo...\r\n5\\Karty"},
@@ -49,9 +48,7 @@ TEST(FitToLines, BreaksAfterSeparatorsAnywhereElseAndShortensOnlyWhatTheLinesCan
              {deep.c_str(), 12, 2, "C...\r\nty"},
              // One line: shortened only.
              {"WWWWiiiiWWWW", 40, 1, "W...WW"},
-             {"iiiiWWWWiiii", 40, 1, "iiiiW...Wiiii"},
              {deep.c_str(), 60, 1, "C:\\Zbo...\\Karty"},
-             {"C:\\Sprawozdania\\Karty", 50, 1, "C:\\S...\\Karty"},
              // Tiny width, or no lines: the ellipsis alone, never broken.
              {"C:\\Karty", 5, 2, "..."},
              {"C:\\Karty", 6, 0, "..."},

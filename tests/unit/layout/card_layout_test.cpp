@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "layout/save_failure.h"
@@ -127,11 +126,7 @@ TEST(SaveFailedMessageTest, NamesTheFileInTheResourceText) {
     const std::string pattern = test::RcStringSource{}.Load(IDS_WRITE_FAILED);
     EXPECT_EQ(SaveFailedMessage(pattern, "cplot.dat"),
               "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
-    for (const auto& [text, name, result] :
-         {std::tuple{"%s", "a%sb", "a%sb"}, {"100% %s %s", "x", "100% x %s"}, {"no name", "x", "no name"},
-          {"%", "x", "%"}, {"%s", "", ""}}) {
-        EXPECT_EQ(SaveFailedMessage(text, name), result) << text;
-    }
+    EXPECT_EQ(SaveFailedMessage("100% %s %s", "a%sb"), "100% a%sb %s");  // the first "%s" only, nothing else read
 }
 
 }  // namespace

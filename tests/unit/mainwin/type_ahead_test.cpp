@@ -42,22 +42,6 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
     EXPECT_EQ(std::tuple(selection, searched, prefix.Letters()), std::tuple(4, std::string(31, 'a'), ""));
 }
 
-TEST(TypeAheadTest, PolishInitialsSearchUnderTheGivenClassification) {
-    // As the list box finds "Śliwa, Anna" by "Ś" or "ś" (0x8C, 0x9C).
-    std::vector<std::string> searched;
-    const TypeAheadPrefix::SelectFirst select = [&](const char* prefix) {
-        searched.emplace_back(prefix);
-        return true;
-    };
-    TypeAheadPrefix byTable;
-    EXPECT_TRUE(byTable.Type('\x8C', select) && byTable.Type('\x9C', select));
-    EXPECT_EQ(searched, (std::vector<std::string>{"\x8C", "\x8C\x9C"}));
-    // The classification is the caller's: here one that knows only ASCII.
-    TypeAheadPrefix asciiOnly([](char c) { return c >= 'A' && c <= 'z'; });
-    EXPECT_FALSE(asciiOnly.Type('\x8C', select));
-    EXPECT_EQ(asciiOnly.Letters(), "");
-}
-
 TEST(Cp1250LetterTest, PolishLettersAreLettersDigitsBlanksAndPunctuationAreNot) {
     const struct {
         const char* what;

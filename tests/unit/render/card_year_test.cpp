@@ -1,5 +1,5 @@
 // The card's year for every month in which the program can be opened: which calendar year each row reads, which
-// rows count as this year's, and what a row carries of a publisher; and the calibration page's made-up year.
+// rows count as this year's, and what a row carries of a publisher.
 #include "render/card_year.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 
 #include "mainwin/startup.h"
 #include "render_test_support.h"
-#include "resources/resource.h"
 
 namespace vorlant {
 namespace {
@@ -86,20 +85,6 @@ TEST(CardYearTest, ReadsWhatThePublisherReportedInEachRowForEveryOpeningMonth) {
             EXPECT_TRUE(!cell.shared && cell.studies == 0 && !cell.auxiliaryPioneer && !cell.hoursShown &&
                         cell.hours == 0 && cell.remark.empty()) << record;
         }
-    }
-}
-
-TEST(CardYearTest, TheCalibrationYearFillsEveryRowWithItsMonthNumber) {
-    const CardYear year = CalibrationCardYear(test::kStrings);
-    EXPECT_EQ(year.limitRow, kCardRows);
-    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
-    const int numbers[] = {9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8};
-    for (std::size_t row = 0; row < kCardRows; ++row) {
-        const CardMonth& cell = year.rows[row];
-        EXPECT_EQ(std::tuple(cell.shared, int{cell.studies}, cell.auxiliaryPioneer, cell.hoursShown, int{cell.hours},
-                             cell.remark),
-                  std::tuple(true, numbers[row], true, true, 10 * numbers[row], abbreviations[row]))
-            << row;
     }
 }
 
