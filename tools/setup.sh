@@ -27,8 +27,16 @@ missing_packages() {
     done
 }
 # Wine takes its ANSI code page from the locale: pl_PL gives code page 1250,
-# the one the Polish texts and the congregation files are written in.
-have_locale() { locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; }
+# the one the Polish texts and the congregation files are written in, as on a
+# Polish Windows; en_US (1252) and ru_RU (1251) stand for a Windows in another
+# language.
+locales=(pl_PL en_US ru_RU)
+have_locale() {
+    local l
+    for l in "${locales[@]}"; do
+        locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8\$" || return 1
+    done
+}
 
 mapfile -t missing < <(missing_packages)
 if have_i386 && [ "${#missing[@]}" -eq 0 ] && have_locale; then
@@ -51,7 +59,9 @@ if [ "${#missing[@]}" -gt 0 ]; then
     apt-get install -y -q "${missing[@]}"
 fi
 if ! have_locale; then
-    sed -i 's/^# *\(pl_PL.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    for l in "${locales[@]}"; do
+        sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    done
     locale-gen
 fi
 echo "setup: done"

@@ -35,10 +35,38 @@ vorlant_display_start() {
 
 # Creates the prefix once, then starts a persistent wine server and warms it
 # up, so that every later program starts in a fraction of a second.
+vorlant_wine_start() {
+    vorlant_wine_prepare
+    wineserver -p
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+# Another Windows beside the main prefix: a prefix of its own,
+# build/wineprefix-NAME, for the locale LOCALE (its ANSI code page is that
+# of a Windows in another language) and, when DPI is given, that many pixels
+# per inch on the screen; made once, then started and warmed up like the main
+# one. Tests choose it through WINEPREFIX, LANG and LC_ALL in their
+# environment. vorlant_wine_stop stops its server too.
+#   vorlant_wine_variant_start NAME LOCALE [DPI]
+VORLANT_WINE_VARIANTS=()
+vorlant_wine_variant_start() {
+    local prefix="$VORLANT_ROOT/build/wineprefix-$1"
+    (
+        export WINEPREFIX="$prefix" LANG="$2" LC_ALL="$2"
+        vorlant_wine_prepare "${3:-}"
+        wineserver -p
+        wine cmd /c exit >/dev/null 2>&1 </dev/null
+    ) || return 1
+    VORLANT_WINE_VARIANTS+=("$prefix")
+}
+
+# The prefix of WINEPREFIX, made when missing, with the display's pixels per
+# inch set to $1 when given.
 # Windows live on a virtual desktop that Wine manages itself: without a
 # window manager, activating another window at the end of a dialog would
 # otherwise wait for the X server's focus events.
-vorlant_wine_start() {
+vorlant_wine_prepare() {
+    local dpi="${1:-}"
     mkdir -p "$(dirname "$WINEPREFIX")"
     # A prefix made before wine's 32-bit loader was installed cannot run the
     # 32-bit build (its syswow64 is empty): make it anew.
@@ -52,9 +80,16 @@ vorlant_wine_start() {
         wineserver -k
         wineserver -w
     fi
+    # Wine reads the pixels per inch when its server starts.
+    if [ -n "$dpi" ] && [ "$(cat "$WINEPREFIX/.vorlant-dpi" 2>/dev/null)" != "$dpi" ]; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+        wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+             /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+        wineserver -k
+        wineserver -w
+        echo "$dpi" >"$WINEPREFIX/.vorlant-dpi"
+    fi
     vorlant_wine_fonts
-    wineserver -p
-    wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 # Wine draws the glyphs of the caption buttons (close, minimise, maximise,
@@ -78,6 +113,11 @@ vorlant_wine_fonts() {
 
 vorlant_wine_stop() {
     wineserver -k 2>/dev/null || true
+    local prefix
+    for prefix in "${VORLANT_WINE_VARIANTS[@]}"; do
+        WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    done
+    VORLANT_WINE_VARIANTS=()
     if [ -n "$VORLANT_XVFB_PID" ]; then
         kill "$VORLANT_XVFB_PID" 2>/dev/null || true
         wait "$VORLANT_XVFB_PID" 2>/dev/null || true
