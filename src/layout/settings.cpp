@@ -55,12 +55,15 @@ void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& se
 }
 
 bool SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode) {
-    return WriteInt(profile, kFormat, kDateFormat, settings.dateFormat) &&
-           WriteInt(profile, kFormat, kLastNameFirst, settings.lastNameFirst) &&
-           WriteInt(profile, kFormat, kCardVersion, settings.cardVersion) &&
-           profile.WriteString(kMargins, kTop, settings.topMargin.c_str()) &&
-           profile.WriteString(kMargins, kLeft, settings.leftMargin.c_str()) &&
-           (!HasFirstNameSort(languageCode) || WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled));
+    // Every key is tried, so that one that cannot be written does not cost
+    // the others theirs.
+    bool saved = WriteInt(profile, kFormat, kDateFormat, settings.dateFormat);
+    saved = WriteInt(profile, kFormat, kLastNameFirst, settings.lastNameFirst) && saved;
+    saved = WriteInt(profile, kFormat, kCardVersion, settings.cardVersion) && saved;
+    saved = profile.WriteString(kMargins, kTop, settings.topMargin.c_str()) && saved;
+    saved = profile.WriteString(kMargins, kLeft, settings.leftMargin.c_str()) && saved;
+    if (HasFirstNameSort(languageCode)) saved = WriteInt(profile, kFnSort, kEnabled, settings.fnSortEnabled) && saved;
+    return saved;
 }
 
 std::uint8_t LoadScrambleBase(const ProfileStore& profile, std::uint8_t builtIn) {

@@ -45,8 +45,8 @@ std::uint8_t LoadFirstNameSort(const ProfileStore& profile, std::string_view lan
 // 8 bits; then a card version that the resources do not offer becomes 0.
 void LoadSettings(const ProfileStore& profile, int versionsOffered, Settings& settings);
 
-// Writes every key, in order; the "FN Sort" key only for "portuguese". Stops
-// at the first key that cannot be written and then returns false.
+// Writes every key, in order; the "FN Sort" key only for "portuguese". A key
+// that cannot be written does not stop the others; false when any failed.
 bool SaveSettings(ProfileStore& profile, const Settings& settings, std::string_view languageCode);
 
 // The base of the companion program's text scrambling: the built-in one,
