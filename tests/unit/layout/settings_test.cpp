@@ -47,6 +47,18 @@ TEST(SettingsTest, IntegersKeepTheirLowByteAndTheCardVersionMustBeOffered) {
     }
 }
 
+// The first-name sort belongs to the Portuguese resources: on unless stored otherwise, as its low byte; for any
+// other tag off, whatever is stored.
+TEST(SettingsTest, FirstNameSortIsReadForItsLanguageOnly) {
+    for (const auto& [language, stored, enabled] :
+         {std::tuple{"portuguese", "", 1}, {"portuguese", "0", 0}, {"portuguese", "257", 1}, {"portuguese", "512", 0},
+          {"polish", "1", 0}, {"polish", "", 0}, {"Portuguese", "", 0}}) {
+        FakeProfile profile;
+        profile.values = {{"FN Sort/Enabled", stored}};
+        EXPECT_EQ(LoadFirstNameSort(profile, language), enabled) << language << " \"" << stored << '"';
+    }
+}
+
 // Every key in order, "FN Sort" only for "portuguese"; a key that cannot be written costs no other key its
 // write, and the result says whether all were written.
 TEST(SettingsTest, SavingTriesEveryKeyAndSaysWhetherAllWereWritten) {
