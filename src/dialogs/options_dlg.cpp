@@ -6,7 +6,7 @@
 #include "dialogs/item_text.h"
 #include "dialogs/layout_dlg.h"
 #include "dialogs/length_value.h"
-#include "layout/save_failure.h"
+#include "layout/file_message.h"
 #include "resources/resource.h"
 #include "win/resources.h"
 
@@ -105,7 +105,7 @@ void COptionsDlg::ChooseVersion() {
     const bool written = SwitchCardVersion(values, static_cast<int>(selected), strings);
     RefreshSpinners();
     if (!written) {
-        win::ShowMessage(Handle(), SaveFailedMessage(strings.Load(IDS_WRITE_FAILED), LayoutFileName(leaving)));
+        win::ShowMessage(Handle(), CannotSaveMessage(strings, LayoutFileName(leaving)));
     }
 }
 

@@ -5,7 +5,7 @@
 #include "common/text.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/password_dlg.h"
-#include "layout/save_failure.h"
+#include "layout/file_message.h"
 #include "mainwin/filter.h"
 #include "mainwin/publisher_list.h"
 #include "mainwin/startup.h"
@@ -154,7 +154,7 @@ void CMainDlg::Exit() {
     // A file that cannot be written is reported, once; the panels behind the
     // message still draw from the table, so it is released afterwards.
     const auto reportUnsaved = [this](std::string_view fileName) {
-        win::ShowMessage(Handle(), SaveFailedMessage(strings.Load(IDS_WRITE_FAILED), fileName));
+        win::ShowMessage(Handle(), CannotSaveMessage(strings, fileName));
     };
     if (settingsChanged == 1) {
         win::Win32ProfileStore profile(iniPath);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "layout/save_failure.h"
+#include "layout/file_message.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
 #include "support/temp_folder.h"
@@ -122,11 +122,10 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     }
 }
 
-TEST(SaveFailedMessageTest, NamesTheFileInTheResourceText) {
-    const std::string pattern = test::RcStringSource{}.Load(IDS_WRITE_FAILED);
-    EXPECT_EQ(SaveFailedMessage(pattern, "cplot.dat"),
+TEST(FileMessageTest, NamesTheFileInTheResourceText) {
+    EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, "cplot.dat"),
               "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
-    EXPECT_EQ(SaveFailedMessage("100% %s %s", "a%sb"), "100% a%sb %s");  // the first "%s" only, nothing else read
+    EXPECT_EQ(FileMessage("100% %s %s", "a%sb"), "100% a%sb %s");  // the first "%s" only, nothing else read
 }
 
 }  // namespace

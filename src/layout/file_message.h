@@ -1,0 +1,20 @@
+// Messages that name one of the program's own files (a layout file, the INI
+// file): a resource text with the file's name put in.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlant {
+
+class StringSource;
+
+// `pattern` with its first "%s" replaced by `fileName`; any other '%' stays
+// as it is. A pattern without "%s" is returned as it is.
+std::string FileMessage(std::string_view pattern, std::string_view fileName);
+
+// The message that `fileName` could not be written, so that the changes made
+// to it in this run are lost.
+std::string CannotSaveMessage(const StringSource& strings, std::string_view fileName);
+
+}  // namespace vorlant
