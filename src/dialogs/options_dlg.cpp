@@ -37,8 +37,8 @@ HWND BuddyOf(HWND dialog, int spinnerId) {
 
 }  // namespace
 
-COptionsDlg::COptionsDlg(win::CAppPrinter& printer, const StringSource& strings)
-    : CDialog(IDD_OPTIONS), printer(printer), strings(strings) {}
+COptionsDlg::COptionsDlg(win::CAppPrinter& printer, LayoutFiles& layoutFiles, const StringSource& strings)
+    : CDialog(IDD_OPTIONS), printer(printer), layoutFiles(layoutFiles), strings(strings) {}
 
 BOOL COptionsDlg::OnInitDialog() {
     if (values.dateFormat >= 0 && values.dateFormat <= IDC_OPT_DATE_LAST - IDC_OPT_DATE_FIRST) {
@@ -102,9 +102,9 @@ void COptionsDlg::ChooseVersion() {
     const auto selected = SendDlgItemMessageA(Handle(), IDC_OPT_VERSION_LIST, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR) return;
     const int leaving = values.cardVersion;
-    const bool written = SwitchCardVersion(values, static_cast<int>(selected), strings);
+    const bool kept = SwitchCardVersion(values, static_cast<int>(selected), layoutFiles, strings);
     RefreshSpinners();
-    if (!written) {
+    if (!kept) {
         win::ShowMessage(Handle(), CannotSaveMessage(strings, LayoutFileName(leaving)));
     }
 }

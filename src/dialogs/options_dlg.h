@@ -16,7 +16,8 @@ class StringSource;
 
 class COptionsDlg : public win::CDialog {
 public:
-    COptionsDlg(win::CAppPrinter& printer, const StringSource& strings);
+    // The layout files are written at a switch of the card version, at once.
+    COptionsDlg(win::CAppPrinter& printer, LayoutFiles& layoutFiles, const StringSource& strings);
 
     // Set by the caller before the dialog runs; read back after OK.
     OptionsValues values;
@@ -39,6 +40,7 @@ private:
     void Finish(int result);
 
     win::CAppPrinter& printer;
+    LayoutFiles& layoutFiles;
     const StringSource& strings;
     // While a rejection is reported (the message box, putting the focus
     // back), fields losing the focus are no user leaving them.

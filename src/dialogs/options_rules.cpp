@@ -35,13 +35,12 @@ int VersionShown(int cardVersion, int versionsOffered) {
     return cardVersion >= 0 && cardVersion < versionsOffered ? cardVersion : 0;
 }
 
-bool SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
-                       std::string_view folder) {
+bool SwitchCardVersion(OptionsValues& values, int newVersion, LayoutFiles& files, const StringSource& strings) {
     if (newVersion < 0 || newVersion == values.cardVersion) return true;
-    const bool written = values.workLayout.WriteFile(values.cardVersion, folder);
+    const LayoutSave saved = files.Save(values.cardVersion, values.workLayout);
     values.cardVersion = newVersion;
-    values.workLayout.LoadOrDefault(newVersion, strings, folder);
-    return written;
+    values.workLayout = files.Load(newVersion, strings);
+    return saved != LayoutSave::FailedChangesLost;
 }
 
 OptionsFollowUp TakeOverOptions(bool ok, const OptionsValues& chosen, std::string_view languageCode,

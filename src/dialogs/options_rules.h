@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "layout/card_layout.h"
+#include "layout/layout_files.h"
 #include "layout/settings.h"
 
 namespace vorlant {
@@ -50,12 +51,10 @@ int VersionShown(int cardVersion, int versionsOffered);
 // Choosing another card version: the working layout is written at once to
 // the file of the version being left (whatever the dialog's outcome), then
 // the new version's file, or its defaults, becomes the working layout.
-// Choosing the version already shown changes nothing. `folder` is the
-// folder of the layout files (empty: the working directory). False when the
-// file of the version being left could not be written; the switch is made
-// all the same.
-bool SwitchCardVersion(OptionsValues& values, int newVersion, const StringSource& strings,
-                       std::string_view folder = {});
+// Choosing the version already shown changes nothing. False when changes to
+// the layout being left were lost: its file could not be written and holds
+// another layout; the switch is made all the same.
+bool SwitchCardVersion(OptionsValues& values, int newVersion, LayoutFiles& files, const StringSource& strings);
 
 // What the main window does after the dialog, besides taking values over.
 struct OptionsFollowUp {

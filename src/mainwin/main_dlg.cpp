@@ -64,6 +64,7 @@ BOOL CMainDlg::OnInitDialog() {
     useLongName = 1;
 
     LoadSettings(profile, VersionsOffered(strings), settings);
+    storedSettings = settings;
 
     if (accessRefused == 1) {
         table.Release();
@@ -71,7 +72,7 @@ BOOL CMainDlg::OnInitDialog() {
         return FALSE;
     }
 
-    layout.LoadOrDefault(settings.cardVersion, strings);
+    layout = layoutFiles.Load(settings.cardVersion, strings);
     layoutLoaded = true;
     CardCharset = CardCharsetFor(languageCode);
     UpdateTitle();
@@ -151,16 +152,22 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
 }
 
 void CMainDlg::Exit() {
-    // A file that cannot be written is reported, once; the panels behind the
+    // A file that cannot be written is reported, once, and only when it
+    // loses changes: a folder that cannot be written (a read-only share, a
+    // CD) is no alarm where nothing was changed. The panels behind the
     // message still draw from the table, so it is released afterwards.
     const auto reportUnsaved = [this](std::string_view fileName) {
         win::ShowMessage(Handle(), CannotSaveMessage(strings, fileName));
     };
     if (settingsChanged == 1) {
         win::Win32ProfileStore profile(iniPath);
-        if (!SaveSettings(profile, settings, languageCode)) reportUnsaved(FileNameOf(iniPath));
+        if (!SaveSettings(profile, settings, languageCode) && settings != storedSettings) {
+            reportUnsaved(FileNameOf(iniPath));
+        }
     }
-    if (layoutLoaded && !layout.WriteFile(settings.cardVersion)) reportUnsaved(LayoutFileName(settings.cardVersion));
+    if (layoutLoaded && layoutFiles.Save(settings.cardVersion, layout) == LayoutSave::FailedChangesLost) {
+        reportUnsaved(LayoutFileName(settings.cardVersion));
+    }
     table.Release();
     EndDialog(IDCANCEL);
 }

@@ -14,6 +14,7 @@
 #include "data/publisher_table.h"
 #include "data/remark_table.h"
 #include "layout/card_layout.h"
+#include "layout/layout_files.h"
 #include "layout/settings.h"
 #include "mainwin/panels.h"
 #include "mainwin/type_ahead_list_box.h"
@@ -74,6 +75,7 @@ private:
     CCardPreview cardPreview;
     HICON icon = nullptr;
     Settings settings;   // dateFormat, lastNameFirst, cardVersion, margins, fnSortEnabled
+    Settings storedSettings;  // as the INI file holds them: read at the start
     int useLongName = 0;
     std::string languageCode;
     int leftMarginOffset = 0;
@@ -94,6 +96,7 @@ private:
     RemarkTable remarks;
     CardLayout layout;
     bool layoutLoaded = false;   // no layout is written before one was loaded
+    LayoutFiles layoutFiles;     // what the layout files hold: read at the start, written since
     ExtendedDetails details;
     win::CAppPrinter printer;   // the system default until the printer setup picks another
 };

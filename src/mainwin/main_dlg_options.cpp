@@ -10,7 +10,7 @@
 namespace vorlant {
 
 void CMainDlg::RunOptions() {
-    COptionsDlg dialog(printer, strings);
+    COptionsDlg dialog(printer, layoutFiles, strings);
     dialog.values = OptionsValuesOf(settings, layout);
     dialog.showFnSort = HasFirstNameSort(languageCode);
     // Owned by the main window, which stays disabled while it runs.

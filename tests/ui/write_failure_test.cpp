@@ -1,10 +1,12 @@
 // The program's own files that cannot be written (a folder stands at the
-// name of the layout file or of the INI file): one message names each, the
-// program still ends cleanly and the folder is left as it was.
+// name of the layout file or of the INI file): one message names each whose
+// changes are lost, the program still ends cleanly, and the folder
+// is left as it was.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -56,27 +58,44 @@ protected:
         EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
     }
 
-    // Opens the options dialog, picks another date style and ends the dialog with OK, so that the
-    // settings are written at exit.
-    void ChangeASetting() {
+    // In the open options dialog: "Szczegółowy układ", its first column moved to 2.50 inches, OK.
+    void MoveAColumn(HWND options) {
+        HWND layout = OpenLayout(*program, options);
+        ASSERT_NE(layout, nullptr);
+        TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
+        ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
+        CloseWith(layout, IDOK);
+    }
+
+    // Opens the options dialog, picks another date style (a setting) and moves a column (the layout), as
+    // asked, and ends the dialog with OK.
+    void Change(bool dateStyle, bool column) {
         HWND options = OpenOptions(*program, mainWindow);
         ASSERT_NE(options, nullptr);
-        winauto::Click(options, IDC_OPT_DATE_LAST);
-        ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::ItemChecked(options, IDC_OPT_DATE_LAST); },
-                                       kDialogWaitMs));
+        if (dateStyle) {
+            winauto::Click(options, IDC_OPT_DATE_LAST);
+            ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::ItemChecked(options, IDC_OPT_DATE_LAST); },
+                                           kDialogWaitMs));
+        }
+        if (column) MoveAColumn(options);
         CloseWith(options, IDOK);
     }
 };
 
-TEST_F(WriteFailureTest, EachFileThatCannotBeWrittenAtExitIsNamedOnce) {
+// A file is named only when its changes are lost: a folder that cannot be written is no alarm where
+// nothing in its file was changed.
+TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChangesAreLost) {
     const struct {
         const char* name;
-        bool blockLayout, blockIni;
+        bool blockLayout, blockIni, dateStyle, column;
         std::vector<std::string> messages;
         std::vector<std::string> written;  // the files that appear
-    } cases[] = {{"layout file", true, false, {"cplot.dat"}, {"Vorlant.INI"}},
-                 {"INI file", false, true, {"Vorlant.INI"}, {"cplot.dat"}},
-                 {"both", true, true, {"Vorlant.INI", "cplot.dat"}, {}}};
+    } cases[] = {{"nothing changed", true, false, false, false, {}, {}},
+                 {"a setting changed", true, false, true, false, {}, {"Vorlant.INI"}},
+                 {"the layout changed", true, false, false, true, {"cplot.dat"}, {"Vorlant.INI"}},
+                 {"the INI file, the layout changed", false, true, false, true, {}, {"cplot.dat"}},
+                 {"the INI file, a setting changed", false, true, true, false, {"Vorlant.INI"}, {"cplot.dat"}},
+                 {"both, both changed", true, true, true, true, {"Vorlant.INI", "cplot.dat"}, {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::error_code ignored;
@@ -85,7 +104,7 @@ TEST_F(WriteFailureTest, EachFileThatCannotBeWrittenAtExitIsNamedOnce) {
         if (c.blockIni) Block("Vorlant.INI");
         const Files before = Snapshot(folder);
         ASSERT_NE(Start(), nullptr);
-        ChangeASetting();
+        if (c.dateStyle || c.column) Change(c.dateStyle, c.column);
         winauto::Click(mainWindow, IDC_EXIT);
         for (const std::string& name : c.messages) DismissWriteFailure(name);
         ExpectNoMessageAndExit();
@@ -97,33 +116,38 @@ TEST_F(WriteFailureTest, EachFileThatCannotBeWrittenAtExitIsNamedOnce) {
 }
 
 // The Polish resources offer one card version; a second entry put into the list reaches the switch,
-// which writes the layout of the version left at once.
-TEST_F(WriteFailureTest, SwitchingTheCardVersionNamesTheLayoutFileItCouldNotWrite) {
+// which writes the layout of the version left at once, and names its file when a change is lost.
+TEST_F(WriteFailureTest, SwitchingTheCardVersionNamesTheLayoutFileWhenAChangeIsLost) {
     Block("cplot.dat");
     const Files before = Snapshot(folder);
-    ASSERT_NE(Start(), nullptr);
-    HWND options = OpenOptions(*program, mainWindow);
-    ASSERT_NE(options, nullptr);
-    HWND list = GetDlgItem(options, IDC_OPT_VERSION_LIST);
-    DWORD_PTR added = 0;
-    ASSERT_TRUE(SendMessageTimeoutW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"S-21-P  Quoril 9a"),
-                                    SMTO_ABORTIFHUNG, kDialogWaitMs, &added));
-    ASSERT_EQ(added, 1u);
-    ASSERT_EQ(winauto::SendToItem(options, IDC_OPT_VERSION_LIST, LB_SETCURSEL, 1), 1);
-    // Posted: the message holds the dialog up until it is closed.
-    PostMessageA(options, WM_COMMAND, MAKEWPARAM(IDC_OPT_VERSION_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    DismissWriteFailure("cplot.dat");
-    EXPECT_EQ(WaitForMessageBox(*program, 300), nullptr) << "one message too many";
-    // The switch went ahead: the spinners show the second version's defaults.
-    HWND start = reinterpret_cast<HWND>(Send(GetDlgItem(options, IDC_OPT_START_SPIN), UDM_GETBUDDY, 0, 0));
-    EXPECT_EQ(winauto::WindowText(start), "2.32");
-    CloseWith(options, IDCANCEL);
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed ? "a column moved" : "nothing changed");
+        ASSERT_NE(Start(), nullptr);
+        HWND options = OpenOptions(*program, mainWindow);
+        ASSERT_NE(options, nullptr);
+        if (changed) MoveAColumn(options);
+        HWND list = GetDlgItem(options, IDC_OPT_VERSION_LIST);
+        DWORD_PTR added = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"S-21-P  Quoril 9a"),
+                                        SMTO_ABORTIFHUNG, kDialogWaitMs, &added));
+        ASSERT_EQ(added, 1u);
+        ASSERT_EQ(winauto::SendToItem(options, IDC_OPT_VERSION_LIST, LB_SETCURSEL, 1), 1);
+        // Posted: the message holds the dialog up until it is closed.
+        PostMessageA(options, WM_COMMAND, MAKEWPARAM(IDC_OPT_VERSION_LIST, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        if (changed) DismissWriteFailure("cplot.dat");
+        EXPECT_EQ(WaitForMessageBox(*program, 300), nullptr) << "one message too many";
+        // The switch went ahead: the spinners show the second version's defaults.
+        HWND start = reinterpret_cast<HWND>(Send(GetDlgItem(options, IDC_OPT_START_SPIN), UDM_GETBUDDY, 0, 0));
+        EXPECT_TRUE(winauto::WaitUntil([&] { return winauto::WindowText(start) == "2.32"; }, kDialogWaitMs));
+        CloseWith(options, IDCANCEL);
 
-    // The version in use stays the first one, whose file still cannot be written.
-    winauto::Click(mainWindow, IDC_EXIT);
-    DismissWriteFailure("cplot.dat");
-    ExpectNoMessageAndExit();
-    EXPECT_EQ(Snapshot(folder), before);
+        // The version in use stays the first one, unchanged: its file, which still cannot be written,
+        // loses nothing.
+        winauto::Click(mainWindow, IDC_EXIT);
+        ExpectNoMessageAndExit();
+        EXPECT_EQ(Snapshot(folder), before);
+    }
 }
 
 }  // namespace

@@ -58,29 +58,38 @@ TEST(TakeOverOptionsTest, ChangesAreNoticedTakenOverAndRebuildTheList) {
     }
 }
 
-// The layout being left is written at once; when it cannot be (a folder stands at its name), the
-// switch says so, leaves that folder as it was and still takes the new version.
-TEST(SwitchCardVersionTest, WritesTheVersionLeftAndSaysWhetherItCould) {
+// The layout being left is written at once; when it cannot be (a folder stands at its name), the switch says so
+// only if that loses a change, leaves that folder as it was and still takes the new version.
+TEST(SwitchCardVersionTest, WritesTheVersionLeftAndSaysWhenChangesWereLost) {
     for (const bool blocked : {false, true}) {
-        SCOPED_TRACE(blocked ? "blocked" : "free");
-        const test::TempFolder folder;
-        if (blocked) std::filesystem::create_directory(folder / "cplot.dat");
-        folder.Write("cplot1.dat", std::vector<std::uint8_t>(400, '1'));
-        OptionsValues values;
-        values.workLayout.SetSlot(card_layout::kMonthlyTop, "2.70");
-        const test::RcStringSource strings;
+        for (const bool changed : {false, true}) {
+            SCOPED_TRACE(testing::Message() << (blocked ? "blocked" : "free") << (changed ? ", changed" : ""));
+            const test::TempFolder folder;
+            if (blocked) std::filesystem::create_directory(folder / "cplot.dat");
+            folder.Write("cplot1.dat", std::vector<std::uint8_t>(400, '1'));
+            const test::RcStringSource strings;
+            LayoutFiles files(folder.Str());
+            OptionsValues values;
+            values.workLayout = files.Load(0, strings);
+            if (changed) values.workLayout.SetSlot(card_layout::kMonthlyTop, "2.70");
+            const std::string top(values.workLayout.MonthlyTop());
 
-        EXPECT_TRUE(SwitchCardVersion(values, 0, strings, folder.Str()));  // the version shown: nothing written
-        EXPECT_EQ(blocked, folder.Exists("cplot.dat"));
-        EXPECT_EQ(SwitchCardVersion(values, 1, strings, folder.Str()), !blocked);
-        EXPECT_EQ(values.cardVersion, 1);
-        EXPECT_EQ(values.workLayout.MonthlyTop(), "1111111");
-        if (blocked) {
-            EXPECT_TRUE(std::filesystem::is_empty(folder / "cplot.dat"));
-        } else {
-            EXPECT_EQ(folder.Read("cplot.dat").at(320), '2');
+            EXPECT_TRUE(SwitchCardVersion(values, 0, files, strings));  // the version shown: nothing written
+            EXPECT_EQ(blocked, folder.Exists("cplot.dat"));
+            EXPECT_EQ(SwitchCardVersion(values, 1, files, strings), !(blocked && changed));
+            EXPECT_EQ(values.cardVersion, 1);
+            EXPECT_EQ(values.workLayout.MonthlyTop(), "1111111");
+            if (blocked) {
+                EXPECT_TRUE(std::filesystem::is_empty(folder / "cplot.dat"));
+            } else {
+                const std::vector<std::uint8_t> bytes = folder.Read("cplot.dat");
+                EXPECT_EQ(std::string(bytes.begin() + 320, bytes.begin() + 324), top);
+            }
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+            // Back again: the version left is read as it was written, or as it stood.
+            EXPECT_TRUE(SwitchCardVersion(values, 0, files, strings));
+            EXPECT_EQ(values.workLayout.MonthlyTop(), blocked ? "2.62" : top);
         }
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
     }
 }
 

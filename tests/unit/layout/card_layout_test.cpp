@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "layout/file_message.h"
+#include "layout/layout_files.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
 #include "support/temp_folder.h"
@@ -120,6 +121,44 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
             EXPECT_EQ(folder.Read("cplot3.dat"), obstacle.empty() ? Bytes(400, 0) : old);
         }
     }
+}
+
+// A write that fails (a folder stands at the temporary file's name) loses changes only when the file holds
+// another layout than the one written: the one read from it, its defaults where it held none, or the one last
+// written to it.
+TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout) {
+    const test::RcStringSource strings;
+    const auto block = [](const test::TempFolder& folder) {
+        std::filesystem::create_directory(folder / "cplot.dat.new");
+    };
+    CardLayout moved;
+    moved.LoadDefaults(0, strings);
+    moved.SetSlot(card_layout::ColumnX(3), "4.40");
+    for (const bool withFile : {true, false}) {
+        SCOPED_TRACE(withFile ? "a file of its own" : "no file");
+        const test::TempFolder folder;
+        if (withFile) folder.Write("cplot.dat", Bytes(400, '7'));
+        LayoutFiles files(folder.Str());
+        const CardLayout read = files.Load(0, strings);
+        EXPECT_EQ(read.MonthlyTop(), withFile ? "7777777" : "2.62");
+        block(folder);
+        EXPECT_EQ(files.Save(0, read), LayoutSave::FailedNothingLost);
+        EXPECT_EQ(files.Save(0, moved), LayoutSave::FailedChangesLost);
+        EXPECT_EQ(files.Save(0, read), LayoutSave::FailedNothingLost);  // a failed write changed nothing
+        EXPECT_EQ(files.Save(1, CardLayout{}), LayoutSave::Written);
+    }
+
+    // What was last written counts, and a version never read counts as changed.
+    const test::TempFolder folder;
+    LayoutFiles files(folder.Str());
+    const CardLayout read = files.Load(0, strings);
+    EXPECT_EQ(files.Save(0, moved), LayoutSave::Written);
+    block(folder);
+    EXPECT_EQ(files.Save(0, moved), LayoutSave::FailedNothingLost);
+    EXPECT_EQ(files.Save(0, read), LayoutSave::FailedChangesLost);
+    std::filesystem::create_directory(folder / "cplot2.dat.new");
+    EXPECT_EQ(files.Save(2, read), LayoutSave::FailedChangesLost);
+    EXPECT_EQ(folder.Read("cplot.dat"), Bytes(moved.Bytes().begin(), moved.Bytes().end()));
 }
 
 TEST(FileMessageTest, NamesTheFileInTheResourceText) {
