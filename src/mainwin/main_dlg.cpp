@@ -152,6 +152,11 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
 }
 
 void CMainDlg::Exit() {
+    // One exit, however it is asked for: a request that arrives while this
+    // exit's message is up (the close box, Alt+F4, a shutdown) finds it
+    // under way.
+    if (exiting) return;
+    exiting = true;
     // A file that cannot be written is reported, once, and only when it
     // loses changes: a folder that cannot be written (a read-only share, a
     // CD) is no alarm where nothing was changed. The panels behind the
@@ -199,10 +204,17 @@ bool CMainDlg::OnPaint() {
     return true;
 }
 
-INT_PTR CMainDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, bool& handled) {
+INT_PTR CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, bool& handled) {
     if (message == WM_QUERYDRAGICON) {
         handled = true;
         return reinterpret_cast<INT_PTR>(icon);
+    }
+    if (message == WM_ENDSESSION) {
+        // The system ends the program once this returns: the exit, with its
+        // saving, runs here.
+        if (wParam != FALSE) Exit();
+        handled = true;
+        return 0;
     }
     handled = false;
     return FALSE;

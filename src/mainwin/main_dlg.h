@@ -81,6 +81,7 @@ private:
     int leftMarginOffset = 0;
     int topMarginOffset = 0;
     std::uint8_t settingsChanged = 0;
+    bool exiting = false;   // the exit has begun: it runs once
     int accessRefused = 0;
     CHeaderPanel headerPanel;
     CTypeAheadListBox publisherList;

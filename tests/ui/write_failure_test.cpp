@@ -1,6 +1,6 @@
 // The program's own files that cannot be written (a folder stands at the
 // name of the layout file or of the INI file): one message names each whose
-// changes are lost, the program still ends cleanly, and the folder
+// changes are lost, the program still ends once and cleanly, and the folder
 // is left as it was.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -113,6 +113,48 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
         for (const std::string& name : c.written) EXPECT_EQ(after.erase(name), 1u) << name;
         EXPECT_EQ(after, before);
     }
+}
+
+// A request to close that arrives while the exit's message is up (the close box, Alt+F4, a shutdown) is
+// the exit already under way: one message, one write, and the program ends as it should.
+TEST_F(WriteFailureTest, ACloseRequestDuringTheExitsMessageEndsNothingTwice) {
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+    } requests[] = {{"WM_CLOSE", WM_CLOSE, 0}, {"Alt+F4", WM_SYSCOMMAND, SC_CLOSE}, {"shutdown", WM_ENDSESSION, TRUE}};
+    for (const auto& request : requests) {
+        SCOPED_TRACE(request.name);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder / "cplot.dat", ignored);
+        Block("cplot.dat");
+        ASSERT_NE(Start(), nullptr);
+        Change(false, true);
+        winauto::Click(mainWindow, IDC_EXIT);
+        HWND box = WaitForMessageBox(*program);
+        ASSERT_NE(box, nullptr);
+        PostMessageA(mainWindow, request.message, request.wParam, 0);
+        const auto isMessageBox = [](HWND w) {
+            return winauto::WindowText(w) == "Vorlant" && GetDlgItem(w, 0xFFFF) != nullptr;
+        };
+        EXPECT_EQ(WaitForOtherWindow(*program, box, isMessageBox, 1000), nullptr) << "a second exit";
+        DismissWriteFailure("cplot.dat");
+        ExpectNoMessageAndExit();
+        EXPECT_TRUE(std::filesystem::is_directory(folder / "cplot.dat"));
+    }
+}
+
+// Windows ends the program after a shutdown's WM_ENDSESSION: the exit runs there, and saves.
+TEST_F(WriteFailureTest, AShutdownSavesWhatChanged) {
+    ASSERT_NE(Start(), nullptr);
+    Change(true, false);
+    PostMessageA(mainWindow, WM_ENDSESSION, FALSE, 0);  // the shutdown was called off: nothing happens
+    PostMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
+    const std::vector<std::uint8_t> ini = folder.Read("Vorlant.INI");
+    const std::string line = "Alt Date Format=3";
+    EXPECT_NE(std::search(ini.begin(), ini.end(), line.begin(), line.end()), ini.end());
+    EXPECT_EQ(folder.Read("cplot.dat").size(), 400u);
 }
 
 // The Polish resources offer one card version; a second entry put into the list reaches the switch,
