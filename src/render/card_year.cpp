@@ -25,8 +25,9 @@ CardYear ReadCardYear(const PublisherTable& table, const RemarkTable& remarks, i
         cell.shared = table.SharedInMinistry(record, month, slot);
         cell.studies = table.MonthlyFigure(record, month, publisher_record::kStudiesKind, slot);
         cell.auxiliaryPioneer = status == PioneerStatus::Auxiliary;
-        cell.hoursShown = fieldMissionary || status != PioneerStatus::Publisher;
-        if (cell.hoursShown) cell.hours = table.MonthlyFigure(record, month, publisher_record::kHoursKind, slot);
+        if (fieldMissionary || status != PioneerStatus::Publisher) {
+            cell.hours = table.MonthlyFigure(record, month, publisher_record::kHoursKind, slot);
+        }
         std::array<char, RemarkTable::kTextBufferSize> remark{};
         if (remarks.Text(table, record, month, slot, remark)) cell.remark = remark.data();
     }
@@ -40,7 +41,7 @@ CardYear CalibrationCardYear(const StringSource& strings) {
         const int month = MonthOfRow(row);
         const auto number = static_cast<std::uint16_t>(month + 1);
         year.rows[static_cast<std::size_t>(row)] = {
-            true, number, true, true, static_cast<std::uint16_t>(10 * number),
+            true, number, true, static_cast<std::uint16_t>(10 * number),
             strings.Load(IDS_PREVIEW_MONTH_BASE + static_cast<unsigned>(month))};
     }
     return year;

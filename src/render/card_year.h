@@ -21,14 +21,13 @@ struct CardMonth {
     bool shared = false;            // shared in the ministry
     std::uint16_t studies = 0;
     bool auxiliaryPioneer = false;
-    bool hoursShown = false;        // pioneers of the month and field missionaries only
-    std::uint16_t hours = 0;        // 0 where hours are not shown
+    std::uint16_t hours = 0;        // pioneers of the month and field missionaries only; 0 for others
     std::string remark;
 };
 
 struct CardYear {
     int serviceYear = 0;
-    int limitRow = 0;  // the row of the month of opening, plus one
+    int limitRow = 0;  // the row of the month of opening (LimitRow)
     std::array<CardMonth, kCardRows> rows{};
 };
 

@@ -50,7 +50,7 @@ void DrawRow(DrawingSurface& surface, const CardMonth& cell, const PageGeometry&
     DrawTickBox(surface, g.serviceX, boxBottom, cell.shared, kPageBoxDivisor);
     surface.TextAt(g.studiesX, top, FigureText(cell.studies));
     DrawTickBox(surface, g.auxiliaryX, boxBottom, cell.auxiliaryPioneer, kPageBoxDivisor);
-    if (cell.hoursShown) surface.TextAt(g.hoursX, top, FigureText(cell.hours));
+    surface.TextAt(g.hoursX, top, FigureText(cell.hours));
     if (!cell.remark.empty()) {
         surface.SetTextAlign(TextAlign::Left);
         surface.TextAt(g.remarksX, top, cell.remark);

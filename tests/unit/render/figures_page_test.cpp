@@ -42,21 +42,21 @@ TEST(MarkBoxTest, DrawsTheOutlineAndTheMarkWithTheirPens) {
 }
 
 // Per month from September: what was reported (unlike anything generated, so a figure of the wrong year shows),
-// whether it counts as shared, and the hours printed for a publisher and a field missionary (nullptr: none).
+// whether it counts as shared, and the hours printed for a publisher and a field missionary (empty: none).
 struct Month { gen::FixedRow reported; bool shared; const char *hours, *hoursOfMissionary; };
 const Month kMonths[12] = {
     {{2, 250, 701, true, "Zażółć gęślą jaźń"}, true, "250", "250"},
-    {{0, 241, 0, true, ""}, true, nullptr, "241"},
+    {{0, 241, 0, true, ""}, true, "", "241"},
     {{1, 232, 0, false, ""}, true, "232", "232"},  // shared through the hours
-    {{0, 0, 0, false, ""}, false, nullptr, ""},
+    {{0, 0, 0, false, ""}, false, "", ""},
     {{3, 0, 4, true, ""}, true, "", ""},
-    {{0, 0, 3, true, "Chory"}, true, nullptr, ""},
+    {{0, 0, 3, true, "Chory"}, true, "", ""},
     {{1, 216, 12, false, "Pionier pomocniczy"}, true, "216", "216"},
     {{2, 207, 1023, true, ""}, true, "207", "207"},
-    {{0, 198, 5, false, ""}, true, nullptr, "198"},
+    {{0, 198, 5, false, ""}, true, "", "198"},
     {{2, 189, 0, false, "Urlop"}, true, "189", "189"},
     {{3, 180, 2, true, ""}, true, "180", "180"},
-    {{0, 0, 0, false, "Przeprowadzka do Łodzi, zgłosi się jesienią"}, false, nullptr, ""},  // the longest remark
+    {{0, 0, 0, false, "Przeprowadzka do Łodzi, zgłosi się jesienią"}, false, "", ""},  // the longest remark
 };
 
 struct Opening { int year, month, reportMonth; };  // report month: the one before, 0 = January
@@ -115,9 +115,8 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
             boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, kMonths[row].shared});
             boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, r.status == 1});
             texts.emplace_back(g.x[1], y, TextAlign::Right, r.studies == 0 ? "" : std::to_string(r.studies));
-            if (const char* hours = c.missionary ? kMonths[row].hoursOfMissionary : kMonths[row].hours) {
-                texts.emplace_back(g.x[3], y, TextAlign::Right, hours);
-            }
+            const char* hours = c.missionary ? kMonths[row].hoursOfMissionary : kMonths[row].hours;
+            texts.emplace_back(g.x[3], y, TextAlign::Right, hours);
             if (!r.remark.empty()) texts.emplace_back(g.x[4], y, TextAlign::Left, test::Cp1250(r.remark));
         }
         for (const auto& t : s.texts) {

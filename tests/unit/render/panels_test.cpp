@@ -86,7 +86,7 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersAndLanguage) {
         SCOPED_TRACE(c.language);
         // Rows up to the limit filled: shared, 1 study, aux pioneer in odd rows, 7 hours, a remark.
         CardYear data{2025, c.limitRow, {}};
-        for (std::size_t row = 0; row < 12; ++row) data.rows[row] = {true, 1, row % 2 == 1, true, 7, "uwaga"};
+        for (std::size_t row = 0; row < 12; ++row) data.rows[row] = {true, 1, row % 2 == 1, 7, "uwaga"};
         test::RecordingSurface surface(96, 96);
         DrawCardPreview(surface, {0, 0, 700, 249}, data, test::Look(c.language, c.cx, c.cy), kStrings);
 
