@@ -22,4 +22,16 @@ int CardCharsetFor(std::string_view languageCode) {
 
 bool HasFirstNameSort(std::string_view languageCode) { return languageCode == "portuguese"; }
 
+DateForms DateFormsFor(std::string_view languageCode) {
+    if (languageCode == "cz") return DateForms::Czech;
+    if (languageCode == "hun") return DateForms::Hungarian;
+    return DateForms::Standard;
+}
+
+bool PanelKeepsContextFont(std::string_view languageCode) { return languageCode == "vie"; }
+
+bool LabelsNearTheirBoxes(std::string_view languageCode) { return languageCode == "greek" || languageCode == "rus"; }
+
+bool RemarksHeadingNearTheEdge(std::string_view languageCode) { return languageCode == "greek"; }
+
 }  // namespace vorlant

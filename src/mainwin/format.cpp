@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/language.h"
 #include "common/string_source.h"
 #include "common/text.h"
 #include "data/publisher_table.h"
@@ -89,13 +90,14 @@ std::string FormatDate(const PublisherTable& table, int index, int which, int da
     const std::string month = text.substr(0, 2);
     const std::string day = text.substr(3, 2);
     const std::string year = text.substr(6, 4);
+    const DateForms forms = DateFormsFor(languageCode);
     if (dateFormat == 2) {
-        if (languageCode == "cz") return day + "/" + month + "/" + year;
+        if (forms == DateForms::Czech) return day + "/" + month + "/" + year;
         const std::string name = MonthName(month, strings);
-        if (languageCode == "hun") return year + ". " + name + ". " + day + ".";
+        if (forms == DateForms::Hungarian) return year + ". " + name + ". " + day + ".";
         return name + " " + day + ", " + year;
     }
-    if (languageCode == "hun") return year + "-" + month + "-" + day;
+    if (forms == DateForms::Hungarian) return year + "-" + month + "-" + day;
     return day + " " + MonthName(month, strings) + ", " + year;
 }
 

@@ -26,8 +26,8 @@ using NameBuffer = std::array<char, kMaxFormattedName + 1>;
 std::size_t FormatNameInto(const PublisherTable& table, int index, bool lastNameFirst, NameBuffer& out);
 
 // The baptism date (`which` 0) or the birth date (any other `which`) in date
-// style `dateFormat`, with the forms of the language tag; the empty text for
-// an incomplete date.
+// style `dateFormat`, with the forms of the language tag (DateFormsFor); the
+// empty text for an incomplete date.
 //   0: 01/31/2012   1: 31/01/2012   2: Sty 31, 2012   3 and above: 31 Sty, 2012
 // "cz" writes style 2 as 31/01/2012; "hun" writes style 2 as 2012. Sty. 31.
 // and style 3 as 2012-01-31. A stored month outside 01..12 shows its two

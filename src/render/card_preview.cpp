@@ -1,5 +1,6 @@
 #include "render/card_preview.h"
 
+#include "common/language.h"
 #include "common/string_source.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
@@ -57,8 +58,7 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
     surface.TextAt(x + 3 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_STUDIES));
     surface.TextAt(x + 4 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_AUX_PIONEER));
     surface.TextAt(x + 5 * colW - 8 * cx, headingY, strings.Load(IDS_PREVIEW_HOURS));
-    // Greek headings are longer: that one goes nearer the right edge.
-    const int remarksHeadingX = look.languageCode == "greek" ? x + w - w / 20 : x + w - w / 6;
+    const int remarksHeadingX = RemarksHeadingNearTheEdge(look.languageCode) ? x + w - w / 20 : x + w - w / 6;
     surface.TextAt(remarksHeadingX, headingY, strings.Load(IDS_PREVIEW_REMARKS));
 
     for (int row = 0; row < kCardRows; ++row) {

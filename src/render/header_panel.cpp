@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "common/language.h"
 #include "common/string_source.h"
 #include "data/extended_details.h"
 #include "render/primitives.h"
@@ -72,9 +73,8 @@ std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int
 void DrawHeaderPanel(DrawingSurface& surface, const SurfaceRect& rect, const HeaderPanelData& data,
                      const PanelLook& look, const StringSource& strings) {
     const SurfaceObjectOwner font(surface, CreatePanelFont(surface, look.dialogFont, look.cardCharset));
-    // Vietnamese texts keep the context's own font.
     std::optional<ScopedSurfaceSelect> selectFont;
-    if (look.languageCode != "vie") selectFont.emplace(surface, font.Get());
+    if (!PanelKeepsContextFont(look.languageCode)) selectFont.emplace(surface, font.Get());
     surface.SetTransparentBackground();
     surface.SetTextAlign(TextAlign::Left);
 
@@ -85,8 +85,7 @@ void DrawHeaderPanel(DrawingSurface& surface, const SurfaceRect& rect, const Hea
     const int rowH = (B + T + 1) / 19;
     const int x0 = L + R / 40;
     const int width = R - R / 40 + L;
-    // Greek and Russian labels start further from their boxes.
-    const int labelGap = width / (look.languageCode == "greek" || look.languageCode == "rus" ? 130 : 80);
+    const int labelGap = width / (LabelsNearTheirBoxes(look.languageCode) ? 130 : 80);
 
     const std::string percents = strings.Load(IDS_HEADER_BOX_PERCENTS);
     std::array<int, kBoxColumns> columnX{};

@@ -12,7 +12,7 @@
 namespace vorlant {
 
 struct PanelLook {
-    std::string languageCode;  // "greek", "rus" and "vie" change details
+    std::string languageCode;  // its drawing details: common/language
     int cardCharset = 0;
     FontSpec dialogFont;       // the panels' font is this one in cardCharset
     int borderX = 1;           // window border sizes of the platform
