@@ -3,7 +3,6 @@
 #include <string>
 #include <utility>
 
-#include "common/file.h"
 #include "common/text.h"
 
 namespace vorlant {
@@ -16,15 +15,6 @@ TEST(Trim, RemovesWhiteSpaceAtBothEndsNeverReadingPastTheBuffer) {
     char buffer[6] = {' ', 'a', 'b', ' ', ' ', 'z'};  // no terminator
     TrimInPlace(buffer, sizeof(buffer));
     EXPECT_STREQ(buffer, "ab");
-}
-
-// The name a message shows for the INI file beside the executable.
-TEST(FileNameOf, IsWhatFollowsTheLastSeparatorOfEitherKind) {
-    for (const auto& [path, name] : {std::pair{"C:\\Program Files\\Vorlant\\Vorlant.INI", "Vorlant.INI"},
-                                     {"\\\\server\\share/dir\\x.ini", "x.ini"}, {"/tmp/a\\b/c.INI", "c.INI"},
-                                     {"cplot.dat", "cplot.dat"}, {"dir\\", ""}, {"", ""}}) {
-        EXPECT_EQ(FileNameOf(path), name) << path;
-    }
 }
 
 }  // namespace
