@@ -61,6 +61,7 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
     const int remarksHeadingX = RemarksHeadingNearTheEdge(look.languageCode) ? x + w - w / 20 : x + w - w / 6;
     surface.TextAt(remarksHeadingX, headingY, strings.Load(IDS_PREVIEW_REMARKS));
 
+    int totalHours = 0;  // of the rows filled, as they show them
     for (int row = 0; row < kCardRows; ++row) {
         const int ry = y + (row + 1) * rowH;
         surface.TextAt(x + colW - 8 * cx, ry + 4 * cy, strings.Load(IDS_PREVIEW_MONTH_BASE + MonthOfRow(row)));
@@ -71,6 +72,7 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
         const std::string studies = FigureText(cell.studies);
         if (!studies.empty()) surface.TextAt(x + 3 * colW - 10 * cx, ry + 5 * cy, studies);
         DrawTickBox(surface, x + 4 * colW - 20 * cx, ry + 16 * cy, cell.auxiliaryPioneer, kTickBoxDivisor);
+        totalHours += cell.hours;
         const std::string hours = FigureText(cell.hours);
         if (!hours.empty()) surface.TextAt(x + 5 * colW - 10 * cx, ry + 5 * cy, hours);
         if (!cell.remark.empty()) {
@@ -83,6 +85,11 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
         }
     }
     surface.TextAt(x + 4 * colW - 4 * cx, y + kRuledRows * rowH + 6 * cy, strings.Load(IDS_PREVIEW_TOTAL));
+    // The year's hours, which the secretary writes on the card at its end,
+    // under the months' hours; blank when there are none.
+    if (totalHours != 0) {
+        surface.TextAt(x + 5 * colW - 10 * cx, y + kRuledRows * rowH + 5 * cy, std::to_string(totalHours));
+    }
 }
 
 }  // namespace vorlant

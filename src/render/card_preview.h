@@ -12,7 +12,7 @@ namespace vorlant {
 class StringSource;
 
 // Draws the preview of a card year into `rect`, with headings from `strings`:
-// the rows up to its limit row are filled.
+// the rows up to its limit row are filled, and their hours totalled.
 void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardYear& data,
                      const PanelLook& look, const StringSource& strings);
 

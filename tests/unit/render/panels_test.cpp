@@ -1,6 +1,7 @@
 // The main window's two panels: where their texts, rules and boxes go and what they read of a publisher.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -121,10 +122,39 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersAndLanguage) {
             boxes.push_back({c.auxX, top + c.boxDy, 10, 10, row % 2 == 1});
         }
         expected.push_back({kStrings.Load(IDS_PREVIEW_TOTAL), c.totalX, c.totalY, kRight, {}});
+        // The hours of the rows filled, under theirs.
+        const std::string total = std::to_string(7 * std::min(c.limitRow + 1, 12));
+        expected.push_back({total, c.hoursX, 13 * 17 + c.figureDy, kRight, {}});
         for (const auto& t : surface.texts) drawn.emplace_back(t.text, t.x, t.y, t.align, t.clip);
         EXPECT_EQ(drawn, expected);
         EXPECT_EQ(test::DrawnBoxes(surface), boxes);
         EXPECT_EQ(surface.Leftovers(), test::kNothingLeft);
+    }
+}
+
+// The year's hours in the "Ogółem" row: those the preview shows, of the months up to the month of opening.
+TEST(CardPreviewTest, TotalsTheHoursItShows) {
+    struct Case { const char* who; bool missionary; std::array<int, 12> status; std::array<std::uint16_t, 12> hours;
+                  const char* total; };
+    // Opened in March: September to March are filled, April to August are not.
+    for (const Case& c : {Case{"regular pioneer", false, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2},
+                               {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}, "371"},
+                          Case{"auxiliary pioneer twice", false, {0, 0, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0},
+                               {9, 9, 30, 9, 9, 15, 9, 40, 9, 9, 9, 9}, "45"},
+                          Case{"publisher", false, {}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10}, nullptr},
+                          Case{"field missionary", true, {}, {65535, 1, 0, 0, 0, 0, 0, 70, 0, 0, 0, 0}, "65536"}}) {
+        SCOPED_TRACE(c.who);
+        gen::FixedPublisher known{"Anna", "Nowak", c.missionary, {}};
+        for (std::size_t row = 0; row < 12; ++row) known.rows[row] = {c.status[row], c.hours[row], 0, false, ""};
+        const test::LoadedCongregation loaded(2025, 3, known);
+        test::RecordingSurface surface(96, 96);
+        DrawCardPreview(surface, {0, 0, 700, 249}, ReadCardYear(loaded.table, loaded.remarks, 1, 1, 2025),
+                        test::Look(), kStrings);
+        std::vector<std::string> totals;  // under the hours of the months, in the total's row
+        for (const auto& t : surface.texts) {
+            if (t.x == 425 && t.y == 13 * 17 + 5 && t.align == kRight) totals.push_back(t.text);
+        }
+        EXPECT_EQ(totals, c.total ? std::vector<std::string>{c.total} : std::vector<std::string>{});
     }
 }
 
