@@ -35,9 +35,10 @@ struct Panel {
 };
 
 // What the screen shows against what the publisher's data say: the header's
-// crosses in drawing order, male to field missionary, and every row of the
-// preview up to the report month. The places of boxes and texts are read
-// from drawings of the same panels with every box and cell filled.
+// crosses in drawing order, male to field missionary, every row of the
+// preview up to the report month and the year's hours. The places of boxes
+// and texts are read from drawings of the same panels with every box and
+// cell filled.
 Problems Check(const Shot& shot, const Panel& header, const Panel& preview, const gen::Congregation& c,
                const gen::PublisherInfo& p) {
     const test::RcStringSource strings;
@@ -47,12 +48,13 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
     test::RecordingSurface headerDrawing(shot.ppi, shot.ppi), previewDrawing(shot.ppi, shot.ppi);
     DrawHeaderPanel(headerDrawing, header.client, {}, look, strings);
     CardYear full{0, kCardRows, {}};
-    full.rows.fill({true, 1, true, true, 1, "x"});
+    full.rows.fill({true, 1, true, 1, "x"});
     DrawCardPreview(previewDrawing, preview.client, full, look, strings);
     const auto crosses = test::DrawnBoxes(headerDrawing), ticks = test::DrawnBoxes(previewDrawing);
     const auto figures = previewDrawing.TextsEqualTo("1"), remarks = previewDrawing.TextsEqualTo("x");
+    const auto total = previewDrawing.TextsEqualTo(std::to_string(kCardRows));  // of twelve hours of 1
     const bool placed = crosses.size() == 9 && ticks.size() == 2 * kCardRows && figures.size() == 2 * kCardRows;
-    if (!placed || remarks.size() != kCardRows) return {"the panels' places"};
+    if (!placed || remarks.size() != kCardRows || total.size() != 1) return {"the panels' places"};
     Problems wrong;
     const auto expect = [&](bool ok, const std::string& what) { if (!ok) wrong.push_back(what); };
     const auto expectBox = [&](const POINT& o, const test::DrawnBox& box, bool marked, const std::string& what) {
@@ -67,11 +69,13 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
     for (std::size_t k = 0; k < 9; ++k) expectBox(header.origin, crosses[k], crossed[k], "cross " + std::to_string(k));
 
     const auto [left, top] = preview.origin;
+    int totalHours = 0;
     for (std::size_t r = 0; r < kCardRows; ++r) {
         const int month = MonthOfRow(static_cast<int>(r));
         const gen::MonthFigures& m = p.months[static_cast<std::size_t>(month)][gen::CardYearSlot(c.serviceYear, month)];
         const bool filled = static_cast<int>(r) <= LimitRow(c.reportMonth);
         const int hours = m.status != 0 || p.fieldMissionary ? m.hours : 0;
+        if (filled) totalHours += hours;
         const std::string row = "row " + std::to_string(r);
         const int y = top + remarks[r].y;
         expect(shot.At(left + 2, y + 5) == kLightGray, row + " grey month column");
@@ -84,6 +88,8 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
         const int x = left + remarks[r].x;  // the remark's left edge
         expect((shot.InkIn(x, y + 3, x + 30, y + 11) > 0) == (filled && !m.remark.empty()), row + " remark");
     }
+    const int x = left + total[0].x, y = top + total[0].y;
+    expect((shot.InkIn(x - 12, y + 3, x, y + 11) > 0) == (totalHours != 0), "the year's hours");
     return wrong;
 }
 
