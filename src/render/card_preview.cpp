@@ -18,8 +18,8 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
     const unsigned px = surface.PixelsPerInchX();
     // The service year ends at half of the card's second column stop.
     const unsigned firstStop = NumberAt(strings.Load(IDS_PREVIEW_COLUMN_STOPS), 4, 3) * px / 100;
-    const int cx = look.borderX;
-    const int cy = look.borderY;
+    const BorderUnit cx{look.borderX, px};
+    const BorderUnit cy{look.borderY, surface.PixelsPerInchY()};
 
     const int x = rect.left;
     const int y = rect.top;
@@ -77,7 +77,7 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
             // Cut at the panel's right edge and at the row's lower rule.
             const int remarkX = x + 26 * cx + 6 * (w / 10);
             surface.SetTextAlign(TextAlign::Left);
-            surface.ClippedTextAt(remarkX, ry + 5 * cy, {remarkX, ry + cy, x + w, y + (row + 2) * rowH + cy},
+            surface.ClippedTextAt(remarkX, ry + 5 * cy, {remarkX, ry + 1 * cy, x + w, y + (row + 2) * rowH + 1 * cy},
                                   cell.remark);
             surface.SetTextAlign(TextAlign::Right);
         }

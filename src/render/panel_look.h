@@ -19,6 +19,17 @@ struct PanelLook {
     int borderY = 1;
 };
 
+// A window border's size as the unit of a panel's small offsets, at the
+// screen's pixels per inch: n units are n border sizes at 96 pixels per inch
+// and grow with the screen's scale (16 units of a one-pixel border are 24
+// pixels at 144), so that marks and texts keep their places in the rows and
+// columns, which grow with the panel.
+struct BorderUnit {
+    int pixels = 1;
+    unsigned ppi = 96;
+};
+int operator*(int count, BorderUnit unit);
+
 // The decimal value of the digits of `text` at `offset`, at most `count` of
 // them, up to the first non-digit; 0 when there is none. Resource strings
 // such as "60 78 02 14 38 57 78" keep numbers at fixed places.
