@@ -73,6 +73,7 @@ private:
     int filterMode = 0;
     CCardPreview cardPreview;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;  // the caption's, drawn at its own size rather than shrunk
     Settings settings;   // dateFormat, lastNameFirst, cardVersion, margins, fnSortEnabled
     int useLongName = 0;
     std::string languageCode;
