@@ -1,5 +1,7 @@
 #include "render/card_preview.h"
 
+#include <algorithm>
+
 #include "common/string_source.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
@@ -82,7 +84,10 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
             surface.SetTextAlign(TextAlign::Right);
         }
     }
-    surface.TextAt(x + 4 * colW - 4 * cx, y + kRuledRows * rowH + 6 * cy, strings.Load(IDS_PREVIEW_TOTAL));
+    // The total a little below the last rule, but not cut by the panel's bottom where the rows leave less
+    // room than a line there (the panel's height is rounded at some scales).
+    const int totalTop = std::min(y + kRuledRows * rowH + 6 * cy, y + h - look.lineHeight);
+    surface.TextAt(x + 4 * colW - 4 * cx, totalTop, strings.Load(IDS_PREVIEW_TOTAL));
 }
 
 }  // namespace vorlant

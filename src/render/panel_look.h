@@ -17,6 +17,7 @@ struct PanelLook {
     FontSpec dialogFont;       // the panels' font is this one in cardCharset
     int borderX = 1;           // window border sizes of the platform
     int borderY = 1;
+    int lineHeight = 0;        // of a text in the dialog's font; 0: not known
 };
 
 // A window border's size as the unit of a panel's small offsets, at the

@@ -72,28 +72,31 @@ TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
 
 TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
     // A panel of 700 x 249: columns of 87, rows of 17. The offsets in border sizes grow with the pixels per
-    // inch (half as much again at 144), as do the boxes and the year's place.
+    // inch (half as much again at 144), as do the boxes and the year's place; the total keeps a line's
+    // height above the bottom.
     struct Case {
         const char* language;
         unsigned ppi;
-        int yearX, box;
+        int yearX, box, lineHeight;
         int cx, cy, limitRow, ruleTop, shortRuleBottom, greyBottom;  // cx, cy: the platform's border sizes
         std::array<int, 5> headingX;  // "Służbie" .. "Godziny", "Uwagi"
         int monthX, sharedX, studiesX, auxX, hoursX, remarkX, totalX, totalY;
         int monthDy, boxDy, figureDy, clipTopDy, clipBottomDy;  // below the row's top
     };
-    for (const Case& c : {Case{"polish", 96, 79, 10, 1, 1, 12, 3, 224, 225, {166, 253, 340, 427, 584},
+    for (const Case& c : {Case{"polish", 96, 79, 10, 16, 1, 1, 12, 3, 224, 225, {166, 253, 340, 427, 584},
                                79, 154, 251, 328, 425, 446, 344, 227, 4, 16, 5, 1, 18},
-                          Case{"greek", 96, 79, 10, 2, 3, 1, 9, 230, 233, {158, 245, 332, 419, 665},
+                          Case{"greek", 96, 79, 10, 0, 2, 3, 1, 9, 230, 233, {158, 245, 332, 419, 665},
                                71, 134, 241, 308, 415, 472, 340, 239, 12, 48, 15, 3, 20},
-                          Case{"polish", 144, 118, 16, 1, 1, 12, 5, 226, 227, {162, 249, 336, 423, 584},
-                               75, 144, 246, 318, 420, 459, 342, 230, 6, 24, 8, 2, 19}}) {
+                          Case{"polish", 144, 118, 16, 23, 1, 1, 12, 5, 226, 227, {162, 249, 336, 423, 584},
+                               75, 144, 246, 318, 420, 459, 342, 226, 6, 24, 8, 2, 19}}) {
         SCOPED_TRACE(std::string(c.language) + " at " + std::to_string(c.ppi));
         // Rows up to the limit filled: shared, 1 study, aux pioneer in odd rows, 7 hours, a remark.
         CardYear data{2025, c.limitRow, {}};
         for (std::size_t row = 0; row < 12; ++row) data.rows[row] = {true, 1, row % 2 == 1, true, 7, "uwaga"};
         test::RecordingSurface surface(c.ppi, c.ppi);
-        DrawCardPreview(surface, {0, 0, 700, 249}, data, test::Look(c.language, c.cx, c.cy), kStrings);
+        PanelLook look = test::Look(c.language, c.cx, c.cy);
+        look.lineHeight = c.lineHeight;
+        DrawCardPreview(surface, {0, 0, 700, 249}, data, look, kStrings);
 
         // The grey month column and heading band.
         EXPECT_EQ(surface.rectangles, (std::vector<SurfaceRect>{{0, 0, 88, c.greyBottom}, {0, 0, 701, 21}}));
