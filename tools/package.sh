@@ -87,12 +87,15 @@ fi
 # that ships it, with that package's exact version.
 version_of() {
     local path package
-    path="$(readlink -f "$1")"
+    path="$(readlink -f "$(command -v "$1")")"
     package="$(dpkg-query -S "$path" 2>/dev/null | head -n 1 | cut -d: -f1 || true)"
     printf '%s: %s' "$(basename "$1")" "$("$1" --version 2>/dev/null </dev/null | head -n 1)"
     [ -z "$package" ] || printf ' (%s %s)' "$package" "$(dpkg-query -W -f '${Version}' "$package")"
     printf '\n'
 }
+# tool BITS LANGUAGE: the compiler of LANGUAGE (C, CXX, RC) as CMake found
+# it for the tree of BITS.
+tool() { sed -n "s/^set(CMAKE_$2_COMPILER \"\(.*\)\")$/\1/p" "$work/win$1"/CMakeFiles/*/CMake"$2"Compiler.cmake; }
 # package_of FILE: the Debian package that ships the file, with its exact version.
 package_of() {
     local package
@@ -102,19 +105,18 @@ package_of() {
 {
     echo "Vorlant $version"
     echo "commit: $commit${changes:+ with uncommitted changes}"
-    echo "commit date: $(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S UTC')"
+    echo "commit date: $(TZ=UTC git log -1 --format=%cd --date=format-local:'%Y-%m-%d %H:%M:%S UTC' 2>/dev/null)"
     for bits in 64 32; do
-        cache="$work/win$bits/CMakeCache.txt"
-        cxx="$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$cache")"
+        cxx="$(tool "$bits" CXX)"
         echo "$bits-bit:"
-        echo "  compiler: $(version_of "$cxx")"
-        echo "  C compiler: $(version_of "$(sed -n 's/^CMAKE_C_COMPILER:[A-Z]*=//p' "$cache")")"
-        echo "  binutils: $(version_of "$(sed -n 's/^CMAKE_LINKER:[A-Z]*=//p' "$cache")")"
-        echo "  resource compiler: $(version_of "$(sed -n 's/^CMAKE_RC_COMPILER:[A-Z]*=//p' "$cache")")"
+        echo "  $(version_of "$cxx")"
+        echo "  $(version_of "$(tool "$bits" C)")"
+        echo "  $(version_of "$(tool "$bits" RC)")"
+        echo "  $(version_of "$(sed -n 's/^CMAKE_LINKER:FILEPATH=//p' "$work/win$bits/CMakeCache.txt")")"
         echo "  mingw-w64 runtime: $(package_of "$("$cxx" -print-file-name=libmingw32.a)")"
     done
-    echo "cmake: $(version_of "$(command -v cmake)")"
-    echo "zip: $(zip -h 2>/dev/null | sed -n 2p) ($(package_of "$(command -v zip)"))"
+    version_of "$(command -v cmake)"
+    echo "zip: $(zip -h 2>/dev/null | sed -n 's/^\(Zip [^ ]* ([^)]*)\).*/\1/p') ($(package_of "$(command -v zip)"))"
 } >"$stage/BUILDINFO"
 
 entries=(64-bit/Vorlant.exe 32-bit/Vorlant.exe Instrukcja.html SHA256SUMS BUILDINFO)
