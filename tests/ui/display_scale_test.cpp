@@ -165,7 +165,9 @@ TEST_F(DisplayScaleTest, MainWindowAndPanelsGrowWithThePixelsPerInch) {
     }
     RECT frame{};
     GetWindowRect(mainWindow, &frame);
-    winauto::WaitUntil([&] { return winauto::Painted(mainWindow, {IDC_HEADER_PANEL, IDC_CARD_PREVIEW}); }, 5000);
+    std::vector<int> painted{IDC_HEADER_PANEL, IDC_CARD_PREVIEW, IDC_PRINT, IDC_EXIT};
+    for (int row = 0; row < kCardRows; ++row) painted.push_back(IDC_MONTH_FIRST + row);
+    winauto::WaitUntil([&] { return winauto::Painted(mainWindow, painted); }, 5000);
     Shot(frame).SaveBmp(winauto::ModuleFolder() + "main-window-" + std::to_string(ppi) + ".bmp");
 
     // Every box ticked, every cell filled, long texts: what the panels draw at this scale.
