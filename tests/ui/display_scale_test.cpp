@@ -1,10 +1,10 @@
 // The main window at the display's scale. The program is DPI-aware: its
-// dialog, the dialog's font and the two panels grow with the screen's pixels
-// per inch, the preview's tick boxes stay in the middle of their rows, and
-// every text of the panels stays inside its cell. The suite runs in the main
-// prefix and, through tests/ui/CMakeLists.txt, in prefixes of 120, 144 and
-// 192 pixels per inch; each run leaves a picture of the window beside the
-// test program.
+// dialog and the two panels grow with the screen's pixels per inch, the
+// preview's tick boxes stay in the middle of their rows, and every text of
+// the panels, in the dialog's font at that scale, stays inside its cell. The
+// suite runs in the main prefix and, through tests/ui/CMakeLists.txt, in
+// prefixes of 120, 144 and 192 pixels per inch; each run leaves a picture of
+// the window beside the test program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,7 +23,7 @@
 namespace vorlant::uitest {
 namespace {
 
-// The client sizes at 96 pixels per inch, in pixels.
+// The client sizes at 96 pixels per inch, in pixels, as Wine draws them.
 struct Part { const char* what; int id; SIZE at96; };
 constexpr Part kParts[] = {{"main dialog", 0, {954, 467}},
                            {"header panel", IDC_HEADER_PANEL, {734, 98}},
