@@ -3,13 +3,23 @@
 # display the program opens there; without one it runs under a private X
 # server and leaves screenshots of the main window, the options dialog and
 # the detailed layout dialog in build/demo and, for the README and the guide
-# (tools/guide), in docs; as root it then prints the first publisher's card
-# for the months of the service year so far and the test page through a
+# (tools/guide), in docs, all at 96 pixels per inch, and the main window once
+# more at 144 pixels per inch; as root it then prints the first publisher's
+# card for the months of the service year so far and the test page through a
 # private PDF printer (tools/cups-env.sh): the PDFs and their pages as PNGs
 # land in build/demo, the PNGs in docs too.
+#   tools/demo.sh [--scales]
+# --scales: also the main window, both dialogs, the About box and the
+# password dialog at 96, 120, 144 and 192 pixels per inch, in build/shots.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
+scales=""
+case "${1:-}" in
+    "") ;;
+    --scales) scales="96 120 144 192" ;;
+    *) echo "usage: $0 [--scales]" >&2; exit 2 ;;
+esac
 tools/setup.sh
 
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -37,10 +47,19 @@ if [ -n "$had_display" ]; then
     exit 0
 fi
 
-(cd "$demo" && wine Vorlant.exe) &
-program=$!
+# The other display scales, each in a Wine prefix of its own; 96 is the main one.
+for dpi in $(printf '%s\n' 144 $scales | sort -nu); do
+    [ "$dpi" -eq 96 ] || vorlant_wine_variant_start "dpi$dpi" pl_PL.UTF-8 "$dpi"
+done
+main_prefix="$WINEPREFIX"
+# at DPI COMMAND...: the command in the prefix of that display scale.
+at() {
+    local prefix="$main_prefix"
+    [ "$1" -eq 96 ] || prefix="$root/build/wineprefix-dpi$1"
+    WINEPREFIX="$prefix" "${@:2}"
+}
+
 ctl="$root/build/win/bin/vorlantctl.exe"
-frame="$(wine "$ctl" wait 60 | tr -d '\r' | tail -n 1)"
 # The months of the card's service year up to the one before today: all
 # twelve when today is September, when that year has just ended.
 report=$(( $(date +%-m) == 1 ? 12 : $(date +%-m) - 1 ))
@@ -51,27 +70,36 @@ while :; do
     [ "$m" -eq "$report" ] && break
     m=$(( m % 12 + 1 ))
 done
-wine "$ctl" tick "${months[@]}"
 mkdir -p "$root/docs"
 
-# shot NAME FRAME: the screen cropped to FRAME (WIDTHxHEIGHT+X+Y) into
-# build/demo/NAME.png and, without time stamps, so that the same window gives
-# the same file, into docs/NAME.png.
+# start DPI [FOLDER]: the program in FOLDER (the demo's) at that display
+# scale, its main window's frame in $frame and the months ticked.
+start() {
+    (cd "${2:-$demo}" && at "$1" wine "$demo/Vorlant.exe") &
+    program=$!
+    frame="$(at "$1" wine "$ctl" wait 60 | tr -d '\r' | tail -n 1)"
+    at "$1" wine "$ctl" tick "${months[@]}"
+}
+# The frame that a vorlantctl command prints on its last line.
+frame_of() { at "$1" wine "$ctl" "${@:2}" | tr -d '\r' | tail -n 1; }
+# shot FILE FRAME: the screen cropped to FRAME (WIDTHxHEIGHT+X+Y) into FILE,
+# without time stamps, so that the same window gives the same file.
 shot() {
     sleep 1
     import -window root -display "$DISPLAY" "$demo/screen.png"
-    convert "$demo/screen.png" -crop "$2" +repage "$demo/$1.png"
+    convert "$demo/screen.png" -crop "$2" +repage -strip "$1"
     rm -f "$demo/screen.png"
-    convert "$demo/$1.png" -strip "$root/docs/$1.png"
 }
-# The frame that a vorlantctl command prints on its last line.
-frame_of() { wine "$ctl" "$@" | tr -d '\r' | tail -n 1; }
+# picture NAME FRAME: the window into build/demo/NAME.png and docs/NAME.png.
+picture() {
+    shot "$demo/$1.png" "$2"
+    cp "$demo/$1.png" "$root/docs/$1.png"
+}
 
-shot vorlant-main-window "$frame"
-options="$(frame_of options)"
-shot vorlant-options "$options"
-layout="$(frame_of layout)"
-shot vorlant-layout "$layout"
+start 96
+picture vorlant-main-window "$frame"
+picture vorlant-options "$(frame_of 96 options)"
+picture vorlant-layout "$(frame_of 96 layout)"
 wine "$ctl" cancel
 wine "$ctl" cancel
 
@@ -111,9 +139,39 @@ if [ -n "$printing" ]; then
 fi
 wine "$ctl" exit 30
 wait "$program" || true
-for name in main-window options layout; do
+
+start 144
+picture vorlant-main-window-144 "$frame"
+at 144 wine "$ctl" exit 30
+wait "$program" || true
+for name in main-window options layout main-window-144; do
     echo "demo: screenshot: $demo/vorlant-$name.png"
 done
+
+# Every window at every scale, and the password dialog of a congregation that has a password.
+if [ -n "$scales" ]; then
+    shots="$root/build/shots"
+    mkdir -p "$shots" "$demo/password"
+    (cd "$demo/password" && wine "$root/build/win/bin/vorlant-gen.exe" --out . --password Tajne7 >/dev/null)
+    for dpi in $scales; do
+        start "$dpi"
+        shot "$shots/$dpi-main-window.png" "$frame"
+        shot "$shots/$dpi-options.png" "$(frame_of "$dpi" options)"
+        shot "$shots/$dpi-layout.png" "$(frame_of "$dpi" layout)"
+        at "$dpi" wine "$ctl" cancel
+        at "$dpi" wine "$ctl" cancel
+        shot "$shots/$dpi-about.png" "$(frame_of "$dpi" about)"
+        at "$dpi" wine "$ctl" cancel
+        at "$dpi" wine "$ctl" exit 30
+        wait "$program" || true
+        (cd "$demo/password" && at "$dpi" wine "$demo/Vorlant.exe") &
+        program=$!
+        shot "$shots/$dpi-password.png" "$(frame_of "$dpi" password 60)"
+        at "$dpi" wine "$ctl" refuse
+        wait "$program" || true
+    done
+    echo "demo: every window at $scales pixels per inch: $shots"
+fi
 if [ -n "$printing" ]; then
     if [ -z "$card" ]; then
         echo "demo: the printed card did not arrive; see $demo/cups/log" >&2

@@ -17,7 +17,9 @@ vorlant_display_start() {
     local n
     for n in $(seq 91 120); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+            # Room for the virtual desktop of 192 pixels per inch (below);
+            # Wine's desktop sits in its top left corner.
+            Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
             VORLANT_XVFB_PID=$!
             export DISPLAY=":$n"
             local i
@@ -64,7 +66,8 @@ vorlant_wine_variant_start() {
 # inch set to $1 when given.
 # Windows live on a virtual desktop that Wine manages itself: without a
 # window manager, activating another window at the end of a dialog would
-# otherwise wait for the X server's focus events.
+# otherwise wait for the X server's focus events. It has 1280 x 800 pixels at
+# 96 pixels per inch and grows with the pixels per inch, as the windows do.
 vorlant_wine_prepare() {
     local dpi="${1:-}"
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -81,13 +84,18 @@ vorlant_wine_prepare() {
         wineserver -w
     fi
     # Wine reads the pixels per inch when its server starts.
-    if [ -n "$dpi" ] && [ "$(cat "$WINEPREFIX/.vorlant-dpi" 2>/dev/null)" != "$dpi" ]; then
-        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-        wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-             /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-        wineserver -k
-        wineserver -w
-        echo "$dpi" >"$WINEPREFIX/.vorlant-dpi"
+    if [ -n "$dpi" ]; then
+        local desktop="$((1280 * dpi / 96))x$((800 * dpi / 96))"
+        if [ "$(cat "$WINEPREFIX/.vorlant-dpi" 2>/dev/null)" != "$dpi $desktop" ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+            wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+                 /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f \
+                 >/dev/null 2>&1 </dev/null
+            wineserver -k
+            wineserver -w
+            echo "$dpi $desktop" >"$WINEPREFIX/.vorlant-dpi"
+        fi
     fi
     vorlant_wine_fonts
 }

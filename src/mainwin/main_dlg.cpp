@@ -22,6 +22,8 @@ CMainDlg::CMainDlg(std::string iniPath)
       headerPanel([this](const RECT& rect, HDC dc) { DrawHeaderPanel(rect, dc); }),
       publisherList([this] { TakeSelection(); }) {
     icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
+    smallIcon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -44,7 +46,7 @@ BOOL CMainDlg::OnInitDialog() {
     AddAboutMenuItem();
     AddTestPageMenuItem();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
 
     languageCode = strings.Load(IDS_LANGUAGE_CODE);
     settingsChanged = 0;

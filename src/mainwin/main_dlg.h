@@ -74,6 +74,7 @@ private:
     int filterMode = 0;
     CCardPreview cardPreview;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;  // the caption's, drawn at its own size rather than shrunk
     Settings settings;   // dateFormat, lastNameFirst, cardVersion, margins, fnSortEnabled
     Settings storedSettings;  // as the INI file holds them: read at the start
     int useLongName = 0;

@@ -4,18 +4,23 @@
 #include "mainwin/main_dlg.h"
 #include "render/card_preview.h"
 #include "render/header_panel.h"
+#include "win/gdi.h"
 #include "win/gdi_surface.h"
 
 namespace vorlant {
 namespace {
 
-PanelLook LookOf(HWND dialog, const std::string& languageCode, int cardCharset) {
+PanelLook LookOf(HWND dialog, HDC dc, const std::string& languageCode, int cardCharset) {
     PanelLook look;
     look.languageCode = languageCode;
     look.cardCharset = cardCharset;
-    look.dialogFont = win::FontSpecOf(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    look.dialogFont = win::FontSpecOf(font);
     look.borderX = GetSystemMetrics(SM_CXBORDER);
     look.borderY = GetSystemMetrics(SM_CYBORDER);
+    const win::ScopedSelectObject select(dc, font);
+    TEXTMETRICA metrics{};
+    if (font != nullptr && GetTextMetricsA(dc, &metrics)) look.lineHeight = metrics.tmHeight;
     return look;
 }
 
@@ -30,14 +35,14 @@ void CMainDlg::DrawHeaderPanel(const RECT& rect, HDC dc) {
     data.baptismDate = FormatDate(selectedRecord, 0);
     data.birthDate = FormatDate(selectedRecord, 1);
     win::GdiSurface surface(dc);
-    vorlant::DrawHeaderPanel(surface, SurfaceRectOf(rect), data, LookOf(Handle(), languageCode, CardCharset),
+    vorlant::DrawHeaderPanel(surface, SurfaceRectOf(rect), data, LookOf(Handle(), dc, languageCode, CardCharset),
                              strings);
 }
 
 void CMainDlg::DrawCardPreview(const RECT& rect, HDC dc) {
     const CardYear data = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
     win::GdiSurface surface(dc);
-    vorlant::DrawCardPreview(surface, SurfaceRectOf(rect), data, LookOf(Handle(), languageCode, CardCharset),
+    vorlant::DrawCardPreview(surface, SurfaceRectOf(rect), data, LookOf(Handle(), dc, languageCode, CardCharset),
                              strings);
 }
 

@@ -1,5 +1,7 @@
 #include "render/card_preview.h"
 
+#include <algorithm>
+
 #include "common/language.h"
 #include "common/string_source.h"
 #include "render/primitives.h"
@@ -19,8 +21,8 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
     const unsigned px = surface.PixelsPerInchX();
     // The service year ends at half of the card's second column stop.
     const unsigned firstStop = NumberAt(strings.Load(IDS_PREVIEW_COLUMN_STOPS), 4, 3) * px / 100;
-    const int cx = look.borderX;
-    const int cy = look.borderY;
+    const BorderUnit cx{look.borderX, px};
+    const BorderUnit cy{look.borderY, surface.PixelsPerInchY()};
 
     const int x = rect.left;
     const int y = rect.top;
@@ -79,17 +81,19 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
             // Cut at the panel's right edge and at the row's lower rule.
             const int remarkX = x + 26 * cx + 6 * (w / 10);
             surface.SetTextAlign(TextAlign::Left);
-            surface.ClippedTextAt(remarkX, ry + 5 * cy, {remarkX, ry + cy, x + w, y + (row + 2) * rowH + cy},
+            surface.ClippedTextAt(remarkX, ry + 5 * cy, {remarkX, ry + 1 * cy, x + w, y + (row + 2) * rowH + 1 * cy},
                                   cell.remark);
             surface.SetTextAlign(TextAlign::Right);
         }
     }
-    surface.TextAt(x + 4 * colW - 4 * cx, y + kRuledRows * rowH + 6 * cy, strings.Load(IDS_PREVIEW_TOTAL));
+    // The total a little below the last rule, but not cut by the panel's bottom where the rows leave less
+    // room than a line there (the panel's height is rounded at some scales).
+    const int totalTop = std::min(y + kRuledRows * rowH + 6 * cy, y + h - look.lineHeight);
+    surface.TextAt(x + 4 * colW - 4 * cx, totalTop, strings.Load(IDS_PREVIEW_TOTAL));
     // The year's hours, which the secretary writes on the card at its end,
-    // under the months' hours; blank when there are none.
-    if (totalHours != 0) {
-        surface.TextAt(x + 5 * colW - 10 * cx, y + kRuledRows * rowH + 5 * cy, std::to_string(totalHours));
-    }
+    // under the months' hours and on the line of their heading; blank when
+    // there are none.
+    if (totalHours != 0) surface.TextAt(x + 5 * colW - 10 * cx, totalTop, std::to_string(totalHours));
 }
 
 }  // namespace vorlant

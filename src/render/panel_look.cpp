@@ -2,7 +2,13 @@
 
 #include <charconv>
 
+#include "render/primitives.h"
+
 namespace vorlant {
+
+int operator*(int count, BorderUnit unit) {
+    return MulDivRound(count * unit.pixels, static_cast<int>(unit.ppi), 96);
+}
 
 unsigned NumberAt(std::string_view text, std::size_t offset, std::size_t count) {
     if (offset >= text.size()) return 0;

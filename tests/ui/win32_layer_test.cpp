@@ -1,6 +1,7 @@
 // What only the built executable holds: the version shown in its properties,
-// the main dialog's system menu, run inside the test process (another
-// process cannot read that menu), and the subclassing of its controls.
+// its manifest and icon, the main dialog's system menu, run inside the test
+// process (another process cannot read that menu), and the subclassing of its
+// controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -31,6 +32,53 @@ TEST(VersionResource, NamesTheProductAndItsVersion) {
     EXPECT_EQ(value("ProductName"), "Vorlant");
     EXPECT_EQ(value("FileVersion"), "5b");
     EXPECT_EQ(value("ProductVersion"), "5b");
+}
+
+// What Windows reads from Vorlant.exe before it runs a line of it: the
+// manifest (visual styles, the display's scale, the versions of Windows) and
+// the icon in every size that Explorer and scaled displays ask for.
+TEST(ExecutableResources, HoldTheManifestAndEveryIconSize) {
+    const std::string exe = winauto::ModuleFolder() + "Vorlant.exe";
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr) << exe;
+    const auto bytes = [&](LPCSTR name, LPCSTR type) {
+        HRSRC found = FindResourceA(module, name, type);
+        const auto* data = static_cast<const char*>(found ? LockResource(LoadResource(module, found)) : nullptr);
+        return data ? std::string(data, SizeofResource(module, found)) : std::string();
+    };
+
+    const std::string manifest = bytes(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    for (const char* entry : {R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+                              R"(publicKeyToken="6595b64144ccf1df")", ">true</dpiAware>",
+                              "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",    // Windows 7
+                              "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",    // 8
+                              "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",    // 8.1
+                              "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {  // 10 and 11
+        EXPECT_NE(manifest.find(entry), std::string::npos) << entry;
+    }
+    // Aware of the system's scale, not of each monitor's; no execution level, so that the 32-bit
+    // build's writes under "Program Files" keep going to the VirtualStore.
+    for (const char* absent : {"<dpiAwareness", "PerMonitor", "<trustInfo", "<requestedExecutionLevel"}) {
+        EXPECT_EQ(manifest.find(absent), std::string::npos) << absent;
+    }
+
+    const std::string group = bytes(MAKEINTRESOURCEA(IDI_APP), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+    ASSERT_GE(group.size(), 6u);
+    std::vector<int> sizes;
+    for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {  // GRPICONDIRENTRY
+        const int size = static_cast<unsigned char>(group[at]) == 0 ? 256 : static_cast<unsigned char>(group[at]);
+        const WORD id = static_cast<WORD>(static_cast<unsigned char>(group[at + 12]) |
+                                          static_cast<unsigned char>(group[at + 13]) << 8);
+        std::string image = bytes(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
+        sizes.push_back(size);
+        EXPECT_EQ(image.starts_with("\x89PNG"), size == 256) << size;  // the large one compressed
+        HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(image.data()), static_cast<DWORD>(image.size()),
+                                              TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+        EXPECT_NE(icon, nullptr) << size;
+        if (icon != nullptr) DestroyIcon(icon);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
+    FreeLibrary(module);
 }
 
 TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {

@@ -11,8 +11,14 @@
 //   vorlantctl layout           presses "Szczegółowy układ" in the open options
 //                               dialog, waits for the detailed layout dialog and
 //                               prints its frame
-//   vorlantctl cancel           presses "Anuluj" in the uppermost open dialog and
-//                               waits for it to close
+//   vorlantctl about            opens the About box from the system menu, waits for
+//                               it and prints its frame
+//   vorlantctl cancel           presses "Anuluj" in the uppermost open dialog (OK in
+//                               the About box) and waits for it to close
+//   vorlantctl password [seconds]  waits for the password dialog of a starting
+//                               program and prints its frame
+//   vorlantctl refuse           leaves the password dialog with Escape: the program
+//                               ends
 //   vorlantctl exit [seconds]   presses the exit button, waits for the window to go
 // Exit code 0 on success, 1 on timeout or a button that cannot be used,
 // 2 on bad arguments.
@@ -33,7 +39,8 @@ constexpr const char* kCaptionPrefix = "Vorlant - ";
 constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
-    std::fputs("usage: vorlantctl wait|exit [seconds] | tick MONTH... | print | testpage | options | layout | cancel\n",
+    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | options | layout"
+               " | about | cancel | refuse\n",
                stderr);
     return 2;
 }
@@ -79,12 +86,44 @@ int OpenDialog(HWND owner, int button, HWND mainWindow, int marker, const std::v
     return 0;
 }
 
+// The program's About box, or null.
+HWND AboutBox(HWND mainWindow) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(mainWindow, &process);
+    return FindTopLevelWindow("O programie Vorlant", process);
+}
+
+int About(HWND mainWindow) {
+    // Posted as the menu would: the box runs modally in the program.
+    if (!PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0)) return 1;
+    HWND about = nullptr;
+    const auto shown = [&] {
+        about = AboutBox(mainWindow);
+        return about != nullptr && IsWindowVisible(about) && Painted(about, {IDC_ABOUT_LOCATION, IDOK});
+    };
+    if (!WaitUntil(shown, kDialogWaitMs)) return 1;
+    PrintFrame(about);
+    return 0;
+}
+
 int Cancel(HWND mainWindow) {
     HWND dialog = DialogWith(mainWindow, IDC_LAY_RESTORE);
     if (dialog == nullptr) dialog = DialogWith(mainWindow, IDC_OPT_RESTORE);
+    int button = IDCANCEL;
+    if (dialog == nullptr && (dialog = AboutBox(mainWindow)) != nullptr) button = IDOK;
     if (dialog == nullptr) return 1;
-    Click(dialog, IDCANCEL);
+    Click(dialog, button);
     return WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs) ? 0 : 1;
+}
+
+// The password dialog, which a program shows before its main window.
+HWND PasswordGate(DWORD timeoutMs) {
+    HWND gate = nullptr;
+    const auto shown = [&] {
+        gate = FindTopLevelWindow(Utf8ToAnsi("Wymagane hasło"));
+        return gate != nullptr && IsWindowVisible(gate) && Painted(gate, {IDC_PASSWORD_EDIT, IDOK});
+    };
+    return WaitUntil(shown, timeoutMs) ? gate : nullptr;
 }
 
 }  // namespace
@@ -99,10 +138,23 @@ int main(int argc, char** argv) {
             if (month < 1 || month > 12) return Usage();
             months.push_back(month);
         }
-    } else if (argc > 3 || (argc == 3 && command != "wait" && command != "exit")) {
+    } else if (argc > 3 || (argc == 3 && command != "wait" && command != "exit" && command != "password")) {
         return Usage();
     }
     const DWORD timeoutMs = argc == 3 && command != "tick" ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
+
+    if (command == "password" || command == "refuse") {
+        HWND gate = PasswordGate(command == "password" ? timeoutMs : 2000);
+        if (gate == nullptr) return 1;
+        if (command == "password") {
+            PrintFrame(gate);
+            return 0;
+        }
+        DWORD process = 0;
+        GetWindowThreadProcessId(gate, &process);
+        PostMessageA(gate, WM_COMMAND, IDCANCEL, 0);
+        return WaitUntil([&] { return TopLevelWindows(process).empty(); }, kDialogWaitMs) ? 0 : 1;
+    }
 
     HWND window = nullptr;
     const bool found = WaitUntil([&] { return (window = FindTopLevelWindow(kCaptionPrefix)) != nullptr; },
@@ -137,6 +189,7 @@ int main(int argc, char** argv) {
         return OpenDialog(DialogWith(window, IDC_OPT_RESTORE), IDC_OPT_DETAILED, window, IDC_LAY_RESTORE,
                           {IDC_LAY_RESTORE, IDC_LAY_MONTHLY_TOP, IDC_LAY_COLUMN_LAST, IDOK});
     }
+    if (command == "about") return About(window);
     if (command == "cancel") return Cancel(window);
     return Usage();
 }

@@ -71,25 +71,33 @@ TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
     }
 }
 
-TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersAndLanguage) {
-    // A panel of 700 x 249: columns of 87, rows of 17.
+TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
+    // A panel of 700 x 249: columns of 87, rows of 17. The offsets in border sizes grow with the pixels per
+    // inch (half as much again at 144), as do the boxes and the year's place; the total keeps a line's
+    // height above the bottom.
     struct Case {
         const char* language;
+        unsigned ppi;
+        int yearX, box, lineHeight;
         int cx, cy, limitRow, ruleTop, shortRuleBottom, greyBottom;  // cx, cy: the platform's border sizes
         std::array<int, 5> headingX;  // "Służbie" .. "Godziny", "Uwagi"
         int monthX, sharedX, studiesX, auxX, hoursX, remarkX, totalX, totalY;
         int monthDy, boxDy, figureDy, clipTopDy, clipBottomDy;  // below the row's top
     };
-    for (const Case& c : {Case{"polish", 1, 1, 12, 3, 224, 225, {166, 253, 340, 427, 584},
+    for (const Case& c : {Case{"polish", 96, 79, 10, 16, 1, 1, 12, 3, 224, 225, {166, 253, 340, 427, 584},
                                79, 154, 251, 328, 425, 446, 344, 227, 4, 16, 5, 1, 18},
-                          Case{"greek", 2, 3, 1, 9, 230, 233, {158, 245, 332, 419, 665},
-                               71, 134, 241, 308, 415, 472, 340, 239, 12, 48, 15, 3, 20}}) {
-        SCOPED_TRACE(c.language);
+                          Case{"greek", 96, 79, 10, 0, 2, 3, 1, 9, 230, 233, {158, 245, 332, 419, 665},
+                               71, 134, 241, 308, 415, 472, 340, 239, 12, 48, 15, 3, 20},
+                          Case{"polish", 144, 118, 16, 23, 1, 1, 12, 5, 226, 227, {162, 249, 336, 423, 584},
+                               75, 144, 246, 318, 420, 459, 342, 226, 6, 24, 8, 2, 19}}) {
+        SCOPED_TRACE(std::string(c.language) + " at " + std::to_string(c.ppi));
         // Rows up to the limit filled: shared, 1 study, aux pioneer in odd rows, 7 hours, a remark.
         CardYear data{2025, c.limitRow, {}};
         for (std::size_t row = 0; row < 12; ++row) data.rows[row] = {true, 1, row % 2 == 1, 7, "uwaga"};
-        test::RecordingSurface surface(96, 96);
-        DrawCardPreview(surface, {0, 0, 700, 249}, data, test::Look(c.language, c.cx, c.cy), kStrings);
+        test::RecordingSurface surface(c.ppi, c.ppi);
+        PanelLook look = test::Look(c.language, c.cx, c.cy);
+        look.lineHeight = c.lineHeight;
+        DrawCardPreview(surface, {0, 0, 700, 249}, data, look, kStrings);
 
         // The grey month column and heading band.
         EXPECT_EQ(surface.rectangles, (std::vector<SurfaceRect>{{0, 0, 88, c.greyBottom}, {0, 0, 701, 21}}));
@@ -101,7 +109,7 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersAndLanguage) {
 
         // The year ends at 165 hundredths of an inch halved, whatever the width.
         using Placed = std::tuple<std::string, int, int, TextAlign, std::optional<SurfaceRect>>;
-        std::vector<Placed> expected{{"2025", 79, c.ruleTop, kRight, {}}}, drawn;
+        std::vector<Placed> expected{{"2025", c.yearX, c.ruleTop, kRight, {}}}, drawn;
         const unsigned headings[] = {IDS_PREVIEW_SHARED, IDS_PREVIEW_STUDIES, IDS_PREVIEW_AUX_PIONEER,
                                      IDS_PREVIEW_HOURS, IDS_PREVIEW_REMARKS};
         for (std::size_t k = 0; k < 5; ++k) {
@@ -118,13 +126,13 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersAndLanguage) {
             // Remarks are cut at the panel's edge and the row's rule.
             const SurfaceRect clip{c.remarkX, top + c.clipTopDy, 700, top + c.clipBottomDy};
             expected.push_back({"uwaga", c.remarkX, y, kLeft, clip});
-            boxes.push_back({c.sharedX, top + c.boxDy, 10, 10, true});
-            boxes.push_back({c.auxX, top + c.boxDy, 10, 10, row % 2 == 1});
+            boxes.push_back({c.sharedX, top + c.boxDy, c.box, c.box, true});
+            boxes.push_back({c.auxX, top + c.boxDy, c.box, c.box, row % 2 == 1});
         }
         expected.push_back({kStrings.Load(IDS_PREVIEW_TOTAL), c.totalX, c.totalY, kRight, {}});
-        // The hours of the rows filled, under theirs.
+        // The hours of the rows filled, under theirs, on the heading's line.
         const std::string total = std::to_string(7 * std::min(c.limitRow + 1, 12));
-        expected.push_back({total, c.hoursX, 13 * 17 + c.figureDy, kRight, {}});
+        expected.push_back({total, c.hoursX, c.totalY, kRight, {}});
         for (const auto& t : surface.texts) drawn.emplace_back(t.text, t.x, t.y, t.align, t.clip);
         EXPECT_EQ(drawn, expected);
         EXPECT_EQ(test::DrawnBoxes(surface), boxes);
@@ -150,9 +158,9 @@ TEST(CardPreviewTest, TotalsTheHoursItShows) {
         test::RecordingSurface surface(96, 96);
         DrawCardPreview(surface, {0, 0, 700, 249}, ReadCardYear(loaded.table, loaded.remarks, 1, 1, 2025),
                         test::Look(), kStrings);
-        std::vector<std::string> totals;  // under the hours of the months, in the total's row
+        std::vector<std::string> totals;  // under the hours of the months, on the line of "Ogółem"
         for (const auto& t : surface.texts) {
-            if (t.x == 425 && t.y == 13 * 17 + 5 && t.align == kRight) totals.push_back(t.text);
+            if (t.x == 425 && t.y == 13 * 17 + 6 && t.align == kRight) totals.push_back(t.text);
         }
         EXPECT_EQ(totals, c.total ? std::vector<std::string>{c.total} : std::vector<std::string>{});
     }
