@@ -188,7 +188,7 @@ TEST_F(DisplayScaleTest, MainWindowAndPanelsGrowWithThePixelsPerInch) {
 
     const SIZE preview = ClientSize(GetDlgItem(mainWindow, IDC_CARD_PREVIEW));
     CardYear full{2025, kCardRows, {}};
-    full.rows.fill({true, 888, true, true, 888, "Pobyt w szpitalu"});
+    full.rows.fill({true, 888, true, 888, "Pobyt w szpitalu"});
     test::RecordingSurface previewDrawing(ppi, ppi);
     DrawCardPreview(previewDrawing, {0, 0, preview.cx, preview.cy}, full, look, strings);
     EXPECT_EQ(CheckPreview(previewDrawing, preview, font), Problems{});
