@@ -47,10 +47,13 @@ private:
     std::string FormatDate(int index, int which) const;
 
     // The publisher list (main_dlg_list.cpp).
-    void FillPublisherList();
+    // The refill selects the entry of `keptRecord` when the list holds one,
+    // else the first; the sort returns the index the record `followed` has
+    // in the sorted table.
+    void FillPublisherList(int keptRecord = 0);
     void TakeSelection();
     void AdvanceFilter();
-    void SortPublishers();
+    int SortPublishers(int followed = 0);
 
     void UpdateTitle();
     void RunOptions();

@@ -53,14 +53,29 @@ constexpr Placement kMovedCard{55, 60, 262, 310, {160, 260, 335, 455, 465}};
 struct PrintedRow { bool printed, shared, auxiliary; std::string studies, hours, remark; };
 using PrintedRows = std::array<PrintedRow, 12>;
 
+// A month as the page prints it: hours only in the months of a pioneer, unless for a field missionary.
+PrintedRow Printed(bool ticked, const gen::MonthFigures& f, bool fieldMissionary) {
+    return {ticked, f.shared, f.status == 1, f.studies != 0 ? std::to_string(f.studies) : "",
+            (fieldMissionary || f.status != 0) && f.hours != 0 ? std::to_string(f.hours) : "", f.remark};
+}
+
 PrintedRows KnownCardRows() {
     PrintedRows rows;
     for (std::size_t row = 0; row < 12; ++row) {
         const gen::FixedRow& f = kRows[row].figures;
-        // The known publisher is no field missionary: hours only in the months of a pioneer.
-        rows[row] = {kRows[row].ticked, f.hours != 0 || f.sharedBit, f.status == 1,
-                     f.studies != 0 ? std::to_string(f.studies) : "",
-                     f.status != 0 && f.hours != 0 ? std::to_string(f.hours) : "", f.remark};
+        rows[row] = Printed(kRows[row].ticked, {f.status, f.hours, f.studies, f.hours != 0 || f.sharedBit, f.remark},
+                            false);
+    }
+    return rows;
+}
+
+// The ticked rows of a generated publisher's card in the service year ending in `serviceYear`.
+PrintedRows GeneratedCardRows(const gen::PublisherInfo& p, int serviceYear) {
+    PrintedRows rows;
+    for (std::size_t row = 0; row < 12; ++row) {
+        const int month = static_cast<int>(row + 8) % 12;
+        const auto slot = static_cast<std::size_t>(gen::CardYearSlot(serviceYear, month));
+        rows[row] = Printed(kRows[row].ticked, p.months[static_cast<std::size_t>(month)][slot], p.fieldMissionary);
     }
     return rows;
 }
@@ -255,6 +270,27 @@ protected:
         return pdf.empty() ? std::nullopt : ReadCard(pdf, printer);
     }
 
+    // A list entry after the first whose ticked rows hold figures and only remarks that end well inside a
+    // page (a long one runs off it); 0 when there is none.
+    int OtherPublisherEntry() const {
+        const int entries = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size());
+        for (int entry = 1; entry < entries; ++entry) {
+            const auto record = winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
+                                                    static_cast<WPARAM>(entry));
+            if (record < 1 || static_cast<std::size_t>(record) > congregation.publishers.size()) continue;
+            const PrintedRows rows = GeneratedCardRows(congregation.publishers[static_cast<std::size_t>(record) - 1],
+                                                       congregation.serviceYear);
+            bool figures = false, shortRemarks = true;
+            for (const PrintedRow& row : rows) {
+                if (!row.printed) continue;
+                figures = figures || !row.studies.empty() || !row.hours.empty();
+                shortRemarks = shortRemarks && row.remark.size() <= 20;
+            }
+            if (figures && shortRemarks) return entry;
+        }
+        return 0;
+    }
+
     // The text of the program's message box (control 0xFFFF), which is then closed.
     std::string TakeMessage() {
         HWND box = WaitForOtherWindow(*program, mainWindow, [](HWND w) { return GetDlgItem(w, 0xFFFF) != nullptr; });
@@ -289,8 +325,17 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(firstCard->pages, 1);
     ExpectCard(*firstCard, *printer, kFirstCard, KnownCardRows());
 
+    // Another publisher, whose card is then in the printer, stays selected through "Opcje" closed with OK after
+    // changes (the list is filled again) and with "Anuluj"; the next card carries his figures.
+    const int chosen = OtherPublisherEntry();
+    ASSERT_GT(chosen, 0) << "no other publisher with short remarks";
+    ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, chosen));
+    const auto record = static_cast<std::size_t>(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
+                                                                     static_cast<WPARAM>(chosen)));
     HWND options = OpenOptions(*program, mainWindow);
     ASSERT_NE(options, nullptr);
+    winauto::Click(options, IDC_OPT_DATE_FIRST + 1);
+    ASSERT_TRUE(WaitUntil([&] { return ItemChecked(options, IDC_OPT_DATE_FIRST + 1); }, 5000));
     TypeAndLeave(options, IDC_OPT_LEFT_MARGIN, "0.60");
     TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "0.55");
     HWND layout = OpenLayout(*program, options);
@@ -298,9 +343,16 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST + 3, "4.55");  // the hours
     CloseWith(layout, IDOK);
     CloseWith(options, IDOK);
+    const auto stillChosen = [&] { return winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST) == chosen; };
+    EXPECT_TRUE(WaitUntil(stillChosen, 5000)) << "after OK";
+    options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    CloseWith(options, IDCANCEL);
+    EXPECT_TRUE(WaitUntil(stillChosen, 5000)) << "after Anuluj";
     const std::optional<Card> movedCard = PrintCard(pdfFolder, *printer);
     ASSERT_TRUE(movedCard) << "no second card";
-    ExpectCard(*movedCard, *printer, kMovedCard, KnownCardRows());
+    ExpectCard(*movedCard, *printer, kMovedCard,
+               GeneratedCardRows(congregation.publishers.at(record - 1), congregation.serviceYear));
 
     // Gone from the system's list (until the next program starts), the held printer gives no device context.
     const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
