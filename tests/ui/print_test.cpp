@@ -170,6 +170,8 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
     const std::regex pageTag("<page ");
     Card card{std::distance(std::sregex_iterator(boxes.begin(), boxes.end(), pageTag), {}), {},
               NumberAfter(bytes, "/Ascent "), NumberAfter(bytes, "/Descent "), 0, 0, {}};
+    // A subset of digits only has a descriptor whose descent is 0; poppler then takes its default.
+    if (card.descent == 0) card.descent = -350;
     const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)<)re");
     for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word); it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
