@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "data/extended_details.h"
@@ -18,6 +19,7 @@
 #include "mainwin/panels.h"
 #include "mainwin/type_ahead_list_box.h"
 #include "render/card_year.h"
+#include "render/figures_page.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -64,10 +66,8 @@ private:
     // Printing the card and the calibration page (main_dlg_print.cpp).
     void PrintCard();
     void PrintTestPage();
-    void PrintFigures(const char* documentName, const CardYear& year, const std::array<bool, kCardRows>& rows,
-                      bool previousYear);
-    void ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,
-                            bool previousYear);
+    // One document of one page on the application's printer, drawn by `compose`.
+    void PrintPage(const char* documentName, const std::function<MarginOffsets(DrawingSurface&)>& compose);
     void OnMonthBoxClicked();
 
     win::Win32StringSource strings;

@@ -4,11 +4,14 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "dialog_driving.h"
@@ -189,7 +192,9 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
 
 // Words stand on their printed row's baseline, numbers ending at their column, remarks starting at theirs; boxes
 // (a seventh of an inch, lower right at the column and the row's middle) have four sides and a mark or none.
-void ExpectCard(const Card& card, const Printer& p, const Placement& at, const PrintedRows& rows) {
+// Words that `other` claims are not the rows' and are left to the caller.
+void ExpectCard(const Card& card, const Printer& p, const Placement& at, const PrintedRows& rows,
+                const std::function<bool(const Word&)>& other = {}) {
     const int rowTop = Device(p.py, at.monthlyTop) + Device(p.py, at.top);
     const int rowHeight = Device(p.py, at.monthlyHeight) / 12;
     const int w = p.px / 7, h = p.py / 7;
@@ -220,6 +225,7 @@ void ExpectCard(const Card& card, const Printer& p, const Placement& at, const P
         for (std::string text; remark >> text; x = -1) expected[{row, text}] = {x, false};
     }
     for (const Word& word : card.words) {
+        if (other && other(word)) continue;
         const double y = card.Baseline(word);
         const int row = static_cast<int>((y - baseline(0)) / (baseline(1) - baseline(0)) + 0.5);
         SCOPED_TRACE(testing::Message() << word.text << " in row " << row);
@@ -366,7 +372,8 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document per card, no more";
 }
 
-// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it.
+// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
+// with the settings and the scales around the rows.
 TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
     const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
     if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
@@ -400,7 +407,28 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
         const int month = static_cast<int>(row + 8) % 12 + 1;
         rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
     }
-    ExpectCard(*card, *printer, at, rows);
+    // Besides the rows: the scales' labels, and above the rows the settings in one line.
+    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
+    const double firstRowTop = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top));
+    std::vector<Word> settingsLine;
+    int labels = 0;
+    ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
+        // The font's hyphen that draws the minus sign reads back as a soft hyphen.
+        const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
+        if (scaleLabels.contains(label)) return ++labels, true;
+        if (word.yMax < firstRowTop - 0.25 * 72) return settingsLine.push_back(word), true;
+        return false;
+    });
+    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
+    std::ranges::sort(settingsLine, {}, &Word::xMin);
+    std::string settings;
+    for (const Word& word : settingsLine) {
+        settings += (settings.empty() ? "" : " ") + word.text;
+        EXPECT_NEAR(word.yMax, settingsLine.front().yMax, kTolerancePt) << word.text << ": not in one line";
+        EXPECT_LT(word.xMax, 7.9 * 72) << word.text << ": beyond the printable part of an A4 or Letter page";
+    }
+    EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
+                        "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
     ExitWithButton();
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 1) << "one page, no more";
 }
