@@ -26,7 +26,7 @@ constexpr int kLabelGap = 2;               // between a long tick and its label
 constexpr int kClearance = 12;             // from the figures, boxes and remarks of the rows
 constexpr int kHorizontalHalfWidth = 30;   // a horizontal scale with its end labels, either side of zero
 constexpr int kScaleGap = 5;               // between two horizontal scales side by side
-constexpr int kLevelPitch = 38;            // between a row of horizontal scales and the next
+constexpr int kLevelPitch = 36;            // between a row of horizontal scales and the next
 
 constexpr int kLabelPoints = 6;
 constexpr int kSettingsPoints = 7;

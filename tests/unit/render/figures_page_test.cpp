@@ -145,8 +145,8 @@ struct TestPagePlaces {
     std::array<int, 5> level;
     int verticalLabelUp, horizontalLabelDown, labelLine;
 };
-const TestPagePlaces kTestPages[] = {{at600, 1284, 923, {3501, 3729}, {0, 0, 0, 0, 1}, 27, 72, 60},
-                                     {at600By300, 688, 833, {1790, 1904}, {0, 0, 0, 0, 1}, 13, 36, 30}};
+const TestPagePlaces kTestPages[] = {{at600, 1284, 923, {3501, 3717}, {0, 0, 0, 0, 1}, 27, 72, 60},
+                                     {at600By300, 688, 833, {1790, 1898}, {0, 0, 0, 0, 1}, 13, 36, 30}};
 
 // A scale's ticks every hundredth from -0.20 to +0.20 inch after its line; longer every 0.05, longest every 0.10.
 std::vector<Line> ScaleLines(bool vertical, int x, int y, unsigned along, unsigned across) {
