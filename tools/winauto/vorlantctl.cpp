@@ -11,8 +11,11 @@
 //   vorlantctl layout           presses "Szczegółowy układ" in the open options
 //                               dialog, waits for the detailed layout dialog and
 //                               prints its frame
-//   vorlantctl cancel           presses "Anuluj" in the uppermost open dialog and
+//   vorlantctl type ID TEXT     puts TEXT into control ID of the uppermost open
+//                               dialog and leaves it with Tab, as a user would
+//   vorlantctl ok               presses "OK" in the uppermost open dialog and
 //                               waits for it to close
+//   vorlantctl cancel           the same with "Anuluj"
 //   vorlantctl exit [seconds]   presses the exit button, waits for the window to go
 // Exit code 0 on success, 1 on timeout or a button that cannot be used,
 // 2 on bad arguments.
@@ -33,7 +36,8 @@ constexpr const char* kCaptionPrefix = "Vorlant - ";
 constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
-    std::fputs("usage: vorlantctl wait|exit [seconds] | tick MONTH... | print | testpage | options | layout | cancel\n",
+    std::fputs("usage: vorlantctl wait|exit [seconds] | tick MONTH... | print | testpage | options | layout |"
+               " type ID TEXT | ok | cancel\n",
                stderr);
     return 2;
 }
@@ -79,12 +83,31 @@ int OpenDialog(HWND owner, int button, HWND mainWindow, int marker, const std::v
     return 0;
 }
 
-int Cancel(HWND mainWindow) {
+// The detailed layout dialog when it is open, else the options dialog, else null.
+HWND UppermostDialog(HWND mainWindow) {
     HWND dialog = DialogWith(mainWindow, IDC_LAY_RESTORE);
-    if (dialog == nullptr) dialog = DialogWith(mainWindow, IDC_OPT_RESTORE);
+    return dialog != nullptr ? dialog : DialogWith(mainWindow, IDC_OPT_RESTORE);
+}
+
+int Close(HWND mainWindow, int button) {
+    HWND dialog = UppermostDialog(mainWindow);
     if (dialog == nullptr) return 1;
-    Click(dialog, IDCANCEL);
+    Click(dialog, button);
     return WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs) ? 0 : 1;
+}
+
+// The field gets the focus first, so that leaving it runs its check.
+int Type(HWND mainWindow, int id, const std::string& text) {
+    HWND dialog = UppermostDialog(mainWindow);
+    HWND field = dialog != nullptr ? GetDlgItem(dialog, id) : nullptr;
+    if (field == nullptr) return 1;
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+    if (!WaitUntil([&] { return FocusedWindow(dialog) == field; }, kDialogWaitMs)) return 1;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, kDialogWaitMs,
+                        &result);
+    PressKey(dialog, VK_TAB);
+    return WaitUntil([&] { return FocusedWindow(dialog) != field; }, kDialogWaitMs) ? 0 : 1;
 }
 
 }  // namespace
@@ -99,10 +122,13 @@ int main(int argc, char** argv) {
             if (month < 1 || month > 12) return Usage();
             months.push_back(month);
         }
+    } else if (command == "type") {
+        if (argc != 4) return Usage();
     } else if (argc > 3 || (argc == 3 && command != "wait" && command != "exit")) {
         return Usage();
     }
-    const DWORD timeoutMs = argc == 3 && command != "tick" ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
+    const bool seconds = argc == 3 && (command == "wait" || command == "exit");
+    const DWORD timeoutMs = seconds ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
 
     HWND window = nullptr;
     const bool found = WaitUntil([&] { return (window = FindTopLevelWindow(kCaptionPrefix)) != nullptr; },
@@ -137,6 +163,8 @@ int main(int argc, char** argv) {
         return OpenDialog(DialogWith(window, IDC_OPT_RESTORE), IDC_OPT_DETAILED, window, IDC_LAY_RESTORE,
                           {IDC_LAY_RESTORE, IDC_LAY_MONTHLY_TOP, IDC_LAY_COLUMN_LAST, IDOK});
     }
-    if (command == "cancel") return Cancel(window);
+    if (command == "type") return Type(window, std::atoi(argv[2]), argv[3]);
+    if (command == "ok") return Close(window, IDOK);
+    if (command == "cancel") return Close(window, IDCANCEL);
     return Usage();
 }
