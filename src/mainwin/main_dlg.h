@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "data/extended_details.h"
@@ -19,6 +20,7 @@
 #include "mainwin/panels.h"
 #include "mainwin/type_ahead_list_box.h"
 #include "render/card_year.h"
+#include "render/figures_page.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -48,10 +50,13 @@ private:
     std::string FormatDate(int index, int which) const;
 
     // The publisher list (main_dlg_list.cpp).
-    void FillPublisherList();
+    // The refill selects the entry of `keptRecord` when the list holds one,
+    // else the first; the sort returns the index the record `followed` has
+    // in the sorted table.
+    void FillPublisherList(int keptRecord = 0);
     void TakeSelection();
     void AdvanceFilter();
-    void SortPublishers();
+    int SortPublishers(int followed = 0);
 
     void UpdateTitle();
     void RunOptions();
@@ -62,10 +67,8 @@ private:
     // Printing the card and the calibration page (main_dlg_print.cpp).
     void PrintCard();
     void PrintTestPage();
-    void PrintFigures(const char* documentName, const CardYear& year, const std::array<bool, kCardRows>& rows,
-                      bool previousYear);
-    void ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,
-                            bool previousYear);
+    // One document of one page on the application's printer, drawn by `compose`.
+    void PrintPage(const char* documentName, const std::function<MarginOffsets(DrawingSurface&)>& compose);
     void OnMonthBoxClicked();
 
     win::Win32StringSource strings;

@@ -1,6 +1,8 @@
 // The main dialog's side of the publisher list: it moves the entries that
 // the portable list logic chooses into list box 1000 and takes the selected
 // entry's record as the selected publisher.
+#include <algorithm>
+
 #include "mainwin/format.h"
 #include "mainwin/main_dlg.h"
 #include "mainwin/publisher_list.h"
@@ -22,7 +24,7 @@ std::string CMainDlg::FormatDate(int index, int which) const {
     return vorlant::FormatDate(table, index, which, settings.dateFormat, languageCode, strings);
 }
 
-void CMainDlg::FillPublisherList() {
+void CMainDlg::FillPublisherList(int keptRecord) {
     HWND list = Item(IDC_PUBLISHER_LIST);
     const ListContents contents = ListPublishers(
         table, {{filterMode, filterGroup}, reportMonth, reportYearByte, settings.fnSortEnabled});
@@ -41,7 +43,9 @@ void CMainDlg::FillPublisherList() {
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    const auto kept = std::ranges::find(contents.entries, keptRecord, &ListEntry::record);
+    const auto selected = kept != contents.entries.end() ? kept - contents.entries.begin() : 0;
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     TakeSelection();
     SetFocus(list);
 }
@@ -65,6 +69,8 @@ void CMainDlg::AdvanceFilter() {
     SetFocus(Item(IDC_PUBLISHER_LIST));
 }
 
-void CMainDlg::SortPublishers() { vorlant::SortPublishers(table, settings.fnSortEnabled, &PlatformCompare); }
+int CMainDlg::SortPublishers(int followed) {
+    return vorlant::SortPublishers(table, settings.fnSortEnabled, &PlatformCompare, followed);
+}
 
 }  // namespace vorlant

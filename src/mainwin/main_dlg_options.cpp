@@ -1,6 +1,7 @@
 // The options command of the main window: runs the options dialog on copies
 // of the settings and the layout, takes them over after OK, and brings the
-// list and the title up to date when anything has changed in this run.
+// list and the title up to date when anything has changed in this run,
+// with the selected publisher still selected.
 #include "common/language.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/options_rules.h"
@@ -17,9 +18,12 @@ void CMainDlg::RunOptions() {
     const bool ok = dialog.DoModal(Handle()) == IDOK;
 
     const OptionsFollowUp next = TakeOverOptions(ok, dialog.values, languageCode, settings, layout, settingsChanged);
-    if (next.sortPublishers) SortPublishers();
+    // The list is filled again (its texts may have changed), but the card in
+    // the printer is still the selected publisher's: he stays selected.
+    int shown = selectedRecord;
+    if (next.sortPublishers) shown = SortPublishers(shown);
     if (next.rebuildList) {
-        FillPublisherList();
+        FillPublisherList(shown);
         UpdateTitle();
         TakeSelection();
     }

@@ -1,13 +1,15 @@
 // The main dialog's side of printing: the twelve month boxes, the print
 // button they enable, and the print job that puts one page of figures for
 // the selected publisher onto the card in the printer; and the calibration
-// page, the same job with made-up figures in every row.
+// page, the same job with made-up figures in every row, the settings and
+// the scales that the card is read against.
 #include <array>
 #include <string>
 
 #include "common/text.h"
 #include "mainwin/main_dlg.h"
 #include "render/figures_page.h"
+#include "render/test_page.h"
 #include "resources/resource.h"
 #include "win/gdi_surface.h"
 
@@ -28,19 +30,23 @@ std::array<bool, kCardRows> TickedRows(HWND dialog) {
 void CMainDlg::PrintCard() {
     const std::string name = FormatName(selectedRecord, settings.lastNameFirst);
     if (Trim(name).empty()) return;
-    PrintFigures("Card Header", ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear),
-                 TickedRows(Handle()), IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED);
+    const CardYear year = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
+    const FiguresPage page{year,
+                           layout,
+                           settings.topMargin,
+                           settings.leftMargin,
+                           TickedRows(Handle()),
+                           IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
+                           CardCharset};
+    PrintPage("Card Header", [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); });
 }
 
 void CMainDlg::PrintTestPage() {
-    // Every row, whatever the month boxes say, and nothing of the congregation.
-    std::array<bool, kCardRows> everyRow{};
-    everyRow.fill(true);
-    PrintFigures("Card Test", CalibrationCardYear(strings), everyRow, false);
+    const TestPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
+    PrintPage("Card Test", [&](DrawingSurface& surface) { return ComposeTestPage(surface, page, strings); });
 }
 
-void CMainDlg::PrintFigures(const char* documentName, const CardYear& year,
-                            const std::array<bool, kCardRows>& rows, bool previousYear) {
+void CMainDlg::PrintPage(const char* documentName, const std::function<MarginOffsets(DrawingSurface&)>& compose) {
     DOCINFOA document{};
     document.cbSize = sizeof(document);
     document.lpszDocName = documentName;
@@ -57,20 +63,14 @@ void CMainDlg::PrintFigures(const char* documentName, const CardYear& year,
     } else {
         StartDocA(dc.Get(), &document);
         StartPage(dc.Get());
-        ComposeFiguresPage(dc.Get(), year, rows, previousYear);
+        win::GdiSurface surface(dc.Get());
+        const MarginOffsets margins = compose(surface);
+        leftMarginOffset = margins.left;
+        topMarginOffset = margins.top;
         EndPage(dc.Get());
         EndDoc(dc.Get());
     }
     SetFocus(Item(IDC_PUBLISHER_LIST));
-}
-
-void CMainDlg::ComposeFiguresPage(HDC dc, const CardYear& year, const std::array<bool, kCardRows>& rows,
-                                  bool previousYear) {
-    win::GdiSurface surface(dc);
-    const FiguresPage page{year, layout, settings.topMargin, settings.leftMargin, rows, previousYear, CardCharset};
-    const MarginOffsets margins = vorlant::ComposeFiguresPage(surface, page);
-    leftMarginOffset = margins.left;
-    topMarginOffset = margins.top;
 }
 
 void CMainDlg::OnMonthBoxClicked() {

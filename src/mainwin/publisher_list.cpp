@@ -122,9 +122,9 @@ int ComparePublishers(const PublisherTable& table, int a, int b, std::uint8_t fn
     return compare(SortName(table, a, fnSortEnabled).c_str(), SortName(table, b, fnSortEnabled).c_str());
 }
 
-void SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameComparison compare) {
+int SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameComparison compare, int followed) {
     const int count = table.Count();
-    if (count < 3) return;
+    if (count < 3) return followed;
     // Each name is formatted once, into one block; the sort then works on
     // record numbers.
     const auto names = std::make_unique_for_overwrite<NameBuffer[]>(static_cast<std::size_t>(count));
@@ -142,6 +142,8 @@ void SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameCompa
     std::iota(order.begin(), order.end(), 1);
     MergeSort(order, before);
     ApplyOrder(table, order);
+    if (followed < 1 || followed >= count) return followed;
+    return static_cast<int>(std::ranges::find(order, followed) - order.begin()) + 1;
 }
 
 }  // namespace vorlant

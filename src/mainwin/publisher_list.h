@@ -64,7 +64,8 @@ int ComparePublishers(const PublisherTable& table, int a, int b, std::uint8_t fn
 
 // Reorders records 1 .. Count() - 1 by their sort names with whole-record
 // swaps; record 0 stays. A record only moves in front of one whose name
-// compares strictly greater, so equal names keep their file order.
-void SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameComparison compare);
+// compares strictly greater, so equal names keep their file order. Returns
+// the index that record `followed` has afterwards (0 stays 0).
+int SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameComparison compare, int followed = 0);
 
 }  // namespace vorlant

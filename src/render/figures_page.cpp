@@ -8,41 +8,6 @@
 namespace vorlant {
 namespace {
 
-// Tick boxes of the page are a seventh of an inch.
-constexpr unsigned kPageBoxDivisor = 7;
-
-// Card columns that the page fills.
-constexpr int kServiceColumn = 0;
-constexpr int kStudiesColumn = 1;
-constexpr int kAuxiliaryColumn = 2;
-constexpr int kHoursColumn = 3;
-constexpr int kRemarksColumn = 6;
-
-struct PageGeometry {
-    int rowTop = 0;
-    int rowHeight = 0;
-    int serviceX = 0;
-    int studiesX = 0;
-    int auxiliaryX = 0;
-    int hoursX = 0;
-    int remarksX = 0;
-};
-
-PageGeometry Geometry(unsigned px, unsigned py, const CardLayout& layout, const MarginOffsets& margins) {
-    const auto columnX = [&](int column) {
-        return margins.left + static_cast<int>(LayoutLengthToDevice(px, layout.ColumnX(column)));
-    };
-    PageGeometry g;
-    g.rowTop = static_cast<int>(LayoutLengthToDevice(py, layout.MonthlyTop())) + margins.top;
-    g.rowHeight = static_cast<int>(LayoutLengthToDevice(py, layout.MonthlyHeight()) / kCardRows);
-    g.serviceX = columnX(kServiceColumn);
-    g.studiesX = columnX(kStudiesColumn);
-    g.auxiliaryX = columnX(kAuxiliaryColumn);
-    g.hoursX = columnX(kHoursColumn);
-    g.remarksX = columnX(kRemarksColumn);
-    return g;
-}
-
 void DrawRow(DrawingSurface& surface, const CardMonth& cell, const PageGeometry& g, int row) {
     const int top = g.rowTop + row * g.rowHeight;
     // The boxes stand on the middle of the row band.
@@ -66,12 +31,27 @@ MarginOffsets ComputeMarginOffsets(unsigned px, unsigned py, std::string_view le
                          static_cast<int>(LayoutLengthToDevice(py, topMargin))};
 }
 
+PageGeometry ComputePageGeometry(unsigned px, unsigned py, const CardLayout& layout, const MarginOffsets& margins) {
+    const auto columnX = [&](int column) {
+        return margins.left + static_cast<int>(LayoutLengthToDevice(px, layout.ColumnX(column)));
+    };
+    PageGeometry g;
+    g.rowTop = static_cast<int>(LayoutLengthToDevice(py, layout.MonthlyTop())) + margins.top;
+    g.rowHeight = static_cast<int>(LayoutLengthToDevice(py, layout.MonthlyHeight()) / kCardRows);
+    g.serviceX = columnX(kServiceColumn);
+    g.studiesX = columnX(kStudiesColumn);
+    g.auxiliaryX = columnX(kAuxiliaryColumn);
+    g.hoursX = columnX(kHoursColumn);
+    g.remarksX = columnX(kRemarksColumn);
+    return g;
+}
+
 MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page) {
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
     surface.SetTextMapping();
     const MarginOffsets margins = ComputeMarginOffsets(px, py, page.leftMargin, page.topMargin);
-    const PageGeometry geometry = Geometry(px, py, page.layout, margins);
+    const PageGeometry geometry = ComputePageGeometry(px, py, page.layout, margins);
 
     const SurfaceObjectOwner font(surface, CreateFiguresFont(surface, py, page.cardCharset));
     const ScopedSurfaceSelect selectFont(surface, font.Get());

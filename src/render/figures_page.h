@@ -24,6 +24,36 @@ struct MarginOffsets {
 MarginOffsets ComputeMarginOffsets(unsigned px, unsigned py, std::string_view leftMargin,
                                    std::string_view topMargin);
 
+// Tick boxes of the page are a seventh of an inch.
+inline constexpr unsigned kPageBoxDivisor = 7;
+
+// Card columns that the page fills, in the card's order.
+inline constexpr int kServiceColumn = 0;
+inline constexpr int kStudiesColumn = 1;
+inline constexpr int kAuxiliaryColumn = 2;
+inline constexpr int kHoursColumn = 3;
+inline constexpr int kRemarksColumn = 6;
+inline constexpr std::array<int, 5> kPageColumns{kServiceColumn, kStudiesColumn, kAuxiliaryColumn, kHoursColumn,
+                                                 kRemarksColumn};
+
+// Where the rows and columns of the page fall, in device units: the top of
+// the September row, the height of one row, and the five columns the page
+// fills (the right end of boxes and numbers, the left end of remarks).
+struct PageGeometry {
+    int rowTop = 0;
+    int rowHeight = 0;
+    int serviceX = 0;
+    int studiesX = 0;
+    int auxiliaryX = 0;
+    int hoursX = 0;
+    int remarksX = 0;
+
+    // The five column positions in the order of kPageColumns.
+    std::array<int, 5> ColumnPositions() const { return {serviceX, studiesX, auxiliaryX, hoursX, remarksX}; }
+};
+
+PageGeometry ComputePageGeometry(unsigned px, unsigned py, const CardLayout& layout, const MarginOffsets& margins);
+
 // What the page is composed from: the publisher's card year and the main
 // window's state.
 struct FiguresPage {

@@ -80,15 +80,17 @@ void DrawCrossBox(DrawingSurface& surface, int x, int y, bool marked, unsigned d
     }
 }
 
-FontSpec FiguresFontSpec(unsigned py, int cardCharset) {
+FontSpec ArialFontSpec(int points, unsigned py, int cardCharset) {
     FontSpec font;
-    font.height = -MulDivRound(10, static_cast<int>(py), 72);
+    font.height = -MulDivRound(points, static_cast<int>(py), 72);
     font.weight = 400;
     font.charSet = static_cast<std::uint8_t>(cardCharset & 0xFF);
     font.pitchAndFamily = 0x20;  // FF_SWISS, default pitch
     font.faceName = "Arial";
     return font;
 }
+
+FontSpec FiguresFontSpec(unsigned py, int cardCharset) { return ArialFontSpec(10, py, cardCharset); }
 
 SurfaceObject CreateFiguresFont(DrawingSurface& surface, unsigned py, int cardCharset) {
     return surface.CreateFontObject(FiguresFontSpec(py, cardCharset));

@@ -26,6 +26,10 @@ void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned di
 // The same square with both diagonals when `marked`.
 void DrawCrossBox(DrawingSurface& surface, int x, int y, bool marked, unsigned divisor);
 
+// Arial of `points` at `py` pixels per inch in the character set
+// `cardCharset` (its low 8 bits): the fonts of the printed pages.
+FontSpec ArialFontSpec(int points, unsigned py, int cardCharset);
+
 // The printed figures' font: 10-point Arial at `py` pixels per inch, in
 // the character set `cardCharset` (its low 8 bits). The caller deletes it.
 FontSpec FiguresFontSpec(unsigned py, int cardCharset);

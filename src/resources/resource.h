@@ -92,6 +92,11 @@
 #define IDS_LABEL_FEMALE          151
 #define IDS_WRITE_FAILED          160   // %s: the file's name
 #define IDS_TEST_PAGE_MENU        161
+#define IDS_SETTING_TOP_MARGIN    170   // the test page's settings line, labelled as the dialogs label them
+#define IDS_SETTING_LEFT_MARGIN   171
+#define IDS_SETTING_MONTHLY_TOP   172
+#define IDS_SETTING_MONTHLY_HEIGHT 173
+#define IDS_SETTING_COLUMN_BASE   174   // + the page's column 0..4: shared, studies, auxiliary, hours, remarks
 #define IDS_VERSION_NAME_BASE     400   // + card version
 #define IDS_VERSION_OFFSET_BASE   410   // + card version; not read
 #define IDS_DEFAULT_HEADER_X_BASE 500   // + 20 * version + header item

@@ -4,11 +4,14 @@
 #include <windows.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "dialog_driving.h"
@@ -53,14 +56,29 @@ constexpr Placement kMovedCard{55, 60, 262, 310, {160, 260, 335, 455, 465}};
 struct PrintedRow { bool printed, shared, auxiliary; std::string studies, hours, remark; };
 using PrintedRows = std::array<PrintedRow, 12>;
 
+// A month as the page prints it: hours only in the months of a pioneer, unless for a field missionary.
+PrintedRow Printed(bool ticked, const gen::MonthFigures& f, bool fieldMissionary) {
+    return {ticked, f.shared, f.status == 1, f.studies != 0 ? std::to_string(f.studies) : "",
+            (fieldMissionary || f.status != 0) && f.hours != 0 ? std::to_string(f.hours) : "", f.remark};
+}
+
 PrintedRows KnownCardRows() {
     PrintedRows rows;
     for (std::size_t row = 0; row < 12; ++row) {
         const gen::FixedRow& f = kRows[row].figures;
-        // The known publisher is no field missionary: hours only in the months of a pioneer.
-        rows[row] = {kRows[row].ticked, f.hours != 0 || f.sharedBit, f.status == 1,
-                     f.studies != 0 ? std::to_string(f.studies) : "",
-                     f.status != 0 && f.hours != 0 ? std::to_string(f.hours) : "", f.remark};
+        rows[row] = Printed(kRows[row].ticked, {f.status, f.hours, f.studies, f.hours != 0 || f.sharedBit, f.remark},
+                            false);
+    }
+    return rows;
+}
+
+// The ticked rows of a generated publisher's card in the service year ending in `serviceYear`.
+PrintedRows GeneratedCardRows(const gen::PublisherInfo& p, int serviceYear) {
+    PrintedRows rows;
+    for (std::size_t row = 0; row < 12; ++row) {
+        const int month = static_cast<int>(row + 8) % 12;
+        const auto slot = static_cast<std::size_t>(gen::CardYearSlot(serviceYear, month));
+        rows[row] = Printed(kRows[row].ticked, p.months[static_cast<std::size_t>(month)][slot], p.fieldMissionary);
     }
     return rows;
 }
@@ -155,6 +173,8 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
     const std::regex pageTag("<page ");
     Card card{std::distance(std::sregex_iterator(boxes.begin(), boxes.end(), pageTag), {}), {},
               NumberAfter(bytes, "/Ascent "), NumberAfter(bytes, "/Descent "), 0, 0, {}};
+    // A subset of digits only has a descriptor whose descent is 0; poppler then takes its default.
+    if (card.descent == 0) card.descent = -350;
     const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)<)re");
     for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word); it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
@@ -172,7 +192,9 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
 
 // Words stand on their printed row's baseline, numbers ending at their column, remarks starting at theirs; boxes
 // (a seventh of an inch, lower right at the column and the row's middle) have four sides and a mark or none.
-void ExpectCard(const Card& card, const Printer& p, const Placement& at, const PrintedRows& rows) {
+// Words that `other` claims are not the rows' and are left to the caller.
+void ExpectCard(const Card& card, const Printer& p, const Placement& at, const PrintedRows& rows,
+                const std::function<bool(const Word&)>& other = {}) {
     const int rowTop = Device(p.py, at.monthlyTop) + Device(p.py, at.top);
     const int rowHeight = Device(p.py, at.monthlyHeight) / 12;
     const int w = p.px / 7, h = p.py / 7;
@@ -203,6 +225,7 @@ void ExpectCard(const Card& card, const Printer& p, const Placement& at, const P
         for (std::string text; remark >> text; x = -1) expected[{row, text}] = {x, false};
     }
     for (const Word& word : card.words) {
+        if (other && other(word)) continue;
         const double y = card.Baseline(word);
         const int row = static_cast<int>((y - baseline(0)) / (baseline(1) - baseline(0)) + 0.5);
         SCOPED_TRACE(testing::Message() << word.text << " in row " << row);
@@ -255,6 +278,27 @@ protected:
         return pdf.empty() ? std::nullopt : ReadCard(pdf, printer);
     }
 
+    // A list entry after the first whose ticked rows hold figures and only remarks that end well inside a
+    // page (a long one runs off it); 0 when there is none.
+    int OtherPublisherEntry() const {
+        const int entries = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size());
+        for (int entry = 1; entry < entries; ++entry) {
+            const auto record = winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
+                                                    static_cast<WPARAM>(entry));
+            if (record < 1 || static_cast<std::size_t>(record) > congregation.publishers.size()) continue;
+            const PrintedRows rows = GeneratedCardRows(congregation.publishers[static_cast<std::size_t>(record) - 1],
+                                                       congregation.serviceYear);
+            bool figures = false, shortRemarks = true;
+            for (const PrintedRow& row : rows) {
+                if (!row.printed) continue;
+                figures = figures || !row.studies.empty() || !row.hours.empty();
+                shortRemarks = shortRemarks && row.remark.size() <= 20;
+            }
+            if (figures && shortRemarks) return entry;
+        }
+        return 0;
+    }
+
     // The text of the program's message box (control 0xFFFF), which is then closed.
     std::string TakeMessage() {
         HWND box = WaitForOtherWindow(*program, mainWindow, [](HWND w) { return GetDlgItem(w, 0xFFFF) != nullptr; });
@@ -289,8 +333,17 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(firstCard->pages, 1);
     ExpectCard(*firstCard, *printer, kFirstCard, KnownCardRows());
 
+    // Another publisher, whose card is then in the printer, stays selected through "Opcje" closed with OK after
+    // changes (the list is filled again) and with "Anuluj"; the next card carries his figures.
+    const int chosen = OtherPublisherEntry();
+    ASSERT_GT(chosen, 0) << "no other publisher with short remarks";
+    ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, chosen));
+    const auto record = static_cast<std::size_t>(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
+                                                                     static_cast<WPARAM>(chosen)));
     HWND options = OpenOptions(*program, mainWindow);
     ASSERT_NE(options, nullptr);
+    winauto::Click(options, IDC_OPT_DATE_FIRST + 1);
+    ASSERT_TRUE(WaitUntil([&] { return ItemChecked(options, IDC_OPT_DATE_FIRST + 1); }, 5000));
     TypeAndLeave(options, IDC_OPT_LEFT_MARGIN, "0.60");
     TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "0.55");
     HWND layout = OpenLayout(*program, options);
@@ -298,9 +351,16 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST + 3, "4.55");  // the hours
     CloseWith(layout, IDOK);
     CloseWith(options, IDOK);
+    const auto stillChosen = [&] { return winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST) == chosen; };
+    EXPECT_TRUE(WaitUntil(stillChosen, 5000)) << "after OK";
+    options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    CloseWith(options, IDCANCEL);
+    EXPECT_TRUE(WaitUntil(stillChosen, 5000)) << "after Anuluj";
     const std::optional<Card> movedCard = PrintCard(pdfFolder, *printer);
     ASSERT_TRUE(movedCard) << "no second card";
-    ExpectCard(*movedCard, *printer, kMovedCard, KnownCardRows());
+    ExpectCard(*movedCard, *printer, kMovedCard,
+               GeneratedCardRows(congregation.publishers.at(record - 1), congregation.serviceYear));
 
     // Gone from the system's list (until the next program starts), the held printer gives no device context.
     const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
@@ -312,7 +372,8 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document per card, no more";
 }
 
-// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it.
+// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
+// with the settings and the scales around the rows.
 TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
     const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
     if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
@@ -346,7 +407,28 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
         const int month = static_cast<int>(row + 8) % 12 + 1;
         rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
     }
-    ExpectCard(*card, *printer, at, rows);
+    // Besides the rows: the scales' labels, and above the rows the settings in one line.
+    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
+    const double firstRowTop = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top));
+    std::vector<Word> settingsLine;
+    int labels = 0;
+    ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
+        // The font's hyphen that draws the minus sign reads back as a soft hyphen.
+        const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
+        if (scaleLabels.contains(label)) return ++labels, true;
+        if (word.yMax < firstRowTop - 0.25 * 72) return settingsLine.push_back(word), true;
+        return false;
+    });
+    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
+    std::ranges::sort(settingsLine, {}, &Word::xMin);
+    std::string settings;
+    for (const Word& word : settingsLine) {
+        settings += (settings.empty() ? "" : " ") + word.text;
+        EXPECT_NEAR(word.yMax, settingsLine.front().yMax, kTolerancePt) << word.text << ": not in one line";
+        EXPECT_LT(word.xMax, 7.9 * 72) << word.text << ": beyond the printable part of an A4 or Letter page";
+    }
+    EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
+                        "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
     ExitWithButton();
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 1) << "one page, no more";
 }

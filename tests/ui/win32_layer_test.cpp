@@ -107,7 +107,7 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     EXPECT_EQ(items[items.size() - 2].id, static_cast<UINT>(IDM_ABOUTBOX));
     EXPECT_EQ(items[items.size() - 2].text, "O programie Vorlant");
     EXPECT_EQ(items.back().id, 32u);
-    EXPECT_EQ(items.back().text, winauto::Utf8ToAnsi("Strona próbna..."));
+    EXPECT_EQ(items.back().text, winauto::Utf8ToAnsi("Strona próbna"));
 }
 
 // Takes the characters typed into its control and lets the rest through.

@@ -13,8 +13,11 @@
 //                               prints its frame
 //   vorlantctl about            opens the About box from the system menu, waits for
 //                               it and prints its frame
-//   vorlantctl cancel           presses "Anuluj" in the uppermost open dialog (OK in
-//                               the About box) and waits for it to close
+//   vorlantctl type ID TEXT     puts TEXT into control ID of the uppermost open
+//                               dialog and leaves it with Tab, as a user would
+//   vorlantctl ok               presses "OK" in the uppermost open dialog and
+//                               waits for it to close
+//   vorlantctl cancel           the same with "Anuluj" (OK in the About box)
 //   vorlantctl password [seconds]  waits for the password dialog of a starting
 //                               program and prints its frame
 //   vorlantctl refuse           leaves the password dialog with Escape: the program
@@ -40,7 +43,7 @@ constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
     std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | options | layout"
-               " | about | cancel | refuse\n",
+               " | about | type ID TEXT | ok | cancel | refuse\n",
                stderr);
     return 2;
 }
@@ -106,14 +109,34 @@ int About(HWND mainWindow) {
     return 0;
 }
 
-int Cancel(HWND mainWindow) {
+// The detailed layout dialog when it is open, else the options dialog, else null.
+HWND UppermostDialog(HWND mainWindow) {
     HWND dialog = DialogWith(mainWindow, IDC_LAY_RESTORE);
-    if (dialog == nullptr) dialog = DialogWith(mainWindow, IDC_OPT_RESTORE);
-    int button = IDCANCEL;
+    return dialog != nullptr ? dialog : DialogWith(mainWindow, IDC_OPT_RESTORE);
+}
+
+// Presses `button` in the uppermost dialog (the About box has OK only) and
+// waits for the dialog to close.
+int Close(HWND mainWindow, int button) {
+    HWND dialog = UppermostDialog(mainWindow);
     if (dialog == nullptr && (dialog = AboutBox(mainWindow)) != nullptr) button = IDOK;
     if (dialog == nullptr) return 1;
     Click(dialog, button);
     return WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs) ? 0 : 1;
+}
+
+// The field gets the focus first, so that leaving it runs its check.
+int Type(HWND mainWindow, int id, const std::string& text) {
+    HWND dialog = UppermostDialog(mainWindow);
+    HWND field = dialog != nullptr ? GetDlgItem(dialog, id) : nullptr;
+    if (field == nullptr) return 1;
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+    if (!WaitUntil([&] { return FocusedWindow(dialog) == field; }, kDialogWaitMs)) return 1;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, kDialogWaitMs,
+                        &result);
+    PressKey(dialog, VK_TAB);
+    return WaitUntil([&] { return FocusedWindow(dialog) != field; }, kDialogWaitMs) ? 0 : 1;
 }
 
 // The password dialog, which a program shows before its main window.
@@ -138,10 +161,13 @@ int main(int argc, char** argv) {
             if (month < 1 || month > 12) return Usage();
             months.push_back(month);
         }
+    } else if (command == "type") {
+        if (argc != 4) return Usage();
     } else if (argc > 3 || (argc == 3 && command != "wait" && command != "exit" && command != "password")) {
         return Usage();
     }
-    const DWORD timeoutMs = argc == 3 && command != "tick" ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
+    const bool seconds = argc == 3 && (command == "wait" || command == "exit" || command == "password");
+    const DWORD timeoutMs = seconds ? static_cast<DWORD>(std::atoi(argv[2])) * 1000 : 30000;
 
     if (command == "password" || command == "refuse") {
         HWND gate = PasswordGate(command == "password" ? timeoutMs : 2000);
@@ -190,6 +216,8 @@ int main(int argc, char** argv) {
                           {IDC_LAY_RESTORE, IDC_LAY_MONTHLY_TOP, IDC_LAY_COLUMN_LAST, IDOK});
     }
     if (command == "about") return About(window);
-    if (command == "cancel") return Cancel(window);
+    if (command == "type") return Type(window, std::atoi(argv[2]), argv[3]);
+    if (command == "ok") return Close(window, IDOK);
+    if (command == "cancel") return Close(window, IDCANCEL);
     return Usage();
 }

@@ -156,7 +156,11 @@ TEST(SortPublishersTest, GivesExactlyThePlainNeighbourExchangeOrder) {
         }
         for (const std::uint8_t fnSort : {0, 1}) {
             Loaded sorted(people), reference(people);
-            SortPublishers(sorted.table, fnSort, test::ComparePolish);
+            // The selected publisher is followed to the place the sort gives him.
+            const int selected = size / 2 + 1;
+            const std::uint16_t id = sorted.table.PublisherId(selected);
+            const int now = SortPublishers(sorted.table, fnSort, test::ComparePolish, selected);
+            EXPECT_EQ(sorted.table.PublisherId(now), id);
             // Each neighbouring pair that compares strictly greater exchanged, from each new record down.
             PublisherTable& ref = reference.table;
             for (int i = 2; i < ref.Count(); ++i) {

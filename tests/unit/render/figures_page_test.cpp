@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
+#include <map>
 #include <tuple>
 #include <vector>
 
 #include "layout/card_layout.h"
 #include "render/primitives.h"
+#include "render/test_page.h"
 #include "render_test_support.h"
 
 namespace vorlant {
@@ -132,34 +135,147 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
     }
 }
 
-TEST(FiguresPageTest, TheCalibrationPageFillsEveryRowAtTheLayoutsPlaces) {
+// Where the test page puts what it adds to the rows: the settings line's top, the vertical scales' line, the
+// horizontal scales' lines on their two levels and each column's level, the labels' offsets from their ticks.
+struct TestPagePlaces {
+    const Geometry& g;
+    int settingsY, verticalX;
+    std::array<int, 2> levelY;
+    std::array<int, 5> level;
+    int verticalLabelUp, horizontalLabelDown, labelLine;
+};
+const TestPagePlaces kTestPages[] = {{at600, 1284, 923, {3501, 3717}, {0, 0, 0, 0, 1}, 27, 72, 60},
+                                     {at600By300, 688, 833, {1790, 1898}, {0, 0, 0, 0, 1}, 13, 36, 30}};
+
+// A scale's ticks every hundredth from -0.20 to +0.20 inch after its line; longer every 0.05, longest every 0.10.
+std::vector<Line> ScaleLines(bool vertical, int x, int y, unsigned along, unsigned across) {
+    const auto h = [](int hundredths, unsigned ppi) { return hundredths * static_cast<int>(ppi) / 100; };
+    std::vector<Line> lines;
+    lines.push_back(vertical ? Line{x, y - h(20, along), x, y + h(20, along), 0}
+                             : Line{x - h(20, along), y, x + h(20, along), y, 0});
+    for (int k = -20; k <= 20; ++k) {
+        const int length = h(k % 10 == 0 ? 10 : k % 5 == 0 ? 7 : 4, across);
+        lines.push_back(vertical ? Line{x - length, y + h(k, along), x, y + h(k, along), 0}
+                                 : Line{x + h(k, along), y, x + h(k, along), y + length, 0});
+    }
+    return lines;
+}
+
+// A drawn thing's extent in device units: texts as wide as 0.6 em a character and 1.2 em high.
+SurfaceRect Extent(const test::RecordingSurface& s, const test::RecordingSurface::Text& t) {
+    const FontSpec& font = s.ObjectOf(t.font).font;
+    const int width = static_cast<int>(t.text.size()) * -font.height * 6 / 10 * static_cast<int>(s.PixelsPerInchX()) /
+                      static_cast<int>(s.PixelsPerInchY());
+    const int left = t.align == TextAlign::Right ? t.x - width : t.x;
+    return {left, t.y, left + width, t.y - font.height * 12 / 10};
+}
+
+TEST(TestPageTest, AddsTheSettingsAndScalesAroundTheCalibrationRowsWhereTheCardsFiguresGo) {
     const CardYear year = CalibrationCardYear(test::kStrings);
-    std::array<bool, kCardRows> everyRow{};
-    everyRow.fill(true);
     CardLayout layout;
     layout.LoadDefaults(0, test::kStrings);
-    for (const Geometry* g : {&at600, &at600By300}) {
-        test::RecordingSurface s(g->px, g->py);
-        EXPECT_EQ(ComposeFiguresPage(s, {year, layout, g->top, g->left, everyRow, false, 238}), g->margins);
+    for (const TestPagePlaces& at : kTestPages) {
+        const Geometry& g = at.g;
+        SCOPED_TRACE(testing::Message() << g.px << " x " << g.py);
+        test::RecordingSurface s(g.px, g.py);
+        const TestPage page{layout, g.top, g.left, 238};
+        EXPECT_EQ(ComposeTestPage(s, page, test::kStrings), g.margins);
+
+        // The rows: every one filled, each figure where the card's page puts it.
         std::vector<test::DrawnBox> boxes;
         std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
         const char* remarks[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
         for (int row = 0; row < kCardRows; ++row) {
-            const int y = g->rowTop + row * g->rowHeight, boxBottom = y + g->rowHeight - g->rowHeight / 2;
+            const int y = g.rowTop + row * g.rowHeight, boxBottom = y + g.rowHeight - g.rowHeight / 2;
             const int month = (row + 8) % 12 + 1;
-            boxes.push_back({g->x[0], boxBottom, g->boxWidth, g->boxHeight, true});
-            boxes.push_back({g->x[2], boxBottom, g->boxWidth, g->boxHeight, true});
-            texts.emplace_back(g->x[1], y, TextAlign::Right, std::to_string(month));
-            texts.emplace_back(g->x[3], y, TextAlign::Right, std::to_string(10 * month));
-            texts.emplace_back(g->x[4], y, TextAlign::Left, remarks[row]);  // the test strings are UTF-8
+            boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, true});
+            boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, true});
+            texts.emplace_back(g.x[1], y, TextAlign::Right, std::to_string(month));
+            texts.emplace_back(g.x[3], y, TextAlign::Right, std::to_string(10 * month));
+            texts.emplace_back(g.x[4], y, TextAlign::Left, remarks[row]);  // the test strings are UTF-8
         }
+        std::vector<SurfaceRect> figures, added;
+        std::vector<test::RecordingSurface::Text> labels, settings;
         for (const auto& t : s.texts) {
-            drawn.emplace_back(t.x, t.y, t.align, t.text);
-            EXPECT_EQ(s.ObjectOf(t.font).font, Arial(*g));
+            const FontSpec& font = s.ObjectOf(t.font).font;
+            if (font == Arial(g)) {
+                drawn.emplace_back(t.x, t.y, t.align, t.text);
+                figures.push_back(Extent(s, t));
+            } else if (font == ArialFontSpec(6, g.py, 238)) {
+                labels.push_back(t);
+                added.push_back(Extent(s, t));
+            } else {
+                EXPECT_EQ(font, ArialFontSpec(7, g.py, 238)) << t.text;
+                settings.push_back(t);
+            }
         }
         EXPECT_EQ(drawn, texts);
+        std::vector<Line> scales;
+        std::ranges::copy_if(s.lines, std::back_inserter(scales), [](const Line& l) { return l.penWidth == 0; });
+        std::erase_if(s.lines, [](const Line& l) { return l.penWidth == 0; });
         EXPECT_EQ(test::DrawnBoxes(s), boxes);
         EXPECT_EQ(s.lines.size(), 6 * boxes.size()) << "lines beyond the boxes";
+        for (const test::DrawnBox& b : boxes) {
+            figures.push_back({b.right - b.width, b.bottom - b.height, b.right, b.bottom});
+        }
+
+        // One line of settings above the rows, with the dialogs' labels.
+        ASSERT_EQ(settings.size(), 1u);
+        EXPECT_EQ(settings[0].text,
+                  "Górny: " + std::string(g.top) + "   Lewy: " + g.left +
+                      "   Start (Wrzesień): 2.62   Owoc Wysokość: 3.10   Służbie: 1.60   Kursy biblijne: 2.60   "
+                      "Pionier Pomocniczy: 3.35   Godziny: 4.35   Uwagi: 4.65");
+        EXPECT_EQ(std::tuple(settings[0].x, settings[0].y, settings[0].align),
+                  std::tuple(g.margins.left, at.settingsY, TextAlign::Left));
+
+        // Beside the first and the last row a vertical scale, zero at the row's top; under the last row a
+        // horizontal one at each column, zero at its position, on a second level where two would meet.
+        std::vector<Line> expectedScales;
+        std::vector<std::tuple<int, int, TextAlign, std::string>> expectedLabels, drawnLabels;
+        const char* marks[] = {"-20", "-10", "0", "+10", "+20"};
+        const std::map<std::string, int> halfWidth{{"-20", 36}, {"-10", 36}, {"0", 13}, {"+10", 42}, {"+20", 42}};
+        for (const int zero : {g.rowTop, g.rowTop + 11 * g.rowHeight}) {
+            std::ranges::copy(ScaleLines(true, at.verticalX, zero, g.py, g.px), std::back_inserter(expectedScales));
+            for (int i = 0; i < 5; ++i) {
+                expectedLabels.emplace_back(at.verticalX - g.px / 10 - g.px / 50,
+                                            zero + (i - 2) * static_cast<int>(g.py) / 10 - at.verticalLabelUp,
+                                            TextAlign::Right, marks[i]);
+            }
+        }
+        for (int column = 0; column < 5; ++column) {  // the columns lie from left to right
+            const int x = g.x[static_cast<std::size_t>(column)], y = at.levelY[at.level[column]];
+            std::ranges::copy(ScaleLines(false, x, y, g.px, g.py), std::back_inserter(expectedScales));
+            for (int i = 0; i < 5; ++i) {
+                // Those of -10 and +10 a line lower, so that no two meet.
+                expectedLabels.emplace_back(x + (i - 2) * static_cast<int>(g.px) / 10 + halfWidth.at(marks[i]),
+                                            y + at.horizontalLabelDown + (i % 2) * at.labelLine, TextAlign::Right,
+                                            marks[i]);
+            }
+        }
+        EXPECT_EQ(scales, expectedScales);
+        for (const auto& t : labels) drawnLabels.emplace_back(t.x, t.y, t.align, t.text);
+        EXPECT_EQ(drawnLabels, expectedLabels);
+
+        // No label meets another, and nothing added comes within 0.10 inch of the rows' figures, boxes and remarks.
+        const auto apart = [](const SurfaceRect& a, const SurfaceRect& b, int x, int y) {
+            return a.left - b.right >= x || b.left - a.right >= x || a.top - b.bottom >= y || b.top - a.bottom >= y;
+        };
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_TRUE(apart(Extent(s, labels[i]), Extent(s, labels[j]), 0, 0))
+                    << labels[i].text << " meets " << labels[j].text << " at " << labels[i].x << "," << labels[i].y;
+            }
+        }
+        for (const Line& l : scales) {
+            added.push_back({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
+        }
+        added.push_back(Extent(s, settings[0]));
+        for (const SurfaceRect& a : added) {
+            for (const SurfaceRect& f : figures) {
+                EXPECT_TRUE(apart(a, f, static_cast<int>(g.px) / 10, static_cast<int>(g.py) / 10))
+                    << testing::PrintToString(std::tuple(a.left, a.top, f.left, f.top));
+            }
+        }
         EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
     }
 }
