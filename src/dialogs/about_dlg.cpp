@@ -2,7 +2,7 @@
 
 #include <direct.h>
 
-#include "dialogs/middle_ellipsis.h"
+#include "dialogs/path_lines.h"
 #include "resources/resource.h"
 #include "win/gdi.h"
 

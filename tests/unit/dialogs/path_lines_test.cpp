@@ -1,5 +1,5 @@
 // The folder in the About box: broken into its lines, shortened in its middle only when they cannot hold it.
-#include "dialogs/middle_ellipsis.h"
+#include "dialogs/path_lines.h"
 
 #include <gtest/gtest.h>
 
