@@ -13,7 +13,7 @@ PanelLook LookOf(HWND dialog, const std::string& languageCode, int cardCharset) 
     PanelLook look;
     look.languageCode = languageCode;
     look.cardCharset = cardCharset;
-    look.dialogFont = win::FontSpecOf(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    look.dialogFont = win::FontSpecOf(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     look.borderX = GetSystemMetrics(SM_CXBORDER);
     look.borderY = GetSystemMetrics(SM_CYBORDER);
     return look;

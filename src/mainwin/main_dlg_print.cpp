@@ -10,6 +10,7 @@
 #include "render/figures_page.h"
 #include "resources/resource.h"
 #include "win/gdi_surface.h"
+#include "win/text_codec.h"
 
 namespace vorlant {
 namespace {
@@ -41,9 +42,10 @@ void CMainDlg::PrintTestPage() {
 
 void CMainDlg::PrintFigures(const char* documentName, const CardYear& year,
                             const std::array<bool, kCardRows>& rows, bool previousYear) {
-    DOCINFOA document{};
+    const std::wstring name = win::Widen(documentName);
+    DOCINFOW document{};
     document.cbSize = sizeof(document);
-    document.lpszDocName = documentName;
+    document.lpszDocName = name.c_str();
 
     if (!printer.Ensure(Handle())) {
         win::ShowMessage(Handle(), "No Printer");
@@ -55,7 +57,7 @@ void CMainDlg::PrintFigures(const char* documentName, const CardYear& year,
         // and goes back to the list as after a print.
         win::ShowMessage(Handle(), "no hdc");
     } else {
-        StartDocA(dc.Get(), &document);
+        StartDocW(dc.Get(), &document);
         StartPage(dc.Get());
         ComposeFiguresPage(dc.Get(), year, rows, previousYear);
         EndPage(dc.Get());

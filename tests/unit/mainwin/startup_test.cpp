@@ -22,6 +22,7 @@ TEST(IniPathTest, ReplacesTheLastFourCharacters) {
     EXPECT_EQ(IniPathFor("C:\\Programy\\Vorlant.exe"), "C:\\Programy\\Vorlant.INI");
     EXPECT_EQ(IniPathFor("C:\\a\\Vorlant"), "C:\\a\\Vor.INI");  // with no extension too
     EXPECT_EQ(IniPathFor("abc"), ".INI");
+    EXPECT_EQ(IniPathFor("C:\\Zbór\\Łódź"), "C:\\Zbór\\.INI");  // characters of two bytes, whole
 }
 
 }  // namespace
