@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/type_ahead.h"
 #include "render/card_preview.h"
 #include "render/header_panel.h"
 #include "resources/resource.h"
@@ -174,16 +173,6 @@ TEST_F(ListAndPanelsTest, ShowTheDataFilterAndSelectByTypedLetters) {
         ExpectList(Expected(step), caption);
     }
     ExitWithButton();
-}
-
-// The letters of the ANSI code page 1250, as the platform tells them, are
-// those of the table the unit tests use in its stead.
-TEST(TypeAheadLetters, TheTableAgreesWithThePlatform) {
-    ASSERT_EQ(GetACP(), 1250u);
-    for (int b = 1; b < 256; ++b) {
-        const char c = static_cast<char>(b);
-        EXPECT_EQ(IsCp1250Letter(c), IsCharAlphaA(c) != FALSE) << "0x" << std::hex << b;
-    }
 }
 
 // A publisher of our own whose entry begins with Ś, reached from the list's
