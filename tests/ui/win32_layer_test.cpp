@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "support/temp_folder.h"
 #include "win/subclass.h"
+#include "win/text_codec.h"
 #include "winauto.h"
 
 namespace vorlant {
@@ -60,6 +61,16 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     EXPECT_EQ(items[items.size() - 2].text, "O programie Vorlant");
     EXPECT_EQ(items.back().id, 32u);
     EXPECT_EQ(items.back().text, "Strona próbna...");
+}
+
+// The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code
+// page lacks, or has only a look-alike of, matches none of them.
+TEST(TextCodec, TheLanguagesCodePageBothWays) {
+    EXPECT_EQ(win::LanguageCodePage(), 1250u);
+    EXPECT_EQ(win::Widen("\xA3\xF3" "d\x9F, \x8Cliwa \x96 P\xF3\xB3noc"), L"Łódź, Śliwa – Północ");
+    EXPECT_EQ(win::Narrow(L"Żółw"), "\xAF\xF3\xB3w");
+    EXPECT_EQ(win::Narrow(L"aāЖ"), std::string("a\0\0", 3));
+    EXPECT_EQ(win::Utf8Path(win::WidePath("C:\\Zbór Łódź – Północ")), "C:\\Zbór Łódź – Północ");
 }
 
 // Takes the characters typed into its control and lets the rest through.
