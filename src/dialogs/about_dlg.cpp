@@ -38,16 +38,14 @@ std::wstring FitToItem(HWND item, const std::wstring& text) {
     TEXTMETRICW metrics{};
     const int lineHeight = GetTextMetricsW(dc.Get(), &metrics) ? metrics.tmHeight : 0;
     const int lines = lineHeight > 0 ? (client.bottom - client.top) / lineHeight : 1;
+    const auto width = [&](std::string_view part) {
+        const std::wstring wide = win::WidePath(part);
+        SIZE size{};
+        GetTextExtentPoint32W(dc.Get(), wide.data(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    };
     // Fitted as UTF-8, which is cut between whole characters only.
-    const std::string fitted = FitToLines(win::Utf8Path(text), client.right - client.left, lines,
-                                          [&](std::string_view part) {
-                                              const std::wstring wide = win::WidePath(part);
-                                              SIZE size{};
-                                              GetTextExtentPoint32W(dc.Get(), wide.data(),
-                                                                    static_cast<int>(wide.size()), &size);
-                                              return static_cast<int>(size.cx);
-                                          });
-    return win::WidePath(fitted);
+    return win::WidePath(FitToLines(win::Utf8Path(text), client.right - client.left, lines, width));
 }
 
 }  // namespace
