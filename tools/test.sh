@@ -3,12 +3,12 @@
 # test: the native unit tests under ASan and UBSan with the fuzz targets'
 # bounded runs, the same unit tests built by GCC (whose order of evaluation
 # differs from clang's), then the Windows tests (the Win32 layer and the UI
-# tests of Vorlant.exe, built for 64-bit and for 32-bit Windows, also at three
-# larger display scales, and the check that each build is reproducible) under
-# wine, with an X server of its own when there is no display and, as root, a
-# private print spooler whose PDF printer receives the printed cards, and last
-# a short soak over bad congregations (tools/soak.sh). Stops everything it
-# started.
+# tests of Vorlant.exe, built for 64-bit and for 32-bit Windows, some of them
+# again on a Windows in English and in Russian and at three larger display
+# scales, and the check that each build is reproducible) under wine, with an
+# X server of its own when there is no display and, as root, a private print
+# spooler whose PDF printer receives the printed cards, and last a short soak
+# over bad congregations (tools/soak.sh). Stops everything it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -53,6 +53,10 @@ else
     echo "== not root: no print spooler, the printing test is skipped"
 fi
 vorlant_wine_start
+# A Windows in English and one in Russian, whose ANSI code pages lack the
+# Polish letters: the tests named after them run there.
+vorlant_wine_variant_start en en_US.UTF-8 || status=1
+vorlant_wine_variant_start ru ru_RU.UTF-8 || status=1
 # The display scales of the DisplayScale tests (tests/ui/CMakeLists.txt).
 for dpi in 120 144 192; do vorlant_wine_variant_start "dpi$dpi" pl_PL.UTF-8 "$dpi" || status=1; done
 echo "== windows tests, 64-bit build (wine)"

@@ -15,7 +15,7 @@ std::string_view FileNameOf(std::string_view path) {
 }
 
 UniqueFile OpenForReading(const std::string& path) {
-    return UniqueFile(std::fopen(path.c_str(), "rb"));
+    return UniqueFile(OpenFile(path, "rb"));
 }
 
 std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size) {
@@ -31,13 +31,13 @@ std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size) {
 
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size) {
     const std::string temporary = path + ".new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = OpenFile(temporary, "wb");
     if (file == nullptr) return false;
     bool written = std::fwrite(data, 1, size, file) == size;
     written = written && FlushToDisk(file);
     written = std::fclose(file) == 0 && written;
     if (written && ReplaceFileWith(temporary, path)) return true;
-    std::remove(temporary.c_str());
+    RemoveFile(temporary);
     return false;
 }
 

@@ -41,13 +41,17 @@ std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size);
 // behind, when any step fails.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
 
+// The platform's side, implemented once per platform. Paths are UTF-8;
+// on Windows they reach the wide file functions.
+std::FILE* OpenFile(const std::string& path, const char* mode);
+bool RemoveFile(const std::string& path);
+
 // Hands the stream's bytes to the C library and then to the disk, so that a
 // power cut after a later rename cannot leave the new name on an empty file.
-// Implemented once per platform.
 bool FlushToDisk(std::FILE* file);
 
 // Replaces `target` by `source` (both in one folder), overwriting an existing
-// target. Implemented once per platform.
+// target.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
 
 }  // namespace vorlant

@@ -1,10 +1,9 @@
 #include "dialogs/about_dlg.h"
 
-#include <direct.h>
-
-#include "dialogs/middle_ellipsis.h"
+#include "dialogs/path_lines.h"
 #include "resources/resource.h"
 #include "win/gdi.h"
+#include "win/text_codec.h"
 
 namespace vorlant {
 namespace {
@@ -30,34 +29,39 @@ private:
 // The text fitted into the lines of the static `item` (as many as its
 // height holds of its font's lines), broken or shortened in its middle so
 // that a deep folder keeps its drive and its own name in view.
-std::string FitToItem(HWND item, const std::string& text) {
+std::wstring FitToItem(HWND item, const std::wstring& text) {
     RECT client{};
     GetClientRect(item, &client);
     WindowDc dc(item);
     if (dc.Get() == nullptr) return text;
-    const win::ScopedSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(item, WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics{};
-    const int lineHeight = GetTextMetricsA(dc.Get(), &metrics) ? metrics.tmHeight : 0;
+    const win::ScopedSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(item, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    const int lineHeight = GetTextMetricsW(dc.Get(), &metrics) ? metrics.tmHeight : 0;
     const int lines = lineHeight > 0 ? (client.bottom - client.top) / lineHeight : 1;
-    return FitToLines(text, client.right - client.left, lines, [&](std::string_view part) {
+    const auto width = [&](std::string_view part) {
+        const std::wstring wide = win::WidePath(part);
         SIZE size{};
-        GetTextExtentPoint32A(dc.Get(), part.data(), static_cast<int>(part.size()), &size);
+        GetTextExtentPoint32W(dc.Get(), wide.data(), static_cast<int>(wide.size()), &size);
         return static_cast<int>(size.cx);
-    });
+    };
+    // Fitted as UTF-8, which is cut between whole characters only.
+    return win::WidePath(FitToLines(win::Utf8Path(text), client.right - client.left, lines, width));
 }
 
 }  // namespace
 
-std::string CurrentFolder() {
-    char folder[kFolderCapacity] = {};
-    return _getcwd(folder, kFolderCapacity) != nullptr ? std::string(folder) : std::string();
+std::wstring CurrentFolder() {
+    wchar_t folder[kFolderCapacity] = {};
+    const DWORD length = GetCurrentDirectoryW(kFolderCapacity, folder);
+    // A folder that does not fit gives the room it needs, more than there is.
+    return length > 0 && length < kFolderCapacity ? std::wstring(folder, length) : std::wstring();
 }
 
-CAboutDlg::CAboutDlg(std::string location) : CDialog(IDD_ABOUT), location(std::move(location)) {}
+CAboutDlg::CAboutDlg(std::wstring location) : CDialog(IDD_ABOUT), location(std::move(location)) {}
 
 BOOL CAboutDlg::OnInitDialog() {
     HWND item = Item(IDC_ABOUT_LOCATION);
-    SetWindowTextA(item, FitToItem(item, location).c_str());
+    SetWindowTextW(item, FitToItem(item, location).c_str());
     CenterWindow();
     return TRUE;
 }

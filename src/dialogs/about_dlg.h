@@ -12,16 +12,16 @@ namespace vorlant {
 
 // The current working directory, or an empty text when it cannot be had in
 // 300 characters.
-std::string CurrentFolder();
+std::wstring CurrentFolder();
 
 class CAboutDlg : public win::CDialog {
 public:
-    explicit CAboutDlg(std::string location);
+    explicit CAboutDlg(std::wstring location);
 
 private:
     BOOL OnInitDialog() override;
 
-    std::string location;
+    std::wstring location;
 };
 
 }  // namespace vorlant

@@ -26,8 +26,8 @@ BOOL CLayoutDlg::OnInitDialog() {
     ShowWindow(Item(IDC_LAY_LABEL_STUDIES), SW_HIDE);
     LoadFields();
     const std::string versionName = strings.Load(IDS_VERSION_NAME_BASE + static_cast<unsigned>(cardVersion));
-    SetWindowTextA(Handle(), ComposeTitle(strings.Load(IDS_LAYOUT_CAPTION), versionName).c_str());
-    SetDlgItemTextA(Handle(), IDC_LAY_RESTORE, ComposeTitle(strings.Load(IDS_LAYOUT_RESTORE), versionName).c_str());
+    SetWindowTextOf(Handle(), ComposeTitle(strings.Load(IDS_LAYOUT_CAPTION), versionName));
+    SetItemText(Handle(), IDC_LAY_RESTORE, ComposeTitle(strings.Load(IDS_LAYOUT_RESTORE), versionName));
     return TRUE;
 }
 
@@ -35,7 +35,7 @@ void CLayoutDlg::LoadFields() {
     const LayoutFieldTexts texts = FieldTextsOf(workLayout);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const LayoutField& field = LayoutFields()[i];
-        SetDlgItemTextA(Handle(), field.editId, texts[i].c_str());
+        SetItemText(Handle(), field.editId, texts[i]);
         if (!field.shown) ShowWindow(Item(field.editId), SW_HIDE);
     }
 }
@@ -44,7 +44,7 @@ void CLayoutDlg::CheckField(int id) {
     if (ended || reportingRejection || FindField(id) == nullptr) return;
     std::string text = ItemText(Handle(), id);
     if (NormalizeLength(text)) {
-        SetDlgItemTextA(Handle(), id, text.c_str());
+        SetItemText(Handle(), id, text);
     } else {
         RejectField(id);
     }
@@ -66,7 +66,7 @@ void CLayoutDlg::Ok() {
     const auto rejected = NormalizeShownFields(texts);
     const std::size_t normalised = rejected.value_or(texts.size());
     for (std::size_t i = 0; i < normalised; ++i) {
-        if (LayoutFields()[i].shown) SetDlgItemTextA(Handle(), LayoutFields()[i].editId, texts[i].c_str());
+        if (LayoutFields()[i].shown) SetItemText(Handle(), LayoutFields()[i].editId, texts[i]);
     }
     if (rejected) {
         RejectField(LayoutFields()[*rejected].editId);
@@ -83,7 +83,7 @@ void CLayoutDlg::Finish(int result) {
 
 void CLayoutDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     if (notifyCode == EN_KILLFOCUS && FindField(id) != nullptr) {
-        if (!reportingRejection && !ended) PostMessageA(Handle(), kCheckFieldMessage, static_cast<WPARAM>(id), 0);
+        if (!reportingRejection && !ended) PostMessageW(Handle(), kCheckFieldMessage, static_cast<WPARAM>(id), 0);
         return;
     }
     switch (id) {
@@ -108,7 +108,7 @@ INT_PTR CLayoutDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, bo
     handled = message == kCheckFieldMessage;
     if (!handled) return FALSE;
     CheckField(static_cast<int>(wParam));
-    SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, 0);
+    SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
     return TRUE;
 }
 

@@ -32,7 +32,7 @@ const Spinner* FindSpinner(int id) {
 
 // The static text beside a spinner, which shows its value.
 HWND BuddyOf(HWND dialog, int spinnerId) {
-    return reinterpret_cast<HWND>(SendDlgItemMessageA(dialog, spinnerId, UDM_GETBUDDY, 0, 0));
+    return reinterpret_cast<HWND>(SendDlgItemMessageW(dialog, spinnerId, UDM_GETBUDDY, 0, 0));
 }
 
 }  // namespace
@@ -44,10 +44,10 @@ BOOL COptionsDlg::OnInitDialog() {
     if (values.dateFormat >= 0 && values.dateFormat <= IDC_OPT_DATE_LAST - IDC_OPT_DATE_FIRST) {
         CheckDlgButton(Handle(), IDC_OPT_DATE_FIRST + values.dateFormat, BST_CHECKED);
     }
-    SetDlgItemTextA(Handle(), IDC_OPT_TOP_MARGIN, values.topMargin.c_str());
-    SetDlgItemTextA(Handle(), IDC_OPT_LEFT_MARGIN, values.leftMargin.c_str());
+    SetItemText(Handle(), IDC_OPT_TOP_MARGIN, values.topMargin);
+    SetItemText(Handle(), IDC_OPT_LEFT_MARGIN, values.leftMargin);
     for (const Spinner& spinner : kSpinners) {
-        SendDlgItemMessageA(Handle(), spinner.id, UDM_SETRANGE32, spinner.range.lower, spinner.range.upper);
+        SendDlgItemMessageW(Handle(), spinner.id, UDM_SETRANGE32, spinner.range.lower, spinner.range.upper);
     }
     RefreshSpinners();
     FillVersionList();
@@ -61,19 +61,19 @@ BOOL COptionsDlg::OnInitDialog() {
 void COptionsDlg::FillVersionList() {
     const int count = VersionsOffered(strings);
     for (int i = 0; i < count; ++i) {
-        const std::string name = strings.Load(IDS_VERSION_NAME_BASE + static_cast<unsigned>(i));
-        SendDlgItemMessageA(Handle(), IDC_OPT_VERSION_LIST, LB_INSERTSTRING, static_cast<WPARAM>(i),
+        const std::wstring name = win::Widen(strings.Load(IDS_VERSION_NAME_BASE + static_cast<unsigned>(i)));
+        SendDlgItemMessageW(Handle(), IDC_OPT_VERSION_LIST, LB_INSERTSTRING, static_cast<WPARAM>(i),
                             reinterpret_cast<LPARAM>(name.c_str()));
     }
     values.cardVersion = VersionShown(values.cardVersion, count);
-    SendDlgItemMessageA(Handle(), IDC_OPT_VERSION_LIST, LB_SETCURSEL, static_cast<WPARAM>(values.cardVersion), 0);
+    SendDlgItemMessageW(Handle(), IDC_OPT_VERSION_LIST, LB_SETCURSEL, static_cast<WPARAM>(values.cardVersion), 0);
 }
 
 void COptionsDlg::RefreshSpinners() {
     for (const Spinner& spinner : kSpinners) {
         const std::string text(values.workLayout.Slot(spinner.slot));
-        SendDlgItemMessageA(Handle(), spinner.id, UDM_SETPOS32, 0, LayoutValueHundredths(text));
-        SetWindowTextA(BuddyOf(Handle(), spinner.id), text.c_str());
+        SendDlgItemMessageW(Handle(), spinner.id, UDM_SETPOS32, 0, LayoutValueHundredths(text));
+        SetWindowTextOf(BuddyOf(Handle(), spinner.id), text);
     }
 }
 
@@ -83,7 +83,7 @@ void COptionsDlg::StepSpinner(int spinnerId, int delta) {
     HWND buddy = BuddyOf(Handle(), spinnerId);
     const std::string text = StepLength(WindowTextOf(buddy), delta, spinner->range);
     values.workLayout.SetSlot(spinner->slot, text);
-    SetWindowTextA(buddy, text.c_str());
+    SetWindowTextOf(buddy, text);
 }
 
 bool COptionsDlg::CommitMargin(int id) {
@@ -94,12 +94,12 @@ bool COptionsDlg::CommitMargin(int id) {
         win::ShowMessage(Handle(), strings.Load(IDS_LENGTH_MESSAGE));
         reportingRejection = false;
     }
-    SetDlgItemTextA(Handle(), id, value.c_str());
+    SetItemText(Handle(), id, value);
     return accepted;
 }
 
 void COptionsDlg::ChooseVersion() {
-    const auto selected = SendDlgItemMessageA(Handle(), IDC_OPT_VERSION_LIST, LB_GETCURSEL, 0, 0);
+    const auto selected = SendDlgItemMessageW(Handle(), IDC_OPT_VERSION_LIST, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR) return;
     const int leaving = values.cardVersion;
     const bool kept = SwitchCardVersion(values, static_cast<int>(selected), layoutFiles, strings);
@@ -185,7 +185,7 @@ INT_PTR COptionsDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, b
     if (header->code != UDN_DELTAPOS || FindSpinner(static_cast<int>(header->idFrom)) == nullptr) return FALSE;
     StepSpinner(static_cast<int>(header->idFrom), reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
     // The control may go ahead with its own position, which plays no part.
-    SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, 0);
+    SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, 0);
     handled = true;
     return TRUE;
 }

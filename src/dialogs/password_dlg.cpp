@@ -1,22 +1,14 @@
 #include "dialogs/password_dlg.h"
 
+#include "dialogs/item_text.h"
 #include "resources/resource.h"
 
 namespace vorlant {
-namespace {
-
-std::string WindowTextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-}  // namespace
 
 CPasswordDlg::CPasswordDlg(std::string expected) : CDialog(IDD_PASSWORD), gate(std::move(expected)) {}
 
 BOOL CPasswordDlg::OnInitDialog() {
-    SetDlgItemTextA(Handle(), IDC_PASSWORD_MESSAGE, strings.Load(IDS_PASSWORD_PROMPT).c_str());
+    SetDlgItemTextW(Handle(), IDC_PASSWORD_MESSAGE, win::LoadResourceText(IDS_PASSWORD_PROMPT).c_str());
     CenterWindow();
     SetFocus(Item(IDC_PASSWORD_EDIT));
     return FALSE;
@@ -25,6 +17,8 @@ BOOL CPasswordDlg::OnInitDialog() {
 void CPasswordDlg::OnCommand(int id, int notifyCode, HWND control) {
     switch (id) {
         case IDC_PASSWORD_EDIT:
+            // In the language's code page, as the password in the data: a
+            // letter that the ANSI code page lacks can be typed as well.
             if (notifyCode == EN_CHANGE) Apply(gate.TextChanged(WindowTextOf(control)));
             break;
         case IDOK:   // the button and Enter
@@ -40,9 +34,9 @@ void CPasswordDlg::OnCommand(int id, int notifyCode, HWND control) {
 
 void CPasswordDlg::Apply(GateReaction reaction) {
     if (reaction.showWrong) {
-        const std::string wrong = strings.Load(IDS_PASSWORD_WRONG);
-        SetDlgItemTextA(Handle(), IDC_PASSWORD_MESSAGE, wrong.c_str());
-        SetWindowTextA(Handle(), wrong.c_str());
+        const std::wstring wrong = win::LoadResourceText(IDS_PASSWORD_WRONG);
+        SetDlgItemTextW(Handle(), IDC_PASSWORD_MESSAGE, wrong.c_str());
+        SetWindowTextW(Handle(), wrong.c_str());
     }
     if (reaction.end) EndDialog(gate.Matched() ? IDOK : IDCANCEL);
 }

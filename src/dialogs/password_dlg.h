@@ -24,7 +24,6 @@ private:
     void OnCommand(int id, int notifyCode, HWND control) override;
     void Apply(GateReaction reaction);
 
-    win::Win32StringSource strings;
     PasswordGate gate;
 };
 

@@ -12,17 +12,19 @@
 #include "mainwin/startup.h"
 #include "resources/resource.h"
 #include "win/resources.h"
+#include "win/text_codec.h"
 
 namespace vorlant {
 namespace {
 
+// UTF-8, as every path of the core.
 std::string ExecutablePath() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return win::Utf8Path(path);
         }
         path.resize(path.size() * 2);
     }

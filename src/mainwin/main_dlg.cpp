@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "win/gdi.h"
 #include "win/profile.h"
+#include "win/text_codec.h"
 
 namespace vorlant {
 
@@ -21,8 +22,8 @@ CMainDlg::CMainDlg(std::string iniPath)
       cardPreview([this](const RECT& rect, HDC dc) { DrawCardPreview(rect, dc); }),
       headerPanel([this](const RECT& rect, HDC dc) { DrawHeaderPanel(rect, dc); }),
       publisherList([this] { TakeSelection(); }) {
-    icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
-    smallIcon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON,
+    icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP));
+    smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
@@ -45,8 +46,8 @@ BOOL CMainDlg::OnInitDialog() {
     UpdateFilterButton();
     AddAboutMenuItem();
     AddTestPageMenuItem();
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
 
     languageCode = strings.Load(IDS_LANGUAGE_CODE);
     settingsChanged = 0;
@@ -104,26 +105,26 @@ bool CMainDlg::CheckPassword() {
 void CMainDlg::AddAboutMenuItem() {
     HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
     if (systemMenu == nullptr) return;
-    const std::string text = strings.Load(IDS_ABOUT_MENU);
+    const std::wstring text = win::LoadResourceText(IDS_ABOUT_MENU);
     if (text.empty()) return;
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
 void CMainDlg::AddTestPageMenuItem() {
     HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
     if (systemMenu == nullptr) return;
-    const std::string text = strings.Load(IDS_TEST_PAGE_MENU);
-    if (!text.empty()) AppendMenuA(systemMenu, MF_STRING, IDM_TESTPAGE, text.c_str());
+    const std::wstring text = win::LoadResourceText(IDS_TEST_PAGE_MENU);
+    if (!text.empty()) AppendMenuW(systemMenu, MF_STRING, IDM_TESTPAGE, text.c_str());
 }
 
 void CMainDlg::UpdateFilterButton() {
-    SetDlgItemTextA(Handle(), IDC_FILTER, FilterButtonText(filterMode, filterGroup, strings).c_str());
+    SetDlgItemTextW(Handle(), IDC_FILTER, win::Widen(FilterButtonText(filterMode, filterGroup, strings)).c_str());
 }
 
 void CMainDlg::UpdateTitle() {
     const std::string versionName = strings.Load(IDS_VERSION_NAME_BASE + settings.cardVersion);
-    SetWindowTextA(Handle(), ComposeTitle(strings.Load(IDS_APP_NAME), versionName).c_str());
+    SetWindowTextW(Handle(), win::Widen(ComposeTitle(strings.Load(IDS_APP_NAME), versionName)).c_str());
 }
 
 void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
@@ -169,7 +170,7 @@ void CMainDlg::Exit() {
     if (settingsChanged == 1) {
         win::Win32ProfileStore profile(iniPath);
         if (!SaveSettings(profile, settings, languageCode) && settings != storedSettings) {
-            reportUnsaved(FileNameOf(iniPath));
+            reportUnsaved(win::NarrowPath(FileNameOf(iniPath)));
         }
     }
     if (layoutLoaded && layoutFiles.Save(settings.cardVersion, layout) == LayoutSave::FailedChangesLost) {
@@ -197,7 +198,7 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
 bool CMainDlg::OnPaint() {
     if (!IsIconic(Handle())) return false;
     win::PaintScope paint(Handle());
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.Dc()), 0);
+    SendMessageW(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.Dc()), 0);
     RECT client{};
     GetClientRect(Handle(), &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;

@@ -7,12 +7,14 @@
 #include "mainwin/main_dlg.h"
 #include "mainwin/publisher_list.h"
 #include "resources/resource.h"
+#include "win/text_codec.h"
 
 namespace vorlant {
 namespace {
 
-// The platform's comparison orders Polish letters by the code page's rules.
-int PlatformCompare(const char* a, const char* b) { return lstrcmpiA(a, b); }
+// The platform's comparison orders the names by the rules of the user's
+// language; both are compared as UTF-16, whatever the ANSI code page.
+int PlatformCompare(const char* a, const char* b) { return lstrcmpiW(win::Widen(a).c_str(), win::Widen(b).c_str()); }
 
 }  // namespace
 
@@ -30,22 +32,22 @@ void CMainDlg::FillPublisherList(int keptRecord) {
         table, {{filterMode, filterGroup}, reportMonth, reportYearByte, settings.fnSortEnabled});
     if (contents.ungroupedSeen) hasUngrouped = 1;
 
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     WPARAM position = 0;
     for (const ListEntry& entry : contents.entries) {
-        const LRESULT item =
-            SendMessageA(list, LB_INSERTSTRING, position, reinterpret_cast<LPARAM>(entry.text.c_str()));
+        const LRESULT item = SendMessageW(list, LB_INSERTSTRING, position,
+                                          reinterpret_cast<LPARAM>(win::Widen(entry.text).c_str()));
         if (item < 0) break;
-        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(item), entry.record);
+        SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(item), entry.record);
         ++position;
     }
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 
     const auto kept = std::ranges::find(contents.entries, keptRecord, &ListEntry::record);
     const auto selected = kept != contents.entries.end() ? kept - contents.entries.begin() : 0;
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     TakeSelection();
     SetFocus(list);
 }
@@ -53,8 +55,8 @@ void CMainDlg::FillPublisherList(int keptRecord) {
 void CMainDlg::TakeSelection() {
     HWND list = Item(IDC_PUBLISHER_LIST);
     // Without a selection both answers are the list's error value.
-    const LRESULT item = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    const LRESULT record = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
+    const LRESULT item = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    const LRESULT record = SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
     selectedRecord = record >= 0 && record < table.Count() ? static_cast<int>(record) : 0;
     InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
     InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);

@@ -14,13 +14,13 @@ PanelLook LookOf(HWND dialog, HDC dc, const std::string& languageCode, int cardC
     PanelLook look;
     look.languageCode = languageCode;
     look.cardCharset = cardCharset;
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     look.dialogFont = win::FontSpecOf(font);
     look.borderX = GetSystemMetrics(SM_CXBORDER);
     look.borderY = GetSystemMetrics(SM_CYBORDER);
     const win::ScopedSelectObject select(dc, font);
-    TEXTMETRICA metrics{};
-    if (font != nullptr && GetTextMetricsA(dc, &metrics)) look.lineHeight = metrics.tmHeight;
+    TEXTMETRICW metrics{};
+    if (font != nullptr && GetTextMetricsW(dc, &metrics)) look.lineHeight = metrics.tmHeight;
     return look;
 }
 

@@ -12,6 +12,7 @@
 #include "render/test_page.h"
 #include "resources/resource.h"
 #include "win/gdi_surface.h"
+#include "win/text_codec.h"
 
 namespace vorlant {
 namespace {
@@ -47,9 +48,10 @@ void CMainDlg::PrintTestPage() {
 }
 
 void CMainDlg::PrintPage(const char* documentName, const std::function<MarginOffsets(DrawingSurface&)>& compose) {
-    DOCINFOA document{};
+    const std::wstring name = win::Widen(documentName);
+    DOCINFOW document{};
     document.cbSize = sizeof(document);
-    document.lpszDocName = documentName;
+    document.lpszDocName = name.c_str();
 
     if (!printer.Ensure(Handle())) {
         win::ShowMessage(Handle(), "No Printer");
@@ -61,7 +63,7 @@ void CMainDlg::PrintPage(const char* documentName, const std::function<MarginOff
         // and goes back to the list as after a print.
         win::ShowMessage(Handle(), "no hdc");
     } else {
-        StartDocA(dc.Get(), &document);
+        StartDocW(dc.Get(), &document);
         StartPage(dc.Get());
         win::GdiSurface surface(dc.Get());
         const MarginOffsets margins = compose(surface);

@@ -14,7 +14,14 @@ ReportDate ComputeReportDate(int year, int month) {
 }
 
 std::string IniPathFor(std::string_view executablePath) {
-    const std::size_t keep = executablePath.size() > 4 ? executablePath.size() - 4 : 0;
+    // Four characters, not bytes: a letter of another script is one
+    // character of two to four bytes in UTF-8, whose later bytes are
+    // 10xxxxxx.
+    std::size_t keep = executablePath.size();
+    for (int characters = 0; characters < 4 && keep > 0; ++characters) {
+        do --keep;
+        while (keep > 0 && (static_cast<unsigned char>(executablePath[keep]) & 0xC0) == 0x80);
+    }
     return std::string(executablePath.substr(0, keep)) + ".INI";
 }
 

@@ -17,7 +17,8 @@ struct ReportDate {
 // `month` 1 = January .. 12 = December, `year` the full calendar year.
 ReportDate ComputeReportDate(int year, int month);
 
-// The executable's path less its last four characters (".exe"), plus ".INI".
+// The executable's path (UTF-8) less its last four characters (".exe"),
+// plus ".INI".
 std::string IniPathFor(std::string_view executablePath);
 
 }  // namespace vorlant

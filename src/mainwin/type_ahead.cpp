@@ -2,8 +2,8 @@
 
 namespace vorlant {
 
-bool TypeAheadPrefix::Type(char c, const SelectFirst& selectFirst) {
-    if (isLetter_ == nullptr || !isLetter_(c)) return false;
+bool TypeAheadPrefix::Type(char c, bool isLetter, const SelectFirst& selectFirst) {
+    if (!isLetter) return false;
     letters_[length_++] = c;
     letters_[length_] = '\0';
     if (!selectFirst(letters_.data())) {
@@ -14,6 +14,19 @@ bool TypeAheadPrefix::Type(char c, const SelectFirst& selectFirst) {
     }
     if (length_ >= kMaxLetters) length_ = 0;
     return true;
+}
+
+int FirstEntryWithPrefix(std::u16string_view prefix, const EntryAt& entryAt, const FoldCase& fold) {
+    std::u16string wanted(prefix);
+    fold(wanted);
+    for (int index = 0;; ++index) {
+        std::optional<std::u16string> entry = entryAt(index);
+        if (!entry) return -1;
+        if (entry->size() < wanted.size()) continue;
+        entry->resize(wanted.size());
+        fold(*entry);
+        if (*entry == wanted) return index;
+    }
 }
 
 }  // namespace vorlant

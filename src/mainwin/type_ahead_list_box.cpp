@@ -2,46 +2,42 @@
 
 #include <string>
 
+#include "win/text_codec.h"
+
 namespace vorlant {
 namespace {
 
-// The subclass receives characters as UTF-16; the list's texts and the
-// letter test work in the ANSI code page. A character the code page lacks
-// becomes a NUL, which is no letter.
-char AnsiCharacter(WPARAM code) {
-    if (code < 0x80) return static_cast<char>(code);
-    const wchar_t wide = static_cast<wchar_t>(code);
-    char ansi = '\0';
-    BOOL lossy = FALSE;
-    if (WideCharToMultiByte(CP_ACP, 0, &wide, 1, &ansi, 1, nullptr, &lossy) != 1 || lossy) return '\0';
-    return ansi;
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the platform's UTF-16 is wchar_t");
+
+// The typed character (UTF-16) in the language's code page, for the prefix;
+// a NUL for one that the code page lacks, which begins no entry.
+char CodePageCharacter(wchar_t typed) {
+    const std::string text = win::Narrow({&typed, 1});
+    return text.size() == 1 ? text[0] : '\0';
+}
+
+// Entry `index` of the list, as the list box holds it; nothing past the last.
+std::optional<std::u16string> EntryOf(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) return std::nullopt;
+    std::u16string entry(static_cast<std::size_t>(length) + 1, u'\0');
+    const LRESULT got =
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+    return entry;
+}
+
+void FoldWithPlatform(std::u16string& text) {
+    if (!text.empty()) CharUpperBuffW(reinterpret_cast<wchar_t*>(text.data()), static_cast<DWORD>(text.size()));
 }
 
 // Selects the first entry, from the top, that begins with `prefix`, case
-// ignored; false when none does. The list box's own search does this, but
-// wine's folds only the case of A to Z: what it misses is looked for once
-// more with both sides in capitals of the ANSI code page, so that "ś" finds
-// "Śliwa" there too.
+// ignored as the platform folds it; false when none does.
 bool SelectFirst(HWND list, const char* prefix) {
-    if (SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix)) != LB_ERR) {
-        return true;
-    }
-    std::string wanted(prefix);
-    CharUpperBuffA(wanted.data(), static_cast<DWORD>(wanted.size()));
-    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    std::string entry;
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (length == LB_ERR || static_cast<std::size_t>(length) < wanted.size()) continue;
-        entry.assign(static_cast<std::size_t>(length) + 1, '\0');
-        const LRESULT got =
-            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
-        if (got == LB_ERR || static_cast<std::size_t>(got) < wanted.size()) continue;
-        entry.resize(wanted.size());
-        CharUpperBuffA(entry.data(), static_cast<DWORD>(entry.size()));
-        if (entry == wanted) return SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0) != LB_ERR;
-    }
-    return false;
+    const std::wstring wanted = win::Widen(prefix);
+    const int found = FirstEntryWithPrefix({reinterpret_cast<const char16_t*>(wanted.data()), wanted.size()},
+                                           [list](int index) { return EntryOf(list, index); }, &FoldWithPlatform);
+    return found >= 0 && SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(found), 0) != LB_ERR;
 }
 
 }  // namespace
@@ -61,11 +57,14 @@ LRESULT CTypeAheadListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 
 void CTypeAheadListBox::OnChar(WPARAM code) {
     HWND list = Handle();
-    const bool searched =
-        prefix_.Type(AnsiCharacter(code), [list](const char* prefix) { return SelectFirst(list, prefix); });
+    // The list is a Unicode window: the character comes as UTF-16.
+    const auto typed = static_cast<wchar_t>(code);
+    const char c = CodePageCharacter(typed);
+    const bool searched = prefix_.Type(c, c != '\0' && IsCharAlphaW(typed) != FALSE,
+                                       [list](const char* prefix) { return SelectFirst(list, prefix); });
     if (searched) {
-        const LRESULT selection = SendMessageA(list, LB_GETCURSEL, 0, 0);
-        if (selection != LB_ERR) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(selection), 0);
+        const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        if (selection != LB_ERR) SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(selection), 0);
     }
     if (takeSelection_) takeSelection_();
 }

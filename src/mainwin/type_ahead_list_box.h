@@ -25,9 +25,7 @@ protected:
 private:
     void OnChar(WPARAM code);
 
-    // Letters as the ANSI code page has them, which the typed characters are
-    // converted into.
-    TypeAheadPrefix prefix_{[](char c) { return IsCharAlphaA(c) != FALSE; }};
+    TypeAheadPrefix prefix_;
     TakeSelection takeSelection_;
 };
 

@@ -22,7 +22,7 @@ struct SurfaceRect {
     bool operator==(const SurfaceRect&) const = default;
 };
 
-// The fields of a LOGFONT, the face name in the ANSI code page.
+// The fields of a LOGFONT, the face name in the language's code page.
 struct FontSpec {
     int height = 0;
     int width = 0;

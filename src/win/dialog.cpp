@@ -7,7 +7,9 @@
 namespace vorlant::win {
 
 INT_PTR CDialog::DoModal(HWND parent) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+    // The wide function: the templates' texts reach their controls as
+    // written, and the controls are Unicode windows.
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
                            &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -18,7 +20,7 @@ void CDialog::OnCommand(int id, int /*notifyCode*/, HWND /*control*/) {
 void CDialog::CenterWindow() {
     RECT work{};
     RECT rect{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) || !GetWindowRect(hwnd_, &rect)) return;
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) || !GetWindowRect(hwnd_, &rect)) return;
     RECT over = work;
     HWND owner = GetWindow(hwnd_, GW_OWNER);
     if (owner == nullptr || !IsWindowVisible(owner) || IsIconic(owner) || !GetWindowRect(owner, &over)) {
@@ -46,9 +48,9 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wPara
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<CDialog*>(lParam);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     } else {
-        self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+        self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }
     // Messages that arrive before WM_INITDIALOG (WM_SETFONT) find no object.
     return self != nullptr ? self->DialogProc(message, wParam, lParam) : FALSE;
@@ -64,7 +66,7 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_SYSCOMMAND:
             if (OnSysCommand(static_cast<UINT>(wParam), lParam)) {
-                SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, 0);
+                SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
                 return TRUE;
             }
             return FALSE;
@@ -73,7 +75,7 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCDESTROY: {
             bool handled = false;
             const INT_PTR result = OnMessage(message, wParam, lParam, handled);
-            SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+            SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
             hwnd_ = nullptr;
             return handled ? result : FALSE;
         }

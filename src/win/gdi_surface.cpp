@@ -1,7 +1,10 @@
 #include "win/gdi_surface.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
+#include <iterator>
+
+#include "win/text_codec.h"
 
 namespace vorlant::win {
 namespace {
@@ -9,7 +12,7 @@ namespace {
 HGDIOBJ Gdi(SurfaceObject object) { return reinterpret_cast<HGDIOBJ>(object); }
 SurfaceObject Handle(HGDIOBJ object) { return reinterpret_cast<SurfaceObject>(object); }
 
-int Length(std::string_view text) { return static_cast<int>(std::min<std::size_t>(text.size(), 0x7FFFFFFF)); }
+int Length(std::wstring_view text) { return static_cast<int>(std::min<std::size_t>(text.size(), 0x7FFFFFFF)); }
 
 }  // namespace
 
@@ -24,7 +27,7 @@ SurfaceObject GdiSurface::CreateSolidPen(int width, std::uint32_t colour) {
 }
 
 SurfaceObject GdiSurface::CreateFontObject(const FontSpec& font) {
-    LOGFONTA logFont{};
+    LOGFONTW logFont{};
     logFont.lfHeight = font.height;
     logFont.lfWidth = font.width;
     logFont.lfEscapement = font.escapement;
@@ -38,9 +41,9 @@ SurfaceObject GdiSurface::CreateFontObject(const FontSpec& font) {
     logFont.lfClipPrecision = font.clipPrecision;
     logFont.lfQuality = font.quality;
     logFont.lfPitchAndFamily = font.pitchAndFamily;
-    const std::size_t faceLength = std::min(font.faceName.size(), sizeof(logFont.lfFaceName) - 1);
-    std::memcpy(logFont.lfFaceName, font.faceName.data(), faceLength);
-    return Handle(CreateFontIndirectA(&logFont));
+    const std::wstring face = Widen(font.faceName);
+    face.copy(logFont.lfFaceName, std::size(logFont.lfFaceName) - 1);
+    return Handle(CreateFontIndirectW(&logFont));
 }
 
 SurfaceObject GdiSurface::StockObject(StockObjectKind kind) {
@@ -75,17 +78,23 @@ void GdiSurface::SetTextAlign(TextAlign align) {
     ::SetTextAlign(dc_, (align == TextAlign::Right ? TA_RIGHT : TA_LEFT) | TA_TOP);
 }
 
-void GdiSurface::TextAt(int x, int y, std::string_view text) { TextOutA(dc_, x, y, text.data(), Length(text)); }
+// The core's texts are in the language's code page; drawn as UTF-16 they
+// show the same glyphs on a Windows of any language.
+void GdiSurface::TextAt(int x, int y, std::string_view text) {
+    const std::wstring wide = Widen(text);
+    TextOutW(dc_, x, y, wide.data(), Length(wide));
+}
 
 void GdiSurface::ClippedTextAt(int x, int y, const SurfaceRect& clip, std::string_view text) {
     const RECT rect{clip.left, clip.top, clip.right, clip.bottom};
-    ExtTextOutA(dc_, x, y, ETO_CLIPPED, &rect, text.data(), static_cast<UINT>(Length(text)), nullptr);
+    const std::wstring wide = Widen(text);
+    ExtTextOutW(dc_, x, y, ETO_CLIPPED, &rect, wide.data(), static_cast<UINT>(Length(wide)), nullptr);
 }
 
 FontSpec FontSpecOf(HFONT font) {
     FontSpec spec;
-    LOGFONTA logFont{};
-    if (font == nullptr || GetObjectA(font, sizeof(logFont), &logFont) == 0) return spec;
+    LOGFONTW logFont{};
+    if (font == nullptr || GetObjectW(font, sizeof(logFont), &logFont) == 0) return spec;
     spec.height = logFont.lfHeight;
     spec.width = logFont.lfWidth;
     spec.escapement = logFont.lfEscapement;
@@ -99,7 +108,7 @@ FontSpec FontSpecOf(HFONT font) {
     spec.clipPrecision = logFont.lfClipPrecision;
     spec.quality = logFont.lfQuality;
     spec.pitchAndFamily = logFont.lfPitchAndFamily;
-    spec.faceName.assign(logFont.lfFaceName, strnlen(logFont.lfFaceName, sizeof(logFont.lfFaceName)));
+    spec.faceName = Narrow({logFont.lfFaceName, wcsnlen(logFont.lfFaceName, std::size(logFont.lfFaceName))});
     return spec;
 }
 

@@ -15,11 +15,11 @@ void CAppPrinter::Replace(HGLOBAL devMode, HGLOBAL devNames) {
 
 bool CAppPrinter::Ensure(HWND owner) {
     if (devNames_ != nullptr) return true;
-    PRINTDLGA dialog{};
+    PRINTDLGW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.Flags = PD_RETURNDEFAULT;
-    if (!PrintDlgA(&dialog)) return false;
+    if (!PrintDlgW(&dialog)) return false;
     Replace(dialog.hDevMode, dialog.hDevNames);
     return devNames_ != nullptr;
 }
@@ -28,22 +28,23 @@ UniquePrinterDc CAppPrinter::CreateDc() const {
     if (devNames_ == nullptr) return UniquePrinterDc();
     const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames_));
     if (names == nullptr) return UniquePrinterDc();
-    const char* base = reinterpret_cast<const char*>(names);
-    const auto* mode = devMode_ != nullptr ? static_cast<const DEVMODEA*>(GlobalLock(devMode_)) : nullptr;
-    HDC dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
+    // The wide dialog's names: offsets in characters from the structure's start.
+    const wchar_t* base = reinterpret_cast<const wchar_t*>(names);
+    const auto* mode = devMode_ != nullptr ? static_cast<const DEVMODEW*>(GlobalLock(devMode_)) : nullptr;
+    HDC dc = CreateDCW(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
     if (mode != nullptr) GlobalUnlock(devMode_);
     GlobalUnlock(devNames_);
     return UniquePrinterDc(dc);
 }
 
 bool CAppPrinter::Setup(HWND owner) {
-    PRINTDLGA dialog{};
+    PRINTDLGW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.hDevMode = devMode_;
     dialog.hDevNames = devNames_;
     dialog.Flags = PD_PRINTSETUP | PD_NOSELECTION | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIES;
-    const BOOL confirmed = PrintDlgA(&dialog);
+    const BOOL confirmed = PrintDlgW(&dialog);
     // The dialog owns the handles it was given and hands back the ones that
     // hold now (the same, reallocated ones, or new ones), confirmed or not.
     devMode_ = dialog.hDevMode;

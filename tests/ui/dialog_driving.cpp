@@ -8,7 +8,7 @@ namespace vorlant::uitest {
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kDialogWaitMs, &result);
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kDialogWaitMs, &result);
     return static_cast<LRESULT>(result);
 }
 
@@ -60,7 +60,7 @@ bool WaitForText(HWND dialog, int id, const std::string& text) {
 void TypeAndLeave(HWND dialog, int id, const char* text) {
     PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
     ASSERT_TRUE(WaitForFocus(dialog, id)) << id;
-    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(winauto::Wide(text).c_str()));
     winauto::PressKey(dialog, VK_TAB);
 }
 

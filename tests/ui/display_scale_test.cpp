@@ -55,9 +55,9 @@ public:
     PanelFont& operator=(const PanelFont&) = delete;
 
     SIZE Extent(const std::string& utf8) const {
-        const std::string text = winauto::Utf8ToAnsi(utf8);
+        const std::wstring text = winauto::Wide(utf8);
         SIZE size{};
-        GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
         return size;
     }
 

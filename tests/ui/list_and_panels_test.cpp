@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/type_ahead.h"
 #include "render/card_preview.h"
 #include "render/header_panel.h"
 #include "resources/resource.h"
@@ -96,7 +95,7 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
 using Items = std::vector<std::string>;
 constexpr int kAll = -2, kPioneers = -1;  // the filter's steps besides the groups (0: none)
 
-// The first item that begins with `prefix` in any case; -1 when none does.
+// The first item that begins with `prefix` (ASCII) in any case; -1 when none does.
 int FirstWithPrefix(const Items& items, const std::string& prefix) {
     const auto found = std::ranges::find_if(
         items, [&](const std::string& item) { return _strnicmp(item.c_str(), prefix.c_str(), prefix.size()) == 0; });
@@ -112,7 +111,7 @@ protected:
         for (const gen::PublisherInfo& p : congregation.publishers) {
             const bool pioneer = p.months[congregation.reportMonth][congregation.reportYear % 2].status >= 2;
             if (!p.omitted && (step == kAll || (step == kPioneers ? pioneer : !pioneer && p.group == step))) {
-                items.push_back(winauto::Utf8ToAnsi(p.lastName + ", " + p.firstName));
+                items.push_back(p.lastName + ", " + p.firstName);
             }
         }
         return items;
@@ -158,14 +157,15 @@ TEST_F(ListAndPanelsTest, ShowTheDataFilterAndSelectByTypedLetters) {
         5000);
     EXPECT_EQ(wrong, Problems{});
 
-    // A name that its second letter tells from an earlier one of the same initial.
+    // A name that its second letter tells from an earlier one of the same initial, both letters ASCII.
     const auto target = std::ranges::find_if(all, [&](const std::string& name) {
         const int at = static_cast<int>(&name - all.data());
-        return FirstWithPrefix(all, name.substr(0, 1)) != at && FirstWithPrefix(all, name.substr(0, 2)) == at;
+        return (name[0] & 0x80) == 0 && (name[1] & 0x80) == 0 && FirstWithPrefix(all, name.substr(0, 1)) != at &&
+               FirstWithPrefix(all, name.substr(0, 2)) == at;
     });
     ASSERT_NE(target, all.end()) << "no name in the data needs two letters";
     for (std::size_t k = 1; k <= 2; ++k) {
-        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, (*target)[k - 1]);
+        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, static_cast<wchar_t>((*target)[k - 1]));
         EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), FirstWithPrefix(all, target->substr(0, k)))
             << target->substr(0, k);
     }
@@ -175,42 +175,46 @@ TEST_F(ListAndPanelsTest, ShowTheDataFilterAndSelectByTypedLetters) {
     for (const auto& [caption, step] : steps) {
         winauto::Click(mainWindow, IDC_FILTER);
         EXPECT_TRUE(winauto::WaitUntil(
-            [&] { return winauto::ItemText(mainWindow, IDC_FILTER) == winauto::Utf8ToAnsi(caption); }, 5000))
+            [&] { return winauto::ItemText(mainWindow, IDC_FILTER) == caption; }, 5000))
             << caption;
         ExpectList(Expected(step), caption);
     }
     ExitWithButton();
 }
 
-// The letters of the ANSI code page 1250, as the platform tells them, are
-// those of the table the unit tests use in its stead.
-TEST(TypeAheadLetters, TheTableAgreesWithThePlatform) {
-    ASSERT_EQ(GetACP(), 1250u);
-    for (int b = 1; b < 256; ++b) {
-        const char c = static_cast<char>(b);
-        EXPECT_EQ(IsCp1250Letter(c), IsCharAlphaA(c) != FALSE) << "0x" << std::hex << b;
-    }
-}
-
-// A publisher of our own whose entry begins with Ś, reached from the list's
-// end by the capital and by the small letter (which, after "Ś", continues no
-// entry and searches alone).
-TEST_F(ListAndPanelsTest, PolishInitialsSelectTheirPublishers) {
+// The search by typed letters in any case, Polish ones included, on entries of the data and entries put into the
+// list: the first from the top whose start matches, as the platform folds both, whatever the list box's own search
+// does. Each row starts with another entry selected; the prefix left by a row ends there, so the next row's first
+// letter starts afresh.
+TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase) {
     gen::GeneratorOptions options;
     gen::FixedPublisher& fixed = options.firstPublisher.emplace();
-    fixed.firstName = "Anna";
+    fixed.firstName = "Łukasz";
     fixed.lastName = "Śliwa";
     WriteCongregation(options);
     ASSERT_NE(Start(), nullptr);
-    const Items all = Expected(kAll);
-    ASSERT_EQ(all.front(), winauto::Utf8ToAnsi("Śliwa, Anna"));
-    HWND list = GetDlgItem(mainWindow, IDC_PUBLISHER_LIST);
-    for (const wchar_t typed : {L'\u015A', L'\u015B'}) {  // Ś, ś
-        ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, static_cast<int>(all.size()) - 1));
-        // As the keyboard brings it to the list's (UTF-16) window procedure.
-        DWORD_PTR ignored = 0;
-        ASSERT_TRUE(SendMessageTimeoutW(list, WM_CHAR, typed, 1, SMTO_ABORTIFHUNG, 5000, &ignored));
-        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), 0) << std::hex << int{typed};
+    ASSERT_EQ(Expected(kAll).front(), "Śliwa, Łukasz");
+    const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena"};
+    for (int at = 0; at < 4; ++at) {
+        ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
+                                      reinterpret_cast<LPARAM>(above[at])),
+                  at);
+    }
+    const int last = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size()) - 1;
+    const struct {
+        int from;
+        std::wstring typed;
+        int selected;
+    } rows[] = {
+        {last, L"Ś", 4},       // "Śliwa, Łukasz" of the data, by its capital
+        {last, L"ś", 4},       // and by the small letter
+        {last, L"kół", 0},     // the capitals above "Kółko", which the list box's own search would take
+        {last, L"łą", 3},      // past "Łukowska": the entry's small "ą" matches the typed one folded alike
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, row.from));
+        for (const wchar_t c : row.typed) winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, c);
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), row.selected) << winauto::Utf8(row.typed);
     }
     ExitWithButton();
 }

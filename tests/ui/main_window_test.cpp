@@ -11,12 +11,12 @@
 #include "dialog_driving.h"
 #include "resources/resource.h"
 #include "ui_support.h"
+#include "win/text_codec.h"
 
 namespace vorlant::uitest {
 namespace {
 
 using winauto::ItemText;
-using winauto::Utf8ToAnsi;
 
 using Files = std::map<std::string, std::vector<std::uint8_t>>;
 
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, ShowsItsControlsAndEveryWayOutWritesOnlyTheLayout) {
         EXPECT_EQ(winauto::WindowText(mainWindow), kMainCaption);
         for (const auto& [id, text] : {std::pair{IDC_PRINT, "&Drukuj"}, {IDC_EXIT, "&Wyjście"}, {IDC_OPTIONS, "Opcje"},
                                        {IDC_FILTER, "Wszyscy"}}) {
-            EXPECT_EQ(ItemText(mainWindow, id), Utf8ToAnsi(text));
+            EXPECT_EQ(ItemText(mainWindow, id), text);
         }
         way.leave(mainWindow);
         EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
@@ -71,9 +71,9 @@ protected:
         options.password = kPassword;
         WriteCongregation(options);
         program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
-        HWND dialog = program->WaitForWindow(Utf8ToAnsi("Wymagane hasło"), kStartTimeoutMs);
+        HWND dialog = program->WaitForWindow("Wymagane hasło", kStartTimeoutMs);
         if (dialog == nullptr) return nullptr;
-        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD_MESSAGE), Utf8ToAnsi("Proszę podać hasło"));
+        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD_MESSAGE), "Proszę podać hasło");
         EXPECT_TRUE(WaitForFocus(dialog, IDC_PASSWORD_EDIT));
         return dialog;
     }
@@ -82,21 +82,25 @@ protected:
 // A companion program set up with another scrambling base than the built-in
 // 0x11 names it in the INI file; names and password are read with it.
 TEST_F(PasswordTest, TypedPasswordOpensTheMainWindowUnderTheIniScrambleBase) {
-    // Each byte one lower: what a text scrambled with base 0x11 reads as with 0x12.
-    const auto oneLower = [](std::string text) { for (char& c : text) --c; return text; };
+    // Each byte of code page 1250 one lower: what a text scrambled with base 0x11 reads as with 0x12.
+    const auto oneLower = [](const std::string& utf8) {
+        std::string text = win::FromUtf16(1250, winauto::Wide(utf8));
+        for (char& c : text) --c;
+        return winauto::Utf8(win::ToUtf16(1250, text));
+    };
     const std::string ini = "[Data]\r\nScramble Base=18\r\n";
     folder.Write("Vorlant.INI", ini);
     HWND dialog = StartAtPassword();
     ASSERT_NE(dialog, nullptr) << "the password dialog did not appear";
     // Posted: the dialog ends as soon as the text matches.
-    for (const char c : oneLower(kPassword)) PostMessageA(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
+    for (const char c : oneLower(kPassword)) PostMessageW(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
     mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
     ASSERT_NE(mainWindow, nullptr) << "the password was not taken";
 
     const auto first = std::ranges::find_if(congregation.publishers, [](const auto& p) { return !p.omitted; });
     const std::vector<std::string> items = winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST);
     ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items.front(), oneLower(Utf8ToAnsi(first->lastName)) + ", " + oneLower(Utf8ToAnsi(first->firstName)));
+    EXPECT_EQ(items.front(), oneLower(first->lastName) + ", " + oneLower(first->firstName));
     ExitWithButton();
     EXPECT_EQ(folder.Read("Vorlant.INI"), std::vector<std::uint8_t>(ini.begin(), ini.end()));
 }
@@ -115,13 +119,18 @@ TEST_F(PasswordTest, RefusedEndsWithoutMainWindowAndWritesNothing) {
             winauto::PressKey(dialog, VK_ESCAPE);
         } else {
             winauto::Click(dialog, IDOK);
-            EXPECT_TRUE(WaitForText(dialog, IDC_PASSWORD_MESSAGE, Utf8ToAnsi("Przepraszam, błędne hasło ...")));
+            EXPECT_TRUE(WaitForText(dialog, IDC_PASSWORD_MESSAGE, "Przepraszam, błędne hasło ..."));
             winauto::Click(dialog, IDOK);
         }
         EXPECT_EQ(program->WaitForWindow("Vorlant", kStartTimeoutMs), nullptr) << "the main window showed";
         EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
         EXPECT_EQ(Snapshot(folder), before);
     }
+}
+
+// The characters of a UTF-8 text.
+std::size_t Characters(const std::string& text) {
+    return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 // The text of a static without its line breaks.
@@ -134,9 +143,8 @@ class AboutBoxTest : public VorlantTest {
 protected:
     // The folder `relative` to the test's folder, made; its full path.
     std::string MakeFolder(const std::string& relative) {
-        const std::string path = folder.Str() + '\\' + relative;
-        EXPECT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path;
-        return path;
+        EXPECT_TRUE(std::filesystem::create_directory(folder / relative)) << relative;
+        return folder.File(relative);
     }
 
     // The location text of the About box of the program started in `where`,
@@ -160,11 +168,11 @@ protected:
 
 TEST_F(AboutBoxTest, ShowsAFolderThatTwoLinesHoldWhole) {
     // 70 characters without a blank, too long for one line.
-    const std::size_t room = 70 - folder.Str().size() - 1;
-    ASSERT_LT(folder.Str().size(), 60u) << folder.Str();
+    ASSERT_LT(Characters(folder.Str()), 66u) << folder.Str();
+    const std::size_t room = 70 - Characters(folder.Str()) - 1;
     const std::string name = std::string("Karty_glosicieli_zboru_Polnoc_2025").substr(0, room);
     const std::string path = MakeFolder(name + std::string(room - name.size(), '7'));
-    ASSERT_EQ(path.size(), 70u);
+    ASSERT_EQ(Characters(path), 70u);
 
     const std::string shown = ShownLocation(path, "about-folder-of-70.bmp");
     EXPECT_NE(shown.find("\r\n"), std::string::npos) << shown;  // in two lines
@@ -172,16 +180,16 @@ TEST_F(AboutBoxTest, ShowsAFolderThatTwoLinesHoldWhole) {
 }
 
 TEST_F(AboutBoxTest, ShortensAFolderTooLongForTwoLinesKeepingItsDriveAndItsOwnName) {
-    // A folder of about 200 characters, in ANSI as the program sees it.
+    // A folder of about 200 characters.
     const char* const parts[] = {"Dokumenty sekretarza zboru", "Sprawozdania z lat 2020-2025",
                                  "Kopie zapasowe i archiwum", "Rok służbowy 2024-2025 i poprzednie",
                                  "Karty głosicieli zboru Północ"};
     std::string relative, deep;
     for (const char* part : parts) {
-        relative += (relative.empty() ? "" : "\\") + Utf8ToAnsi(part);
+        relative += (relative.empty() ? "" : "\\") + std::string(part);
         deep = MakeFolder(relative);
     }
-    ASSERT_TRUE(deep.size() >= 180 && deep.size() < 240) << deep.size();
+    ASSERT_TRUE(Characters(deep) >= 180 && Characters(deep) < 240) << deep;
 
     const std::string lines = ShownLocation(deep, "about-folder-of-200.bmp");
     EXPECT_NE(lines.find("\r\n"), std::string::npos) << lines;  // in two lines
@@ -189,7 +197,7 @@ TEST_F(AboutBoxTest, ShortensAFolderTooLongForTwoLinesKeepingItsDriveAndItsOwnNa
     const std::size_t dots = shown.find("...");
     ASSERT_NE(dots, std::string::npos) << shown;
     EXPECT_TRUE(dots >= 3 && deep.starts_with(shown.substr(0, dots))) << shown;  // the drive at least
-    EXPECT_TRUE(shown.ends_with(Utf8ToAnsi(parts[4])) && deep.ends_with(shown.substr(dots + 3))) << shown;
+    EXPECT_TRUE(shown.ends_with(parts[4]) && deep.ends_with(shown.substr(dots + 3))) << shown;
 }
 
 }  // namespace

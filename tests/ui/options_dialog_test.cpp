@@ -51,7 +51,7 @@ protected:
         };
         HWND box = shown(kDialogWaitMs);
         ASSERT_NE(box, nullptr) << "no message box";
-        EXPECT_TRUE(ItemText(box, 0xFFFF).starts_with(winauto::Utf8ToAnsi("Proszę wpisać marginesy")));
+        EXPECT_TRUE(ItemText(box, 0xFFFF).starts_with(std::string("Proszę wpisać marginesy")));
         CloseWith(box, IDOK);
         EXPECT_EQ(shown(300), nullptr) << "the message came twice";
     }

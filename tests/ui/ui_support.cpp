@@ -39,8 +39,13 @@ void VorlantTest::SetUp() {
         std::snprintf(today, sizeof(today), "%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
         ASSERT_STREQ(today, day) << "the clock was not set: is libfaketime installed (tools/setup.sh)?";
     }
+    // So must a run on a Windows of another language (its ANSI code page).
+    if (const char* codePage = std::getenv("VORLANT_TEST_CODE_PAGE")) {
+        ASSERT_EQ(std::to_string(GetACP()), codePage) << "not the Windows asked for: is its wine prefix started?";
+    }
     const std::string built = winauto::ModuleFolder() + "Vorlant.exe";
-    ASSERT_TRUE(CopyFileA(built.c_str(), folder.File("Vorlant.exe").c_str(), FALSE)) << "cannot copy " << built;
+    ASSERT_TRUE(CopyFileW(winauto::Wide(built).c_str(), winauto::Wide(folder.File("Vorlant.exe")).c_str(), FALSE))
+        << "cannot copy " << built;
 }
 
 void VorlantTest::WriteCongregation(gen::GeneratorOptions options) {

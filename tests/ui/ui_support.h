@@ -1,5 +1,6 @@
 // A fresh folder with a copy of Vorlant.exe (so that its INI file lands
-// there too), generated congregation data, and the started program.
+// there too), generated congregation data, and the started program. Texts
+// and paths are UTF-8.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,9 @@ namespace vorlant::uitest {
 
 inline constexpr DWORD kStartTimeoutMs = 20000;  // also for the program's end
 inline constexpr const char* kMainCaption = "Vorlant - S-21-P  11/23";
+// The folder of every test's copy of the program: letters that many ANSI
+// code pages lack, as a congregation's folder may hold them.
+inline constexpr const char* kHomeFolder = "Zbór Łódź – Północ";
 
 // The screen's pixels in `area`, 0xRRGGBB, as a 32-bit top-down bitmap.
 struct Shot {
@@ -54,7 +58,7 @@ protected:
     // Ends the program with its exit button and waits for it to end.
     void ExitWithButton();
 
-    test::TempFolder folder;
+    test::TempFolder folder{kHomeFolder};
     gen::Congregation congregation;
     std::unique_ptr<winauto::Program> program;
     HWND mainWindow = nullptr;

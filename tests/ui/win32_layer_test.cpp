@@ -13,6 +13,7 @@
 #include "resources/resource.h"
 #include "support/temp_folder.h"
 #include "win/subclass.h"
+#include "win/text_codec.h"
 #include "winauto.h"
 
 namespace vorlant {
@@ -83,9 +84,9 @@ TEST(ExecutableResources, HoldTheManifestAndEveryIconSize) {
 
 TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     test::TempFolder folder;
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.Str().c_str()));
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryW(winauto::Wide(folder.Str()).c_str()));
     std::vector<winauto::MenuItem> items;
     std::thread watcher([&] {
         HWND window = nullptr;
@@ -99,7 +100,7 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     CMainDlg dialog(folder.File("Vorlant.INI"));
     dialog.DoModal(nullptr);
     watcher.join();
-    SetCurrentDirectoryA(previous);
+    SetCurrentDirectoryW(previous);
 
     ASSERT_GE(items.size(), 4u);
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
@@ -107,7 +108,17 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     EXPECT_EQ(items[items.size() - 2].id, static_cast<UINT>(IDM_ABOUTBOX));
     EXPECT_EQ(items[items.size() - 2].text, "O programie Vorlant");
     EXPECT_EQ(items.back().id, 32u);
-    EXPECT_EQ(items.back().text, winauto::Utf8ToAnsi("Strona próbna"));
+    EXPECT_EQ(items.back().text, "Strona próbna");
+}
+
+// The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code
+// page lacks, or has only a look-alike of, matches none of them.
+TEST(TextCodec, TheLanguagesCodePageBothWays) {
+    EXPECT_EQ(win::LanguageCodePage(), 1250u);
+    EXPECT_EQ(win::Widen("\xA3\xF3" "d\x9F, \x8Cliwa \x96 P\xF3\xB3noc"), L"Łódź, Śliwa – Północ");
+    EXPECT_EQ(win::Narrow(L"Żółw"), "\xAF\xF3\xB3w");
+    EXPECT_EQ(win::Narrow(L"aāЖ"), std::string("a\0\0", 3));
+    EXPECT_EQ(win::Utf8Path(win::WidePath("C:\\Zbór Łódź – Północ")), "C:\\Zbór Łódź – Północ");
 }
 
 // Takes the characters typed into its control and lets the rest through.
@@ -125,8 +136,8 @@ protected:
 
 TEST(SubclassedControl, TakesItsMessagesPassesTheRestAndLetsGoWhenDetachedOrDestroyed) {
     constexpr int kListId = 7;
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_HASSTRINGS, 0, 0, 100, 100, parent,
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | LBS_HASSTRINGS, 0, 0, 100, 100, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), nullptr, nullptr);
     ASSERT_NE(list, nullptr);
     const LONG_PTR ownProcedure = GetWindowLongPtrW(list, GWLP_WNDPROC);
@@ -137,18 +148,18 @@ TEST(SubclassedControl, TakesItsMessagesPassesTheRestAndLetsGoWhenDetachedOrDest
     CharacterTaker second;
     EXPECT_FALSE(second.Attach(parent, kListId)) << "two objects on one control";
 
-    SendMessageA(list, WM_CHAR, 'a', 1);
+    SendMessageW(list, WM_CHAR, 'a', 1);
     EXPECT_EQ(taker.characters, 1);
-    // Texts of the code page pass the subclass both ways unchanged.
-    const std::string text = winauto::Utf8ToAnsi("Łódź, Żaneta");
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    char back[64] = {};
-    ASSERT_EQ(SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(back)), static_cast<LRESULT>(text.size()));
-    EXPECT_EQ(std::string(back), text);
+    // Texts pass the subclass both ways unchanged.
+    const std::wstring text = L"Łódź, Żaneta";
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    wchar_t back[64] = {};
+    ASSERT_EQ(SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(back)), static_cast<LRESULT>(text.size()));
+    EXPECT_EQ(std::wstring(back), text);
 
     taker.Detach();
     EXPECT_EQ(GetWindowLongPtrW(list, GWLP_WNDPROC), ownProcedure);
-    SendMessageA(list, WM_CHAR, 'b', 1);
+    SendMessageW(list, WM_CHAR, 'b', 1);
     EXPECT_EQ(taker.characters, 1);
 
     ASSERT_TRUE(taker.Attach(parent, kListId));

@@ -49,7 +49,7 @@ protected:
         HWND box = WaitForMessageBox(*program);
         ASSERT_NE(box, nullptr) << "no message for " << fileName;
         EXPECT_EQ(winauto::ItemText(box, 0xFFFF),
-                  winauto::Utf8ToAnsi("Nie można zapisać pliku „" + fileName + "”.\nZmiany nie zostały zachowane."));
+                  "Nie można zapisać pliku „" + fileName + "”.\nZmiany nie zostały zachowane.");
         CloseWith(box, IDOK);
     }
 

@@ -121,7 +121,7 @@ Congregation Generate(const GeneratorOptions& options) {
 }
 
 bool WriteCongregation(const Congregation& congregation, const std::string& folder) {
-    const std::filesystem::path base(folder);
+    const std::filesystem::path base(std::u8string(folder.begin(), folder.end()));
     std::error_code error;
     std::filesystem::create_directories(base, error);
     if (error) return false;

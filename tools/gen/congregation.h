@@ -131,7 +131,7 @@ std::string CheckOptions(const GeneratorOptions& options);
 // Throws std::invalid_argument when CheckOptions objects.
 Congregation Generate(const GeneratorOptions& options);
 
-// Writes the non-empty files into `folder` (created when missing) under the
+// Writes the non-empty files into `folder` (UTF-8; created when missing) under the
 // companion program's file names; a file whose vector is empty is removed
 // from the folder instead, so that the folder holds exactly the congregation.
 bool WriteCongregation(const Congregation& congregation, const std::string& folder);

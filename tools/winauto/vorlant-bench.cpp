@@ -55,7 +55,7 @@ void Report(const char* figure, double value, const char* baselineName, double b
 // congregation.
 struct BenchFolder {
     explicit BenchFolder(bool maximum) {
-        CopyFileA((ModuleFolder() + "Vorlant.exe").c_str(), folder.File("Vorlant.exe").c_str(), FALSE);
+        CopyFileW(Wide(ModuleFolder() + "Vorlant.exe").c_str(), Wide(folder.File("Vorlant.exe")).c_str(), FALSE);
         if (!maximum) return;
         gen::GeneratorOptions options;
         options.maximum = true;

@@ -189,7 +189,7 @@ Failure CheckFiles(const test::TempFolder& folder, const gen::Congregation& cong
 Failure SoakOne(const gen::GarbageCongregation& bad, const char* pdfFolder, Walk& walk) {
     const test::TempFolder folder;
     const std::string exe = folder.File("Vorlant.exe");
-    if (!CopyFileA((ModuleFolder() + "Vorlant.exe").c_str(), exe.c_str(), FALSE)) return "cannot copy Vorlant.exe";
+    if (!CopyFileW(Wide(ModuleFolder() + "Vorlant.exe").c_str(), Wide(exe).c_str(), FALSE)) return "cannot copy Vorlant.exe";
     if (!gen::WriteCongregation(bad.congregation, folder.Str())) return "cannot write the congregation";
 
     Failure failure;
@@ -197,7 +197,7 @@ Failure SoakOne(const gen::GarbageCongregation& bad, const char* pdfFolder, Walk
         const Program program(exe, folder.Str());
         if (!program.Started()) return "cannot start Vorlant.exe";
         HWND main = nullptr, gate = nullptr;
-        const std::string gateCaption = Utf8ToAnsi(kPasswordCaption);
+        const std::string gateCaption = kPasswordCaption;
         WaitUntil(
             [&] {
                 main = FindTopLevelWindow(kMainCaptionPrefix, program.ProcessId());

@@ -143,7 +143,7 @@ int Type(HWND mainWindow, int id, const std::string& text) {
 HWND PasswordGate(DWORD timeoutMs) {
     HWND gate = nullptr;
     const auto shown = [&] {
-        gate = FindTopLevelWindow(Utf8ToAnsi("Wymagane hasło"));
+        gate = FindTopLevelWindow("Wymagane hasło");
         return gate != nullptr && IsWindowVisible(gate) && Painted(gate, {IDC_PASSWORD_EDIT, IDOK});
     };
     return WaitUntil(shown, timeoutMs) ? gate : nullptr;

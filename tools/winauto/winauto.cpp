@@ -1,5 +1,7 @@
 #include "winauto.h"
 
+#include "win/text_codec.h"
+
 namespace vorlant::winauto {
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD pollMs) {
@@ -23,18 +25,21 @@ double NowMs() {
 }
 
 std::string ModuleFolder() {
-    char path[MAX_PATH * 4] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
-    std::string folder(path, length);
+    wchar_t path[MAX_PATH * 4] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    const std::string folder = Utf8(std::wstring_view(path, length));
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
+std::wstring Wide(std::string_view utf8) { return win::WidePath(utf8); }
+std::string Utf8(std::wstring_view wide) { return win::Utf8Path(wide); }
+
 Program::Program(const std::string& exePath, const std::string& folder) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    std::string commandLine = "\"" + exePath + "\"";
-    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process_)) {
+    std::wstring commandLine = L"\"" + Wide(exePath) + L"\"";
+    if (!CreateProcessW(Wide(exePath).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        Wide(folder).c_str(), &startup, &process_)) {
         process_ = {};
     }
 }
@@ -111,25 +116,14 @@ HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId) {
     return nullptr;
 }
 
-std::string Utf8ToAnsi(const std::string& utf8) {
-    const int size = static_cast<int>(utf8.size());
-    const int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, utf16.data(), wide);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, utf16.data(), wide, ansi.data(), bytes, nullptr, nullptr);
-    return ansi;
-}
-
 std::string WindowText(HWND window) {
-    char text[1024] = {};
+    wchar_t text[1024] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                             SMTO_ABORTIFHUNG, 5000, &length)) {
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                             &length)) {
         return {};
     }
-    return std::string(text, length);
+    return Utf8(std::wstring_view(text, length));
 }
 
 std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
@@ -146,7 +140,7 @@ bool ItemChecked(HWND dialog, int id) {
 
 bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
 }
 
 bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs) {
@@ -157,7 +151,7 @@ bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs) {
 
 LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
+    if (!SendMessageTimeoutW(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
         return -1;
     }
     return static_cast<LRESULT>(result);
@@ -177,11 +171,7 @@ std::vector<std::string> ListItems(HWND dialog, int id) {
             static_cast<LRESULT>(length) < 0) {
             length = 0;
         }
-        const int wide = static_cast<int>(length);
-        const int bytes = WideCharToMultiByte(CP_ACP, 0, text, wide, nullptr, 0, nullptr, nullptr);
-        std::string ansi(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_ACP, 0, text, wide, ansi.data(), bytes, nullptr, nullptr);
-        items.push_back(ansi);
+        items.push_back(Utf8(std::wstring_view(text, length)));
     }
     return items;
 }
@@ -191,8 +181,9 @@ int ListSelection(HWND dialog, int id) {
     return selection < 0 ? -1 : static_cast<int>(selection);
 }
 
-void TypeCharacter(HWND dialog, int id, char c) {
-    SendToItem(dialog, id, WM_CHAR, static_cast<unsigned char>(c), 1);
+void TypeCharacter(HWND dialog, int id, wchar_t c) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, id), WM_CHAR, c, 1, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
 
 HWND FocusedWindow(HWND window) {
@@ -219,14 +210,14 @@ std::vector<MenuItem> SystemMenuItems(HWND window) {
     if (menu == nullptr) return items;
     const int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
-        char text[256] = {};
-        MENUITEMINFOA info{};
+        wchar_t text[256] = {};
+        MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
         info.dwTypeData = text;
-        info.cch = sizeof(text);
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-        items.push_back({info.wID, (info.fType & MFT_SEPARATOR) != 0, text});
+        info.cch = 256;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+        items.push_back({info.wID, (info.fType & MFT_SEPARATOR) != 0, Utf8(text)});
     }
     return items;
 }
@@ -247,11 +238,11 @@ std::string WindowsPathOf(const std::string& unixPath) {
 
 std::set<std::string> PdfFiles(const std::string& unixFolder) {
     std::set<std::string> files;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((WindowsPathOf(unixFolder) + "\\*.pdf").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(Wide(WindowsPathOf(unixFolder) + "\\*.pdf").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return files;
-    do files.insert(unixFolder + "/" + found.cFileName);
-    while (FindNextFileA(search, &found));
+    do files.insert(unixFolder + "/" + Utf8(found.cFileName));
+    while (FindNextFileW(search, &found));
     FindClose(search);
     return files;
 }
@@ -260,7 +251,7 @@ namespace {
 
 // The PDF writer puts the end-of-file marker last, when the document is whole.
 bool FinishedPdf(const std::string& unixPath) {
-    HANDLE file = CreateFileA(WindowsPathOf(unixPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE file = CreateFileW(Wide(WindowsPathOf(unixPath)).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     char tail[32] = {};
@@ -294,7 +285,7 @@ std::string WaitForNewPdf(const std::string& unixFolder, const std::set<std::str
 
 std::uint64_t LastWriteTime(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return 0;
     return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
            data.ftLastWriteTime.dwLowDateTime;
 }

@@ -1,6 +1,8 @@
 // Driving the real Vorlant.exe from another process: start it in a folder,
 // find its windows, read and click its controls by id, wait for it to end.
-// Used by the UI tests and by the demo's remote control.
+// Used by the UI tests and by the demo's remote control. Texts and paths are
+// UTF-8 here; the program's windows are read in UTF-16, so that they answer
+// alike on a Windows of any language.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlant::winauto {
@@ -24,6 +27,10 @@ double NowMs();
 
 // The folder of the running executable, with a trailing backslash.
 std::string ModuleFolder();
+
+// UTF-8 as UTF-16 for the wide functions, and back.
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
 
 // One started program and its windows.
 class Program {
@@ -58,10 +65,6 @@ std::vector<HWND> TopLevelWindows(DWORD processId);
 // process `processId` (0: of any process), or null.
 HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId = 0);
 
-// A UTF-8 text (as the test sources write them) in the ANSI code page, the
-// encoding in which the program's windows answer.
-std::string Utf8ToAnsi(const std::string& utf8);
-
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 bool ItemEnabled(HWND dialog, int id);
@@ -77,13 +80,14 @@ bool SelectListEntry(HWND dialog, int id, int index, DWORD timeoutMs = 10000);
 
 // Sends a message to a control and waits for its answer; -1 when it does not come.
 LRESULT SendToItem(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-// The texts of a list box's items in list order, in the ANSI code page.
+// The texts of a list box's items in list order.
 std::vector<std::string> ListItems(HWND dialog, int id);
 // The index of a list box's selected item, -1 when none is.
 int ListSelection(HWND dialog, int id);
 // Types one character into a control, as the keyboard would after
-// translation, and returns once the control has handled it.
-void TypeCharacter(HWND dialog, int id, char c);
+// translation (UTF-16, as a Unicode window receives it), and returns once
+// the control has handled it.
+void TypeCharacter(HWND dialog, int id, wchar_t c);
 // The control that has the keyboard focus in `window`'s thread, or null.
 HWND FocusedWindow(HWND window);
 

@@ -18,5 +18,12 @@ TEST(ReportDateTest, IsThePreviousMonthWithItsYearAsOneByte) {
     }
 }
 
+// The path less its ".exe" in whole characters: a folder's name ends in
+// letters of two bytes.
+TEST(IniPathTest, ReplacesTheLastFourCharacters) {
+    EXPECT_EQ(IniPathFor("C:\\Programy\\Vorlant.exe"), "C:\\Programy\\Vorlant.INI");
+    EXPECT_EQ(IniPathFor("C:\\Zbór\\Łódź"), "C:\\Zbór\\.INI");
+}
+
 }  // namespace
 }  // namespace vorlant

@@ -15,12 +15,13 @@ inline constexpr std::string_view kEllipsis = "...";
 // Put between two lines of the result.
 inline constexpr std::string_view kLineBreak = "\r\n";
 
-// Width of a text in the caller's units (pixels of a font, or characters).
-// A longer text is never narrower than its start.
+// Width of a UTF-8 text in the caller's units (pixels of a font, or
+// characters). A longer text is never narrower than its start.
 using TextWidth = std::function<int(std::string_view)>;
 
-// `text` in at most `maxLines` lines (1 when fewer are asked for) of at most
-// `maxWidth` each, the lines joined by kLineBreak:
+// `text` (UTF-8) in at most `maxLines` lines (1 when fewer are asked for) of
+// at most `maxWidth` each, the lines joined by kLineBreak, cut between whole
+// characters only:
 // - `text` itself when it fits on one line;
 // - else each line as long as fits, ending after its last '\' instead where
 //   the rest still fits into the lines left, so that a text without blanks

@@ -1,5 +1,5 @@
 // The folder in the About box: broken into its lines, shortened in its middle only when they cannot hold it.
-#include "dialogs/middle_ellipsis.h"
+#include "dialogs/path_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,27 @@
 namespace vorlant {
 namespace {
 
-// A proportional font: narrow 'i', '\' and '.', wide 'W'.
+// A proportional font: narrow 'i', '\\' and '.', wide 'W'; a letter of several UTF-8 bytes is one letter.
 int Width(std::string_view text) {
     int sum = 0;
-    for (const char c : text) sum += c == 'W' ? 9 : (c == 'i' || c == '\\' || c == '.') ? 2 : 5;
+    for (const char c : text) {
+        if ((c & 0xC0) != 0x80) sum += c == 'W' ? 9 : (c == 'i' || c == '\\' || c == '.') ? 2 : 5;
+    }
     return sum;
+}
+
+// Whether `text` is whole UTF-8: no character cut.
+bool WholeCharacters(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((text[i + k] & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
 }
 
 // Every line of `fitted` no wider than `maxWidth`, at most `maxLines` of them.
@@ -23,6 +39,7 @@ int Width(std::string_view text) {
         const std::size_t end = std::min(fitted.find(kLineBreak, start), fitted.size());
         const std::string_view line = std::string_view(fitted).substr(start, end - start);
         if (Width(line) > maxWidth) return ::testing::AssertionFailure() << "line too wide: " << line;
+        if (!WholeCharacters(line)) return ::testing::AssertionFailure() << "a character cut: " << line;
         start = end + kLineBreak.size();
     }
     if (lines > maxLines) return ::testing::AssertionFailure() << lines << " lines";
@@ -31,6 +48,7 @@ int Width(std::string_view text) {
 
 TEST(FitToLines, BreaksAfterSeparatorsAnywhereElseAndShortensOnlyWhatTheLinesCannotHold) {
     const std::string deep = "C:\\Zbory\\Warszawa\\Sprawozdania\\2025\\Karty";  // 166 wide
+    const std::string polish = "C:\\Zbór Łódź – Północ\\Karty głosicieli";
     for (const auto& [text, maxWidth, maxLines, expected] : {
              // One line holds it.
              std::tuple{"C:\\Karty", 37, 2, "C:\\Karty"},
@@ -44,6 +62,11 @@ TEST(FitToLines, BreaksAfterSeparatorsAnywhereElseAndShortensOnlyWhatTheLinesCan
              // Too long for the lines: the drive and the folder's own name kept, the middle shortened, then broken.
              {deep.c_str(), 60, 2, "C:\\Zbory\\War\r\n...a\\2025\\Karty"},
              {deep.c_str(), 35, 2, "C:\\Zbo...\r\n5\\Karty"},
+             // The tightest width that still holds the drive and the last folder with its separator.
+             {deep.c_str(), 45, 1, "C:\\...\\Karty"},
+             // Letters of two and three bytes are cut as whole characters.
+             {polish.c_str(), 70, 2, "C:\\Zbór Łódź...\\K\r\narty głosicieli"},
+             {polish.c_str(), 60, 1, "C:\\Zbó...sicieli"},
              // Without room for both: the halves of what fits.
              {deep.c_str(), 12, 2, "C...\r\nty"},
              // One line: shortened only.
