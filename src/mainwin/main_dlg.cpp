@@ -134,7 +134,12 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
             if (notifyCode == BN_CLICKED && IsWindowEnabled(Item(IDC_PRINT))) PrintCard();
             break;
         case IDC_EXIT:
-            Exit();
+            // Esc, the button and the close box. A close request from
+            // outside ("Zakończ zadanie") while a dialog of this window is
+            // open finds the window disabled: it waits, so that the options
+            // dialog cannot end after the exit and take over changes that
+            // nothing saves any more.
+            if (IsWindowEnabled(Handle())) Exit();
             break;
         case IDC_OPTIONS:
             RunOptions();

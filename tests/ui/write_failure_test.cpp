@@ -144,6 +144,23 @@ TEST_F(WriteFailureTest, ACloseRequestDuringTheExitsMessageEndsNothingTwice) {
     }
 }
 
+// A close request from outside while the options dialog is open waits for it: the changes made there
+// are taken over after OK and saved at the exit.
+TEST_F(WriteFailureTest, ACloseRequestWhileTheOptionsAreOpenWaitsForThem) {
+    ASSERT_NE(Start(), nullptr);
+    HWND options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+    winauto::Click(options, IDC_OPT_DATE_LAST);
+    ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::ItemChecked(options, IDC_OPT_DATE_LAST); }, kDialogWaitMs));
+    CloseWith(options, IDOK);
+    EXPECT_TRUE(program->Running());
+    ExitWithButton();
+    const std::vector<std::uint8_t> ini = folder.Read("Vorlant.INI");
+    const std::string line = "Alt Date Format=3";
+    EXPECT_NE(std::search(ini.begin(), ini.end(), line.begin(), line.end()), ini.end());
+}
+
 // Windows ends the program after a shutdown's WM_ENDSESSION: the exit runs there, and saves.
 TEST_F(WriteFailureTest, AShutdownSavesWhatChanged) {
     ASSERT_NE(Start(), nullptr);
