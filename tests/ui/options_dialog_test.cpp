@@ -94,7 +94,10 @@ TEST_F(OptionsDialogTest, RefusedLengthsKeepTheirValueAndCancelKeepsTheFiles) {
     EXPECT_EQ(folder.Read("cplot.dat"), CustomLayout());
 }
 
+// Also run on Windows of other languages: the dialogs' texts keep their Polish letters.
 TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
+    EXPECT_EQ(ItemText(options, IDC_OPT_RESTORE), "Cofnij do wartości domyślnych");
+    EXPECT_EQ(ItemText(options, IDC_OPT_DETAILED), "Szczegółowy układ");
     winauto::Click(options, IDC_OPT_RESTORE);
     ASSERT_TRUE(winauto::WaitUntil([&] { return Shown(IDC_OPT_HEIGHT_SPIN) == "3.10"; }, kDialogWaitMs));
     EXPECT_EQ(ClickArrow(IDC_OPT_HEIGHT_SPIN, false), "3.09");
@@ -103,6 +106,8 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     winauto::Click(options, IDC_OPT_DATE_LAST);
     HWND layout = OpenLayout(*program, options);
     ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(winauto::WindowText(layout), "Szczegóły układu - S-21-P  11/23");
+    EXPECT_EQ(ItemText(layout, IDC_LAY_RESTORE), "Przywróć domyślne - S-21-P  11/23");
     TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
     ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
     CloseWith(layout, IDOK);
