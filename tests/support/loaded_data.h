@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "congregation.h"
@@ -60,10 +61,19 @@ struct LoadedFolder {
     RemarkTable remarks;
 };
 
-// A folder of its own whose publisher file holds a plain header and `records`, read back.
-struct LoadedRecords : TempFolder, LoadedFolder {
+// A folder of its own whose publisher file holds a plain header and `records`.
+struct RecordsFolder {
+    explicit RecordsFolder(std::vector<Bytes> records) {
+        records.insert(records.begin(), Header());
+        folder.Write(kPublisherFileName, Concat(records));
+    }
+    TempFolder folder;
+};
+
+// ... read back.
+struct LoadedRecords : RecordsFolder, LoadedFolder {
     explicit LoadedRecords(std::vector<Bytes> records)
-        : LoadedFolder((records.insert(records.begin(), Header()), Write(kPublisherFileName, Concat(records)), Str())) {}
+        : RecordsFolder(std::move(records)), LoadedFolder(folder.Str()) {}
 };
 
 inline std::string Cp1250(const std::string& utf8) { return gen::Utf8ToCp1250(utf8).value(); }

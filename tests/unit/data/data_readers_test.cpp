@@ -124,8 +124,8 @@ TEST(ExtendedDetailsTest, LookupFetchesAndDescramblesOrForgetsTheIndex) {
     test::LoadedRecords loaded(publishers);
     ExtendedDetails& details = loaded.details;
     EXPECT_EQ(details.Count(), 0);
-    loaded.Write(kDetailsFileName, Concat(records));
-    details.CountRecords(loaded.Str());
+    loaded.folder.Write(kDetailsFileName, Concat(records));
+    details.CountRecords(loaded.folder.Str());
     EXPECT_EQ(details.Count(), 601);
     for (int index = 1; index <= 5; ++index) {
         const Case& c = cases[index - 1];
