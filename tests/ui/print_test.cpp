@@ -62,23 +62,17 @@ PrintedRow Printed(bool ticked, const gen::MonthFigures& f, bool fieldMissionary
             (fieldMissionary || f.status != 0) && f.hours != 0 ? std::to_string(f.hours) : "", f.remark};
 }
 
-PrintedRows KnownCardRows() {
+// The rows as printed: of the known card, or of publisher `p`'s card in the service year ending in `serviceYear`.
+PrintedRows CardRows(const gen::PublisherInfo* p = nullptr, int serviceYear = 0) {
     PrintedRows rows;
     for (std::size_t row = 0; row < 12; ++row) {
         const gen::FixedRow& f = kRows[row].figures;
-        rows[row] = Printed(kRows[row].ticked, {f.status, f.hours, f.studies, f.hours != 0 || f.sharedBit, f.remark},
-                            false);
-    }
-    return rows;
-}
-
-// The ticked rows of a generated publisher's card in the service year ending in `serviceYear`.
-PrintedRows GeneratedCardRows(const gen::PublisherInfo& p, int serviceYear) {
-    PrintedRows rows;
-    for (std::size_t row = 0; row < 12; ++row) {
-        const int month = static_cast<int>(row + 8) % 12;
-        const auto slot = static_cast<std::size_t>(gen::CardYearSlot(serviceYear, month));
-        rows[row] = Printed(kRows[row].ticked, p.months[static_cast<std::size_t>(month)][slot], p.fieldMissionary);
+        const auto month = static_cast<std::size_t>(row + 8) % 12;
+        rows[row] = Printed(kRows[row].ticked,
+                            p != nullptr ? p->months[month][gen::CardYearSlot(serviceYear, static_cast<int>(month))]
+                                         : gen::MonthFigures{f.status, f.hours, f.studies, f.hours != 0 || f.sharedBit,
+                                                             f.remark},
+                            p != nullptr && p->fieldMissionary);
     }
     return rows;
 }
@@ -300,8 +294,8 @@ protected:
             const auto record = winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
                                                     static_cast<WPARAM>(entry));
             if (record < 1 || static_cast<std::size_t>(record) > congregation.publishers.size()) continue;
-            const PrintedRows rows = GeneratedCardRows(congregation.publishers[static_cast<std::size_t>(record) - 1],
-                                                       congregation.serviceYear);
+            const PrintedRows rows =
+                CardRows(&congregation.publishers[static_cast<std::size_t>(record) - 1], congregation.serviceYear);
             bool figures = false, shortRemarks = true;
             for (const PrintedRow& row : rows) {
                 if (!row.printed) continue;
@@ -336,7 +330,7 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     const std::optional<Card> firstCard = PrintCard();
     ASSERT_TRUE(firstCard) << "no card read from " << pdfFolder;
     EXPECT_EQ(firstCard->pages, 1);
-    ExpectCard(*firstCard, *printer, kFirstCard, KnownCardRows());
+    ExpectCard(*firstCard, *printer, kFirstCard, CardRows());
 
     // Another publisher, whose card is then in the printer, stays selected through "Opcje" closed with OK after
     // changes (the list is filled again) and with "Anuluj"; the next card carries his figures.
@@ -364,7 +358,7 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     const std::optional<Card> movedCard = PrintCard();
     ASSERT_TRUE(movedCard) << "no second card";
     ExpectCard(*movedCard, *printer, kMovedCard,
-               GeneratedCardRows(congregation.publishers.at(record - 1), congregation.serviceYear));
+               CardRows(&congregation.publishers.at(record - 1), congregation.serviceYear));
 
     // Gone from the system's list (until the next program starts), the held printer gives no device context.
     const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
