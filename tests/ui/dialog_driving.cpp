@@ -42,10 +42,18 @@ HWND OpenLayout(const winauto::Program& program, HWND options) {
     return OpenDialog(program, options, IDC_OPT_DETAILED, IDC_LAY_RESTORE);
 }
 
-HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs) {
+HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs, HWND except) {
     return WaitForOtherWindow(
-        program, nullptr,
+        program, except,
         [](HWND w) { return winauto::WindowText(w) == "Vorlant" && GetDlgItem(w, 0xFFFF) != nullptr; }, timeoutMs);
+}
+
+std::string TakeMessage(const winauto::Program& program) {
+    HWND box = WaitForMessageBox(program);
+    if (box == nullptr) return "(no message)";
+    const std::string text = winauto::ItemText(box, 0xFFFF);
+    CloseWith(box, IDOK);
+    return text;
 }
 
 bool WaitForFocus(HWND dialog, int id) {
@@ -67,6 +75,11 @@ void TypeAndLeave(HWND dialog, int id, const char* text) {
 void CloseWith(HWND dialog, int button) {
     winauto::Click(dialog, button);
     ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs));
+}
+
+void Tick(HWND dialog, int id) {
+    winauto::Click(dialog, id);
+    ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::ItemChecked(dialog, id); }, kDialogWaitMs)) << id;
 }
 
 }  // namespace vorlant::uitest

@@ -22,9 +22,12 @@ HWND WaitForOtherWindow(const winauto::Program& program, HWND except, const std:
 HWND OpenOptions(const winauto::Program& program, HWND mainWindow);
 HWND OpenLayout(const winauto::Program& program, HWND options);
 
-// The program's message box: captioned "Vorlant", its text in the static
-// control 0xFFFF; null after the timeout.
-HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs = kDialogWaitMs);
+// The program's message box other than `except`: captioned "Vorlant", its
+// text in the static control 0xFFFF; null after the timeout.
+HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs = kDialogWaitMs, HWND except = nullptr);
+// The text of the program's message box, which is then closed with OK;
+// "(no message)" when none comes.
+std::string TakeMessage(const winauto::Program& program);
 
 bool WaitForFocus(HWND dialog, int id);
 bool WaitForText(HWND dialog, int id, const std::string& text);
@@ -35,5 +38,7 @@ bool WaitForText(HWND dialog, int id, const std::string& text);
 void TypeAndLeave(HWND dialog, int id, const char* text);
 // Clicks `button` and waits for the dialog to be gone.
 void CloseWith(HWND dialog, int button);
+// Clicks a check box or radio button and waits for it to show ticked.
+void Tick(HWND dialog, int id);
 
 }  // namespace vorlant::uitest

@@ -38,19 +38,11 @@ SIZE ClientSize(HWND window) {
 // The dialog template's font at `ppi` in the card's character set, as the panels draw with it.
 class PanelFont {
 public:
-    explicit PanelFont(unsigned ppi) : dc_(CreateCompatibleDC(nullptr)) {
-        LOGFONTA font{};
-        font.lfHeight = -MulDiv(10, static_cast<int>(ppi), 72);
-        font.lfCharSet = EASTEUROPE_CHARSET;
-        lstrcpyA(font.lfFaceName, "MS Sans Serif");
-        font_ = CreateFontIndirectA(&font);
-        previous_ = SelectObject(dc_, font_);
-    }
-    ~PanelFont() {
-        SelectObject(dc_, previous_);
-        DeleteObject(font_);
-        DeleteDC(dc_);
-    }
+    explicit PanelFont(unsigned ppi)
+        : font_(CreateFontA(-MulDiv(10, static_cast<int>(ppi), 72), 0, 0, 0, 0, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0,
+                            0, "MS Sans Serif")),
+          previous_(SelectObject(dc_, font_)) {}
+    ~PanelFont() { DeleteObject(SelectObject(dc_, previous_)); DeleteDC(dc_); }
     PanelFont(const PanelFont&) = delete;
     PanelFont& operator=(const PanelFont&) = delete;
 
@@ -60,14 +52,13 @@ public:
         GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
         return size;
     }
-
     int LineHeight() const {
         TEXTMETRICA metrics{};
         return GetTextMetricsA(dc_, &metrics) ? metrics.tmHeight : 0;
     }
 
 private:
-    HDC dc_;
+    HDC dc_ = CreateCompatibleDC(nullptr);
     HFONT font_;
     HGDIOBJ previous_;
 };
@@ -77,10 +68,7 @@ private:
 // of its row or off its middle.
 using Problems = std::vector<std::string>;
 
-struct Span {
-    int left, right;
-    std::string what;
-};
+struct Span { int left, right; std::string what; };
 
 // Spans on one line that overlap or leave [0, width).
 void CheckLine(std::vector<Span> spans, int width, Problems& wrong) {

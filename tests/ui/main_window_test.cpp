@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,17 +16,6 @@ namespace vorlant::uitest {
 namespace {
 
 using winauto::ItemText;
-
-using Files = std::map<std::string, std::vector<std::uint8_t>>;
-
-Files Snapshot(const test::TempFolder& folder, const std::string& except = {}) {
-    Files files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-        const std::string name = entry.path().filename().string();
-        if (name != except) files[name] = folder.Read(name);
-    }
-    return files;
-}
 
 class MainWindowTest : public VorlantTest {};
 
@@ -61,46 +49,31 @@ TEST_F(MainWindowTest, ShowsItsControlsAndEveryWayOutWritesOnlyTheLayout) {
     }
 }
 
-constexpr const char* kPassword = "Tajne7";
+class PasswordTest : public VorlantTest {};
 
-class PasswordTest : public VorlantTest {
-protected:
-    // Starts on a congregation with a password; the password dialog, as it opens.
-    HWND StartAtPassword() {
-        gen::GeneratorOptions options;
-        options.password = kPassword;
-        WriteCongregation(options);
-        program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
-        HWND dialog = program->WaitForWindow("Wymagane hasło", kStartTimeoutMs);
-        if (dialog == nullptr) return nullptr;
-        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD_MESSAGE), "Proszę podać hasło");
-        EXPECT_TRUE(WaitForFocus(dialog, IDC_PASSWORD_EDIT));
-        return dialog;
-    }
-};
-
-// A companion program set up with another scrambling base than the built-in
-// 0x11 names it in the INI file; names and password are read with it.
-TEST_F(PasswordTest, TypedPasswordOpensTheMainWindowUnderTheIniScrambleBase) {
+// The password as the companion program stored it, in code page 1250, is typed letter by letter as the keyboard
+// brings them (UTF-16); the last one opens the main window. A companion program set up with another scrambling
+// base than the built-in 0x11 names it in the INI file; names and password are read with it.
+TEST_F(PasswordTest, TypedWithPolishLettersItOpensTheMainWindowUnderTheIniScrambleBase) {
     // Each byte of code page 1250 one lower: what a text scrambled with base 0x11 reads as with 0x12.
     const auto oneLower = [](const std::string& utf8) {
         std::string text = win::FromUtf16(1250, winauto::Wide(utf8));
         for (char& c : text) --c;
-        return winauto::Utf8(win::ToUtf16(1250, text));
+        return win::ToUtf16(1250, text);
     };
     const std::string ini = "[Data]\r\nScramble Base=18\r\n";
     folder.Write("Vorlant.INI", ini);
-    HWND dialog = StartAtPassword();
-    ASSERT_NE(dialog, nullptr) << "the password dialog did not appear";
+    HWND dialog = StartAtPassword("Żółw7ś");
+    ASSERT_NE(dialog, nullptr);
     // Posted: the dialog ends as soon as the text matches.
-    for (const char c : oneLower(kPassword)) PostMessageW(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
+    for (const wchar_t c : oneLower("Żółw7ś")) PostMessageW(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
     mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
     ASSERT_NE(mainWindow, nullptr) << "the password was not taken";
 
     const auto first = std::ranges::find_if(congregation.publishers, [](const auto& p) { return !p.omitted; });
     const std::vector<std::string> items = winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST);
     ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items.front(), oneLower(first->lastName) + ", " + oneLower(first->firstName));
+    EXPECT_EQ(items.front(), winauto::Utf8(oneLower(first->lastName) + L", " + oneLower(first->firstName)));
     ExitWithButton();
     EXPECT_EQ(folder.Read("Vorlant.INI"), std::vector<std::uint8_t>(ini.begin(), ini.end()));
 }
@@ -112,8 +85,8 @@ TEST_F(PasswordTest, RefusedEndsWithoutMainWindowAndWritesNothing) {
             folder.Write("cplot.dat", std::vector<std::uint8_t>(400, '7'));
             folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.40\r\n"));
         }
-        HWND dialog = StartAtPassword();
-        ASSERT_NE(dialog, nullptr) << "the password dialog did not appear";
+        HWND dialog = StartAtPassword("Tajne7");
+        ASSERT_NE(dialog, nullptr);
         const Files before = Snapshot(folder);
         if (escape) {
             winauto::PressKey(dialog, VK_ESCAPE);
@@ -133,12 +106,6 @@ std::size_t Characters(const std::string& text) {
     return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-// The text of a static without its line breaks.
-std::string Joined(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 2);
-    return text;
-}
-
 class AboutBoxTest : public VorlantTest {
 protected:
     // The folder `relative` to the test's folder, made; its full path.
@@ -147,39 +114,37 @@ protected:
         return folder.File(relative);
     }
 
-    // The location text of the About box of the program started in `where`,
-    // with a picture of the box beside the test program.
+    // The location text of the About box of the program started in `where`, which must take two lines, without
+    // its line breaks; a picture of the box beside the test program.
     std::string ShownLocation(const std::string& where, const std::string& picture) {
         if (Start(where) == nullptr) return {};
         PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
         EXPECT_NE(about, nullptr);
         if (about == nullptr) return {};
-        const std::string shown = ItemText(about, IDC_ABOUT_LOCATION);
+        std::string shown = ItemText(about, IDC_ABOUT_LOCATION);
         EXPECT_TRUE(winauto::WaitUntil([&] { return winauto::Painted(about, {IDC_ABOUT_LOCATION}); }, 5000));
         RECT box{};
         GetWindowRect(about, &box);
         Shot(box).SaveBmp(winauto::ModuleFolder() + picture);
         CloseWith(about, IDOK);
         ExitWithButton();
+        EXPECT_NE(shown.find("\r\n"), std::string::npos) << shown;
+        for (std::size_t at; (at = shown.find("\r\n")) != std::string::npos;) shown.erase(at, 2);
         return shown;
     }
 };
 
-TEST_F(AboutBoxTest, ShowsAFolderThatTwoLinesHoldWhole) {
+// Whole when two lines hold it; else shortened in its middle, keeping its drive and its own name.
+TEST_F(AboutBoxTest, ShowsTheFolderInTwoLinesShortenedOnlyWhenTheyCannotHoldIt) {
     // 70 characters without a blank, too long for one line.
     ASSERT_LT(Characters(folder.Str()), 66u) << folder.Str();
     const std::size_t room = 70 - Characters(folder.Str()) - 1;
     const std::string name = std::string("Karty_glosicieli_zboru_Polnoc_2025").substr(0, room);
     const std::string path = MakeFolder(name + std::string(room - name.size(), '7'));
     ASSERT_EQ(Characters(path), 70u);
+    EXPECT_EQ(ShownLocation(path, "about-folder-of-70.bmp"), path);
 
-    const std::string shown = ShownLocation(path, "about-folder-of-70.bmp");
-    EXPECT_NE(shown.find("\r\n"), std::string::npos) << shown;  // in two lines
-    EXPECT_EQ(Joined(shown), path);
-}
-
-TEST_F(AboutBoxTest, ShortensAFolderTooLongForTwoLinesKeepingItsDriveAndItsOwnName) {
     // A folder of about 200 characters.
     const char* const parts[] = {"Dokumenty sekretarza zboru", "Sprawozdania z lat 2020-2025",
                                  "Kopie zapasowe i archiwum", "Rok służbowy 2024-2025 i poprzednie",
@@ -190,10 +155,7 @@ TEST_F(AboutBoxTest, ShortensAFolderTooLongForTwoLinesKeepingItsDriveAndItsOwnNa
         deep = MakeFolder(relative);
     }
     ASSERT_TRUE(Characters(deep) >= 180 && Characters(deep) < 240) << deep;
-
-    const std::string lines = ShownLocation(deep, "about-folder-of-200.bmp");
-    EXPECT_NE(lines.find("\r\n"), std::string::npos) << lines;  // in two lines
-    const std::string shown = Joined(lines);
+    const std::string shown = ShownLocation(deep, "about-folder-of-200.bmp");
     const std::size_t dots = shown.find("...");
     ASSERT_NE(dots, std::string::npos) << shown;
     EXPECT_TRUE(dots >= 3 && deep.starts_with(shown.substr(0, dots))) << shown;  // the drive at least

@@ -42,18 +42,8 @@ protected:
 
     // Expects the length message, exactly once, and dismisses it.
     void DismissLengthMessage() {
-        // A message box: captioned "Vorlant", its text control carries the message.
-        const auto shown = [&](DWORD timeoutMs) {
-            return WaitForOtherWindow(
-                *program, mainWindow,
-                [](HWND w) { return winauto::WindowText(w) == "Vorlant" && GetDlgItem(w, 0xFFFF) != nullptr; },
-                timeoutMs);
-        };
-        HWND box = shown(kDialogWaitMs);
-        ASSERT_NE(box, nullptr) << "no message box";
-        EXPECT_TRUE(ItemText(box, 0xFFFF).starts_with(std::string("Proszę wpisać marginesy")));
-        CloseWith(box, IDOK);
-        EXPECT_EQ(shown(300), nullptr) << "the message came twice";
+        EXPECT_TRUE(TakeMessage(*program).starts_with("Proszę wpisać marginesy"));
+        EXPECT_EQ(WaitForMessageBox(*program, 300), nullptr) << "the message came twice";
     }
 
     // The value shown beside a spinner.
@@ -104,7 +94,10 @@ TEST_F(OptionsDialogTest, RefusedLengthsKeepTheirValueAndCancelKeepsTheFiles) {
     EXPECT_EQ(folder.Read("cplot.dat"), CustomLayout());
 }
 
+// Also run on Windows of other languages: the dialogs' texts keep their Polish letters.
 TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
+    EXPECT_EQ(ItemText(options, IDC_OPT_RESTORE), "Cofnij do wartości domyślnych");
+    EXPECT_EQ(ItemText(options, IDC_OPT_DETAILED), "Szczegółowy układ");
     winauto::Click(options, IDC_OPT_RESTORE);
     ASSERT_TRUE(winauto::WaitUntil([&] { return Shown(IDC_OPT_HEIGHT_SPIN) == "3.10"; }, kDialogWaitMs));
     EXPECT_EQ(ClickArrow(IDC_OPT_HEIGHT_SPIN, false), "3.09");
@@ -113,6 +106,8 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     winauto::Click(options, IDC_OPT_DATE_LAST);
     HWND layout = OpenLayout(*program, options);
     ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(winauto::WindowText(layout), "Szczegóły układu - S-21-P  11/23");
+    EXPECT_EQ(ItemText(layout, IDC_LAY_RESTORE), "Przywróć domyślne - S-21-P  11/23");
     TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
     ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
     CloseWith(layout, IDOK);
@@ -120,9 +115,8 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
 
     EXPECT_FALSE(folder.Exists("Vorlant.INI"));  // settings are written only at exit
     ExitWithButton();
-    const auto ini = folder.Read("Vorlant.INI");
-    for (const std::string line : {"Alt Date Format=3", "Top=0.35", "Left=0.20"}) {
-        EXPECT_NE(std::search(ini.begin(), ini.end(), line.begin(), line.end()), ini.end()) << line;
+    for (const char* line : {"Alt Date Format=3", "Top=0.35", "Left=0.20"}) {
+        EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), line)) << line;
     }
     const auto bytes = folder.Read("cplot.dat");
     // The restore reached every slot, not only the two the spinners show.

@@ -62,23 +62,17 @@ PrintedRow Printed(bool ticked, const gen::MonthFigures& f, bool fieldMissionary
             (fieldMissionary || f.status != 0) && f.hours != 0 ? std::to_string(f.hours) : "", f.remark};
 }
 
-PrintedRows KnownCardRows() {
+// The rows as printed: of the known card, or of publisher `p`'s card in the service year ending in `serviceYear`.
+PrintedRows CardRows(const gen::PublisherInfo* p = nullptr, int serviceYear = 0) {
     PrintedRows rows;
     for (std::size_t row = 0; row < 12; ++row) {
         const gen::FixedRow& f = kRows[row].figures;
-        rows[row] = Printed(kRows[row].ticked, {f.status, f.hours, f.studies, f.hours != 0 || f.sharedBit, f.remark},
-                            false);
-    }
-    return rows;
-}
-
-// The ticked rows of a generated publisher's card in the service year ending in `serviceYear`.
-PrintedRows GeneratedCardRows(const gen::PublisherInfo& p, int serviceYear) {
-    PrintedRows rows;
-    for (std::size_t row = 0; row < 12; ++row) {
-        const int month = static_cast<int>(row + 8) % 12;
-        const auto slot = static_cast<std::size_t>(gen::CardYearSlot(serviceYear, month));
-        rows[row] = Printed(kRows[row].ticked, p.months[static_cast<std::size_t>(month)][slot], p.fieldMissionary);
+        const auto month = static_cast<std::size_t>(row + 8) % 12;
+        rows[row] = Printed(kRows[row].ticked,
+                            p != nullptr ? p->months[month][gen::CardYearSlot(serviceYear, static_cast<int>(month))]
+                                         : gen::MonthFigures{f.status, f.hours, f.studies, f.hours != 0 || f.sharedBit,
+                                                             f.remark},
+                            p != nullptr && p->fieldMissionary);
     }
     return rows;
 }
@@ -239,7 +233,8 @@ void ExpectCard(const Card& card, const Printer& p, const Placement& at, const P
     for (const auto& [key, edge] : expected) ADD_FAILURE() << "missing in row " << key.first << ": " << key.second;
 }
 
-class PrintTest : public VorlantTest {
+// The known card's publisher first in the list, with the INI file's margins, and its rows ticked.
+class KnownCardTest : public VorlantTest {
 protected:
     void StartWithKnownCard() {
         gen::GeneratorOptions options;
@@ -268,14 +263,27 @@ protected:
         ASSERT_TRUE(WaitForFocus(mainWindow, IDC_PRINT));
         winauto::Click(mainWindow, IDC_PRINT);
     }
+};
+
+// Run under tools/test.sh as root, with the PDF printer of tools/cups-env.sh the default one.
+class PrintTest : public KnownCardTest {
+protected:
+    void SetUp() override {
+        VorlantTest::SetUp();
+        pdfFolder = std::getenv("VORLANT_PDF_DIR");
+        if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
+        printer = DefaultPrinter();
+        ASSERT_TRUE(printer) << "no default printer";
+        pdfsBefore = winauto::PdfFiles(pdfFolder);
+    }
 
     // Presses "&Drukuj" and reads the card it prints; the focus goes back to the list.
-    std::optional<Card> PrintCard(const std::string& pdfFolder, const Printer& printer) {
+    std::optional<Card> PrintCard() {
         const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
         PressPrint();
         const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
         EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
-        return pdf.empty() ? std::nullopt : ReadCard(pdf, printer);
+        return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
     }
 
     // A list entry after the first whose ticked rows hold figures and only remarks that end well inside a
@@ -286,8 +294,8 @@ protected:
             const auto record = winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
                                                     static_cast<WPARAM>(entry));
             if (record < 1 || static_cast<std::size_t>(record) > congregation.publishers.size()) continue;
-            const PrintedRows rows = GeneratedCardRows(congregation.publishers[static_cast<std::size_t>(record) - 1],
-                                                       congregation.serviceYear);
+            const PrintedRows rows =
+                CardRows(&congregation.publishers[static_cast<std::size_t>(record) - 1], congregation.serviceYear);
             bool figures = false, shortRemarks = true;
             for (const PrintedRow& row : rows) {
                 if (!row.printed) continue;
@@ -299,21 +307,12 @@ protected:
         return 0;
     }
 
-    // The text of the program's message box (control 0xFFFF), which is then closed.
-    std::string TakeMessage() {
-        HWND box = WaitForOtherWindow(*program, mainWindow, [](HWND w) { return GetDlgItem(w, 0xFFFF) != nullptr; });
-        const std::string text = box != nullptr ? winauto::ItemText(box, 0xFFFF) : "(no message)";
-        if (box != nullptr) CloseWith(box, IDOK);
-        return text;
-    }
+    const char* pdfFolder = nullptr;
+    std::optional<Printer> printer;
+    std::set<std::string> pdfsBefore;
 };
 
 TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
-    const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
-    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
-    const std::optional<Printer> printer = DefaultPrinter();
-    ASSERT_TRUE(printer) << "no default printer";
-    const std::set<std::string> pdfsBefore = winauto::PdfFiles(pdfFolder);
     ASSERT_NO_FATAL_FAILURE(StartWithKnownCard());
 
     // A box ticked and unticked, and a round of the list's filter, leave the rest as it was.
@@ -328,10 +327,10 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     for (int row = 0; row < 12; ++row) EXPECT_EQ(ItemChecked(mainWindow, IDC_MONTH_FIRST + row), kRows[row].ticked);
     EXPECT_TRUE(ItemEnabled(mainWindow, IDC_PRINT));
 
-    const std::optional<Card> firstCard = PrintCard(pdfFolder, *printer);
+    const std::optional<Card> firstCard = PrintCard();
     ASSERT_TRUE(firstCard) << "no card read from " << pdfFolder;
     EXPECT_EQ(firstCard->pages, 1);
-    ExpectCard(*firstCard, *printer, kFirstCard, KnownCardRows());
+    ExpectCard(*firstCard, *printer, kFirstCard, CardRows());
 
     // Another publisher, whose card is then in the printer, stays selected through "Opcje" closed with OK after
     // changes (the list is filled again) and with "Anuluj"; the next card carries his figures.
@@ -342,8 +341,7 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
                                                                      static_cast<WPARAM>(chosen)));
     HWND options = OpenOptions(*program, mainWindow);
     ASSERT_NE(options, nullptr);
-    winauto::Click(options, IDC_OPT_DATE_FIRST + 1);
-    ASSERT_TRUE(WaitUntil([&] { return ItemChecked(options, IDC_OPT_DATE_FIRST + 1); }, 5000));
+    Tick(options, IDC_OPT_DATE_FIRST + 1);
     TypeAndLeave(options, IDC_OPT_LEFT_MARGIN, "0.60");
     TypeAndLeave(options, IDC_OPT_TOP_MARGIN, "0.55");
     HWND layout = OpenLayout(*program, options);
@@ -357,16 +355,16 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     ASSERT_NE(options, nullptr);
     CloseWith(options, IDCANCEL);
     EXPECT_TRUE(WaitUntil(stillChosen, 5000)) << "after Anuluj";
-    const std::optional<Card> movedCard = PrintCard(pdfFolder, *printer);
+    const std::optional<Card> movedCard = PrintCard();
     ASSERT_TRUE(movedCard) << "no second card";
     ExpectCard(*movedCard, *printer, kMovedCard,
-               GeneratedCardRows(congregation.publishers.at(record - 1), congregation.serviceYear));
+               CardRows(&congregation.publishers.at(record - 1), congregation.serviceYear));
 
     // Gone from the system's list (until the next program starts), the held printer gives no device context.
     const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
     ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str()), ERROR_SUCCESS);
     PressPrint();
-    EXPECT_EQ(TakeMessage(), "no hdc");
+    EXPECT_EQ(TakeMessage(*program), "no hdc");
     EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
     ExitWithButton();
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document per card, no more";
@@ -375,26 +373,18 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
 // The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
 // with the settings and the scales around the rows.
 TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
-    const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
-    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
-    const std::optional<Printer> printer = DefaultPrinter();
-    ASSERT_TRUE(printer) << "no default printer";
     folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.40\r\nLeft=0.15\r\n"));
-    // A layout file of the user's: the monthly block at byte 320, the seven columns from byte 336.
+    // A layout file of the user's: the monthly block's top and height, then the seven columns, from byte 320.
     const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
     std::string layout(400, '\0');
-    const auto put = [&](std::size_t offset, const char* text) { layout.replace(offset, 4, text); };
-    put(320, "2.40");
-    put(328, "3.30");
-    const char* columns[] = {"1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"};
-    for (std::size_t j = 0; j < 7; ++j) put(336 + 8 * j, columns[j]);
+    const char* slots[] = {"2.40", "3.30", "1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"};
+    for (std::size_t k = 0; k < 9; ++k) layout.replace(320 + 8 * k, 4, slots[k]);
     folder.Write("cplot.dat", layout);
-    const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
     ASSERT_NE(Start(), nullptr);
     ASSERT_TRUE(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).empty());
 
     ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));
-    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
     ASSERT_FALSE(pdf.empty()) << "no page printed";
     EXPECT_NE(pdf.find("Card_Test"), std::string::npos) << pdf;
     EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
@@ -430,18 +420,18 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
     EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
                         "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
     ExitWithButton();
-    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 1) << "one page, no more";
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "one page, no more";
 }
 
 // Run by ctest on its own, with no printing system to ask (tests/ui/CMakeLists.txt).
-class NoPrinterTest : public PrintTest {};
+class NoPrinterTest : public KnownCardTest {};
 
 TEST_F(NoPrinterTest, SaysSoAndPrintsNothing) {
     ASSERT_NO_FATAL_FAILURE(StartWithKnownCard());
     PressPrint();
-    EXPECT_EQ(TakeMessage(), "No Printer");
+    EXPECT_EQ(TakeMessage(*program), "No Printer");
     ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));  // the test page
-    EXPECT_EQ(TakeMessage(), "No Printer");
+    EXPECT_EQ(TakeMessage(*program), "No Printer");
     ExitWithButton();
 }
 

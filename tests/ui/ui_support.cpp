@@ -1,7 +1,12 @@
 #include "ui_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+
+#include "dialog_driving.h"
+#include "resources/resource.h"
 
 namespace vorlant::uitest {
 
@@ -28,6 +33,21 @@ void Shot::SaveBmp(const std::string& path) const {
         std::fwrite(pixels.data(), 4, pixels.size(), out);
         std::fclose(out);
     }
+}
+
+Files Snapshot(const test::TempFolder& folder, const std::string& except) {
+    Files files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
+        const std::string name = std::filesystem::relative(entry.path(), folder.Path()).generic_string();
+        if (name == except) continue;
+        files[entry.is_directory() ? name + '/' : name] = entry.is_directory() ? std::vector<std::uint8_t>{}
+                                                                               : folder.Read(name);
+    }
+    return files;
+}
+
+bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text) {
+    return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
 }
 
 void VorlantTest::SetUp() {
@@ -63,6 +83,19 @@ HWND VorlantTest::Start(const std::string& where) {
     mainWindow = program->WaitForWindow("Vorlant", kStartTimeoutMs);
     EXPECT_NE(mainWindow, nullptr) << "the main window did not appear";
     return mainWindow;
+}
+
+HWND VorlantTest::StartAtPassword(const std::string& password) {
+    gen::GeneratorOptions options;
+    options.password = password;
+    WriteCongregation(options);
+    program = std::make_unique<winauto::Program>(folder.File("Vorlant.exe"), folder.Str());
+    HWND dialog = program->WaitForWindow("Wymagane hasło", kStartTimeoutMs);
+    EXPECT_NE(dialog, nullptr) << "the password dialog did not appear";
+    if (dialog == nullptr) return nullptr;
+    EXPECT_EQ(winauto::ItemText(dialog, IDC_PASSWORD_MESSAGE), "Proszę podać hasło");
+    EXPECT_TRUE(WaitForFocus(dialog, IDC_PASSWORD_EDIT));
+    return dialog;
 }
 
 void VorlantTest::ExitWithButton() {

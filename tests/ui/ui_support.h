@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,12 @@ struct Shot {
     BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
 };
 
+// Every file under `folder` but `except` with its bytes, every folder with a slash and no bytes.
+using Files = std::map<std::string, std::vector<std::uint8_t>>;
+Files Snapshot(const test::TempFolder& folder, const std::string& except = {});
+// Whether a file's bytes hold `text`.
+bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text);
+
 class VorlantTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -55,6 +62,8 @@ protected:
     void WriteCongregation(gen::GeneratorOptions options = {});
     // Starts the program in the folder `where` (default: the test's) and waits for its main window.
     HWND Start(const std::string& where = {});
+    // Starts on data with `password`: the password dialog, its field in the focus; null when it does not appear.
+    HWND StartAtPassword(const std::string& password);
     // Ends the program with its exit button and waits for it to end.
     void ExitWithButton();
 

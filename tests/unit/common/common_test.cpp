@@ -1,8 +1,10 @@
+// The text helpers, and what the language tag of the resources switches.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
+#include "common/language.h"
 #include "common/text.h"
 
 namespace vorlant {
@@ -15,6 +17,18 @@ TEST(Trim, RemovesWhiteSpaceAtBothEndsNeverReadingPastTheBuffer) {
     char buffer[6] = {' ', 'a', 'b', ' ', ' ', 'z'};  // no terminator
     TrimInPlace(buffer, sizeof(buffer));
     EXPECT_STREQ(buffer, "ab");
+}
+
+// The tag of this build sets the Central European fonts and nothing else; a tag that differs from a known one
+// only in case or by a blank is another language, which switches nothing.
+TEST(LanguageTest, TagsAreComparedExactly) {
+    for (const char* tag : {"polish", "Polish", "polish ", "Portuguese", "Greek", "vie ", "HUN", ""}) {
+        EXPECT_EQ(CardCharsetFor(tag) == 238, tag == std::string_view("polish")) << tag;
+        EXPECT_EQ(LocaleForLanguage(tag), "") << tag;
+        EXPECT_FALSE(HasFirstNameSort(tag) || PanelKeepsContextFont(tag) || LabelsNearTheirBoxes(tag) ||
+                     RemarksHeadingNearTheEdge(tag)) << tag;
+        EXPECT_EQ(DateFormsFor(tag), DateForms::Standard) << tag;
+    }
 }
 
 }  // namespace

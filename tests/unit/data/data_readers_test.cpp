@@ -5,49 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "data/data_files.h"
-#include "data/extended_details.h"
-#include "data/group_file.h"
-#include "data/publisher_table.h"
-#include "data/remark_table.h"
-#include "support/temp_folder.h"
+#include "support/loaded_data.h"
 
 namespace vorlant {
 namespace {
 
 using namespace publisher_record;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes, test::Concat, test::Header, test::Record;
+using LoadedTable = test::LoadedFolder;
 
-// A zero-filled record set byte by byte; a text scrambled with base b has byte i as plain + i + b.
-struct Record {
-    explicit Record(std::size_t size) : bytes(size, 0) {}
-    Record& Text(std::size_t at, std::string_view text, std::uint8_t base = 0) {
-        for (std::size_t i = 0; i < text.size(); ++i) U8(at + i, text[i] + (base != 0 ? i + base : 0));
-        return *this;
-    }
-    Record& U8(std::size_t at, std::size_t value) { bytes.at(at) = static_cast<std::uint8_t>(value); return *this; }
-    Record& U16(std::size_t at, std::size_t value) { return U8(at, value & 0xFF).U8(at + 1, value >> 8); }
-    operator const Bytes&() const { return bytes; }
-    Bytes bytes;
-};
-
-Bytes Concat(const std::vector<Bytes>& parts) {
-    Bytes out;
-    for (const Bytes& part : parts) out.insert(out.end(), part.begin(), part.end());
-    return out;
-}
-
-Record Publisher(std::size_t id) { return Record(kSize).U16(kPublisherId, id); }
-Record Header(std::string_view pw) { return Record(kSize).Text(kFirstName, pw).U8(kLastName, kPlainMarker); }
-
-struct LoadedTable {
-    explicit LoadedTable(const test::TempFolder& folder, std::uint8_t base = ScrambleBase) {
-        EXPECT_TRUE(table.Allocate());
-        table.Load(groups, folder.Str(), base);
-    }
-    PublisherTable table;
-    GroupFile groups;
-};
+Record Publisher(std::size_t id) { return Record().U16(kPublisherId, id); }
 
 TEST(PublisherTableTest, CountsCompleteRecordsUpTo910) {
     struct Case { int records; std::size_t extra; int count; };  // records -1: no file
@@ -60,7 +27,7 @@ TEST(PublisherTableTest, CountsCompleteRecordsUpTo910) {
         records.push_back(Bytes(c.extra, 0x5A));
         if (c.records >= 0) folder.Write(kPublisherFileName, Concat(records));
 
-        const LoadedTable loaded(folder);
+        const LoadedTable loaded(folder.Str());
         EXPECT_EQ(loaded.table.Count(), c.count);
         EXPECT_EQ(loaded.table.PublisherId(c.count - 1), c.count > 1 ? 100 + c.count - 1 : 0);
         // Without a complete record: a plain default header without password or groups.
@@ -74,9 +41,9 @@ TEST(PublisherTableTest, TextsOfAFileWithoutMarkerAreDescrambledEachInItsField) 
     const std::string fifteen = "ABCDEFGHIJKLMNO";
     for (const std::uint8_t base : {ScrambleBase, std::uint8_t{0x2B}}) {
         test::TempFolder folder;
-        folder.Write(kPublisherFileName, Record(kSize).Text(kFirstName, std::string_view("ta\0ne", 5), base)
+        folder.Write(kPublisherFileName, Record().Text(kFirstName, std::string_view("ta\0ne", 5), base)
                                              .Text(kExtraText3, fifteen, base).Text(kExtraText4, fifteen, base));
-        const LoadedTable loaded(folder, base);
+        const LoadedTable loaded(folder.Str(), base);
         const ConstByteSpan header = loaded.table.Record(0);
         // A byte that comes out as NUL ends the text; the bytes after it are descrambled all the same.
         EXPECT_EQ(loaded.table.Password(), "ta") << +base;
@@ -91,7 +58,7 @@ TEST(DescrambleRecordTest, ByteValue204IsKeptInNamesAndEarlyInExtraText1) {
     for (const Case c : {Case{kFirstName, 0, true}, {kFirstName, 19, true}, {kLastName, 7, true},
                          {kExtraText1, 29, true}, {kExtraText1, 30, false}, {kExtraText2, 0, false},
                          {kBaptismDate, 3, false}}) {
-        Bytes record = Record(kSize).Text(c.offset, std::string(c.position, 'x')).U8(c.offset + c.position, 204);
+        Bytes record = Record().Text(c.offset, std::string(c.position, 'x')).U8(c.offset + c.position, 204);
         DescrambleRecord(std::span<std::uint8_t, kSize>(record.data(), kSize));
         const int expected = c.kept ? 204 : static_cast<std::uint8_t>(204 - c.position - ScrambleBase);
         EXPECT_EQ(record[c.offset + c.position], expected) << "field " << c.offset << " position " << c.position;
@@ -100,9 +67,9 @@ TEST(DescrambleRecordTest, ByteValue204IsKeptInNamesAndEarlyInExtraText1) {
 
 TEST(PublisherTableTest, FindByIdTakesTheLowestIndexAndTheFastIndexAgrees) {
     test::TempFolder folder;
-    folder.Write(kPublisherFileName, Concat({Header(" ").U16(kPublisherId, 10), Publisher(9), Publisher(10),
+    folder.Write(kPublisherFileName, Concat({Header().U16(kPublisherId, 10), Publisher(9), Publisher(10),
                                              Publisher(10), Publisher(65535)}));
-    const LoadedTable loaded(folder);
+    const LoadedTable loaded(folder.Str());
     const PublisherIdIndex index(loaded.table);
     for (const auto& [id, found] : {std::array{0, 0}, {9, 0}, {10, 2}, {11, 0}, {65535, 4}}) {
         EXPECT_EQ(loaded.table.FindById(static_cast<std::uint16_t>(id)), found) << id;
@@ -152,16 +119,13 @@ TEST(ExtendedDetailsTest, LookupFetchesAndDescramblesOrForgetsTheIndex) {
     for (int n = 0; n < 700; ++n) records.push_back(Details(n));
     records[1] = Details(1, "Anna Maria Nowak", "brak");
     records[4] = Details(4, std::string_view("Al\0ex", 5));
-    std::vector<Bytes> publishers{Header(" ")};
+    std::vector<Bytes> publishers;
     for (const Case& c : cases) publishers.push_back(Publisher(c.id).U16(kDetailsIndex, c.detailsIndex));
-    test::TempFolder folder;
-    folder.Write(kPublisherFileName, Concat(publishers));
-    LoadedTable loaded(folder);
-    ExtendedDetails details;
-    details.CountRecords(folder.Str());
+    test::LoadedRecords loaded(publishers);
+    ExtendedDetails& details = loaded.details;
     EXPECT_EQ(details.Count(), 0);
-    folder.Write(kDetailsFileName, Concat(records));
-    details.CountRecords(folder.Str());
+    loaded.folder.Write(kDetailsFileName, Concat(records));
+    details.CountRecords(loaded.folder.Str());
     EXPECT_EQ(details.Count(), 601);
     for (int index = 1; index <= 5; ++index) {
         const Case& c = cases[index - 1];
@@ -180,20 +144,12 @@ Bytes Remark(std::string_view text, std::size_t month, std::size_t year, std::si
 TEST(RemarkTableTest, AttachesUsableRemarksUpTo898) {
     test::TempFolder folder;
     // Publisher 43 brings a remark number from the file, which must go.
-    folder.Write(kPublisherFileName, Concat({Header(" "), Publisher(42), Publisher(43).U16(kRemarkNumber + 8, 1)}));
-    LoadedTable loaded(folder);
-    RemarkTable remarks;
-    const auto load = [&](std::vector<Bytes> records) {  // after a header that would be usable as a remark
+    folder.Write(kPublisherFileName, Concat({Header(), Publisher(42), Publisher(43).U16(kRemarkNumber + 8, 1)}));
+    const auto write = [&](std::vector<Bytes> records) {  // after a header that would be usable as a remark
         records.insert(records.begin(), Remark("Naglowek", 1, 25, 42));
         folder.Write(kRemarkFileName, Concat(records));
-        remarks.Load(loaded.table, folder.Str());
     };
-    const auto text = [&](int index, int month, int year) {
-        std::array<char, RemarkTable::kTextBufferSize> out{'#'};
-        remarks.Text(loaded.table, index, month, year, out);
-        return std::string(out.data());
-    };
-    load({
+    write({
         Remark("Pionier pomocniczy", 3, 25, 42),  // slot 1
         Remark("Za niski", 3, 25, 10),            // identifier too low
         Remark("   \t ", 3, 25, 42),              // blank
@@ -202,7 +158,13 @@ TEST(RemarkTableTest, AttachesUsableRemarksUpTo898) {
         Remark("Nieznany", 4, 25, 999),           // slot 2, on the header record
         Remark("  Druga uwaga  ", 3, 25, 42),     // slot 3, replaces slot 1
     });
-    EXPECT_EQ(remarks.Count(), 4);
+    LoadedTable loaded(folder.Str());
+    const auto text = [&](int index, int month, int year) {
+        std::array<char, RemarkTable::kTextBufferSize> out{'#'};
+        loaded.remarks.Text(loaded.table, index, month, year, out);
+        return std::string(out.data());
+    };
+    EXPECT_EQ(loaded.remarks.Count(), 4);
     EXPECT_EQ(loaded.table.RemarkNumber(2, 1, 1), 0);
     EXPECT_EQ(loaded.table.RemarkNumber(0, 3, 1), 2);
     EXPECT_EQ(text(1, 2, 2025), "Druga uwaga");
@@ -210,8 +172,9 @@ TEST(RemarkTableTest, AttachesUsableRemarksUpTo898) {
 
     std::vector<Bytes> many(899, Remark("Uwaga", 5, 24, 42));
     many.back() = Remark("Ostatnia", 6, 24, 42);
-    load(many);
-    EXPECT_EQ(remarks.Count(), RemarkTable::kCountLimit);
+    write(many);
+    loaded.remarks.Load(loaded.table, folder.Str());
+    EXPECT_EQ(loaded.remarks.Count(), RemarkTable::kCountLimit);
     EXPECT_EQ(loaded.table.RemarkNumber(1, 4, 0), 898);
     EXPECT_EQ(text(1, 5, 2024), "");
 }

@@ -9,46 +9,22 @@
 #include <utility>
 #include <vector>
 
-#include "data/data_files.h"
-#include "data/group_file.h"
-#include "data/publisher_table.h"
 #include "mainwin/format.h"
+#include "support/loaded_data.h"
 #include "support/polish_order.h"
 #include "support/rc_strings.h"
-#include "support/temp_folder.h"
 
 namespace vorlant {
 namespace {
 
 using namespace publisher_record;
+using Loaded = test::LoadedRecords;
 
-// One record. Texts are stored as given, without a terminator of their own: a
-// text as wide as its field runs into the next.
-struct Record {
-    Record(std::string_view first = "", std::string_view last = "") { Text(kFirstName, first).Text(kLastName, last); }
-    std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(kSize, 0);
-    Record& Set(std::size_t offset, int value) {
-        bytes[offset] = static_cast<std::uint8_t>(value);
-        return *this;
-    }
-    Record& Text(std::size_t offset, std::string_view text) {
-        for (std::size_t i = 0; i < text.size(); ++i) Set(offset + i, text[i]);
-        return *this;
-    }
-};
-
-// A plain publisher file of a header record and `records`, loaded as the program loads it.
-struct Loaded {
-    explicit Loaded(const std::vector<Record>& records) {
-        std::vector<std::uint8_t> file = Record().Set(kFirstName, ' ').Set(kLastName, kPlainMarker).bytes;
-        for (const Record& r : records) file.insert(file.end(), r.bytes.begin(), r.bytes.end());
-        folder.Write(kPublisherFileName, file);
-        if (table.Allocate()) table.Load(groups, folder.Str());
-    }
-    test::TempFolder folder;
-    GroupFile groups;
-    PublisherTable table;
-};
+// A record of these names. Texts are stored as given, without a terminator of their own: a text as wide as its
+// field runs into the next.
+test::Record Record(std::string_view first = "", std::string_view last = "") {
+    return test::Record().Text(kFirstName, first).Text(kLastName, last);
+}
 
 TEST(FormatTest, NamesTakeTheFieldsAsStoredAndSortWithoutBlanksAtTheirEnds) {
     const std::string w20(20, 'W'), z20(20, 'Z');
@@ -76,7 +52,7 @@ TEST(FormatTest, DatesTakeTheStyleAndLanguageFormWhenComplete) {
         // Blank, short and NUL-shortened dates are no dates.
         {"0131    ", 3, "polish", ""}, {"0131201", 2, "polish", ""}, {"", 1, "polish", ""},
     };
-    std::vector<Record> records;
+    std::vector<test::Bytes> records;
     for (const Case& c : cases) records.push_back(Record().Text(kBaptismDate, "06151990").Text(kBirthDate, c.stored));
     const Loaded loaded(records);
     const test::RcStringSource strings;
@@ -92,16 +68,16 @@ constexpr std::size_t kDecember = kMonthStatus + 34, kOtherDecember = kDecember 
 
 TEST(ListPublishersTest, EachStepShowsItsRecordsInTableOrder) {
     const Loaded loaded({
-        Record("Adam", "Regularny").Set(kGroupNumber, 1).Set(kDecember, 2),     // 1
-        Record("Beata", "Specjalna").Set(kDecember, 3),                          // 2: no group
-        Record("Cezary", "Grupowy").Set(kGroupNumber, 1),                        // 3
-        Record("Ewa", "Bezgrupna"),                                              // 4
-        Record("Filip", "Pomocniczy").Set(kGroupNumber, 2).Set(kDecember, 1),   // 5: auxiliary
-        Record("Gabriela", "Pominięta").Set(kOmitFromList, 1),                   // 6
-        Record("Henryk", "Nowy").Set(kGroupNumber, 1).Set(kJanuary, 2),         // 7: pioneer from January
-        Record("Irena", "Dawna").Set(kGroupNumber, 2).Set(kOtherDecember, 2),   // 8: the other December
-        Record("Kinga", "Ujemna").Set(kGroupNumber, -3),                         // 9
-        Record("Leon", "Notowany").Set(kGroupNumber, 2).Set(kDecember, 0x82),   // 10: a note in the high bits
+        Record("Adam", "Regularny").U8(kGroupNumber, 1).U8(kDecember, 2),    // 1
+        Record("Beata", "Specjalna").U8(kDecember, 3),                       // 2: no group
+        Record("Cezary", "Grupowy").U8(kGroupNumber, 1),                     // 3
+        Record("Ewa", "Bezgrupna"),                                          // 4
+        Record("Filip", "Pomocniczy").U8(kGroupNumber, 2).U8(kDecember, 1),  // 5: auxiliary
+        Record("Gabriela", "Pominięta").U8(kOmitFromList, 1),                // 6
+        Record("Henryk", "Nowy").U8(kGroupNumber, 1).U8(kJanuary, 2),        // 7: pioneer from January
+        Record("Irena", "Dawna").U8(kGroupNumber, 2).U8(kOtherDecember, 2),  // 8: the other December
+        Record("Kinga", "Ujemna").U8(kGroupNumber, -3),                      // 9
+        Record("Leon", "Notowany").U8(kGroupNumber, 2).U8(kDecember, 0x82),  // 10: a note in the high bits
     });
     struct Case { int filterMode; std::uint8_t filterGroup; std::vector<int> records; };
     for (const Case& c : {Case{0, 0, {1, 2, 3, 4, 5, 7, 8, 9, 10}}, Case{1, 0, {1, 2, 10}}, Case{2, 1, {3, 7}},
@@ -117,10 +93,10 @@ TEST(ListPublishersTest, EachStepShowsItsRecordsInTableOrder) {
 TEST(ListPublishersTest, CountsAsUngroupedOnlyListableNonPioneersWithoutAGroup) {
     // Looked for in every step, the pioneers' too.
     for (int k = 0; const auto& [record, ungrouped] :
-         {std::pair{Record(), true}, {Record().Set(kDecember, 1), true}, {Record().Set(kJanuary, 2), true},
-          {Record().Set(kDecember, 2), false}, {Record().Set(kDecember, 3), false},
-          {Record().Set(kOmitFromList, 1), false}, {Record().Set(kGroupNumber, 1), false},
-          {Record().Set(kGroupNumber, -1), false}}) {
+         {std::pair{Record(), true}, {Record().U8(kDecember, 1), true}, {Record().U8(kJanuary, 2), true},
+          {Record().U8(kDecember, 2), false}, {Record().U8(kDecember, 3), false},
+          {Record().U8(kOmitFromList, 1), false}, {Record().U8(kGroupNumber, 1), false},
+          {Record().U8(kGroupNumber, -1), false}}) {
         const Loaded loaded({record});
         EXPECT_EQ(ListPublishers(loaded.table, {{1, 0}, 11, 25, 0}).ungroupedSeen, ungrouped) << "case " << k++;
     }
@@ -149,10 +125,10 @@ TEST(SortPublishersTest, GivesExactlyThePlainNeighbourExchangeOrder) {
     const std::vector<std::string> lasts = {"Nowak", "NOWAK ", "Lis", "Los", "Zak", "", "Zajac"};
     std::mt19937 random(7);
     for (const int size : {2, 3, 22, 61, 102}) {
-        std::vector<Record> people;
+        std::vector<test::Bytes> people;
         for (int i = 0; i < size; ++i) {
             const std::string& first = firsts[random() % firsts.size()];
-            people.push_back(Record(first, lasts[random() % lasts.size()]).Set(kPublisherId, i));
+            people.push_back(Record(first, lasts[random() % lasts.size()]).U8(kPublisherId, i));
         }
         for (const std::uint8_t fnSort : {0, 1}) {
             Loaded sorted(people), reference(people);

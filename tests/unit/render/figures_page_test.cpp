@@ -83,6 +83,22 @@ FontSpec Arial(const Geometry& g) {
     return {.height = g.fontHeight, .weight = 400, .charSet = 238, .pitchAndFamily = 0x20, .faceName = "Arial"};
 }
 
+// The boxes and texts of the rows, as the page must draw them.
+struct ExpectedRows {
+    // Row `row` at `g`: its two boxes, the studies and the hours, and the remark when there is one.
+    void Add(const Geometry& g, int row, bool shared, bool auxiliary, const std::string& studies,
+             const std::string& hours, const std::string& remark) {
+        const int y = g.rowTop + row * g.rowHeight, boxBottom = y + g.rowHeight - g.rowHeight / 2;
+        boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, shared});
+        boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, auxiliary});
+        texts.emplace_back(g.x[1], y, TextAlign::Right, studies);
+        texts.emplace_back(g.x[3], y, TextAlign::Right, hours);
+        if (!remark.empty()) texts.emplace_back(g.x[4], y, TextAlign::Left, remark);
+    }
+    std::vector<test::DrawnBox> boxes;
+    std::vector<std::tuple<int, int, TextAlign, std::string>> texts;
+};
+
 TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThem) {
     const std::vector<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     // Of the previous year only the rows from the month of opening on are printed.
@@ -110,23 +126,19 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
         const CardYear year = ReadCardYear(data.table, data.remarks, 1, c.at.reportMonth, c.at.year);
         EXPECT_EQ(ComposeFiguresPage(s, {year, layout, g.top, g.left, ticked, c.previousYear, 238}), g.margins);
 
-        std::vector<test::DrawnBox> boxes;
-        std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
+        ExpectedRows expected;
         for (const int row : c.printed) {
             const gen::FixedRow& r = kMonths[row].reported;
-            const int y = g.rowTop + row * g.rowHeight, boxBottom = y + g.rowHeight - g.rowHeight / 2;
-            boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, kMonths[row].shared});
-            boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, r.status == 1});
-            texts.emplace_back(g.x[1], y, TextAlign::Right, r.studies == 0 ? "" : std::to_string(r.studies));
-            const char* hours = c.missionary ? kMonths[row].hoursOfMissionary : kMonths[row].hours;
-            texts.emplace_back(g.x[3], y, TextAlign::Right, hours);
-            if (!r.remark.empty()) texts.emplace_back(g.x[4], y, TextAlign::Left, test::Cp1250(r.remark));
+            expected.Add(g, row, kMonths[row].shared, r.status == 1, r.studies == 0 ? "" : std::to_string(r.studies),
+                         c.missionary ? kMonths[row].hoursOfMissionary : kMonths[row].hours, test::Cp1250(r.remark));
         }
+        std::vector<std::tuple<int, int, TextAlign, std::string>> drawn;
         for (const auto& t : s.texts) {
             drawn.emplace_back(t.x, t.y, t.align, t.text);
             EXPECT_EQ(s.ObjectOf(t.font).font, Arial(g));
         }
-        EXPECT_EQ(drawn, texts);
+        EXPECT_EQ(drawn, expected.texts);
+        const auto& boxes = expected.boxes;
         EXPECT_EQ(test::DrawnBoxes(s), boxes);
         const auto marked = static_cast<std::size_t>(std::ranges::count(boxes, true, &test::DrawnBox::marked));
         EXPECT_EQ(s.lines.size(), 4 * boxes.size() + 2 * marked) << "lines beyond the boxes";
@@ -182,18 +194,14 @@ TEST(TestPageTest, AddsTheSettingsAndScalesAroundTheCalibrationRowsWhereTheCards
         EXPECT_EQ(ComposeTestPage(s, page, test::kStrings), g.margins);
 
         // The rows: every one filled, each figure where the card's page puts it.
-        std::vector<test::DrawnBox> boxes;
-        std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
+        ExpectedRows expected;
         const char* remarks[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
         for (int row = 0; row < kCardRows; ++row) {
-            const int y = g.rowTop + row * g.rowHeight, boxBottom = y + g.rowHeight - g.rowHeight / 2;
-            const int month = (row + 8) % 12 + 1;
-            boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, true});
-            boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, true});
-            texts.emplace_back(g.x[1], y, TextAlign::Right, std::to_string(month));
-            texts.emplace_back(g.x[3], y, TextAlign::Right, std::to_string(10 * month));
-            texts.emplace_back(g.x[4], y, TextAlign::Left, remarks[row]);  // the test strings are UTF-8
+            const int month = (row + 8) % 12 + 1;  // the test strings are UTF-8
+            expected.Add(g, row, true, true, std::to_string(month), std::to_string(10 * month), remarks[row]);
         }
+        const auto& boxes = expected.boxes;
+        std::vector<std::tuple<int, int, TextAlign, std::string>> drawn;
         std::vector<SurfaceRect> figures, added;
         std::vector<test::RecordingSurface::Text> labels, settings;
         for (const auto& t : s.texts) {
@@ -209,7 +217,7 @@ TEST(TestPageTest, AddsTheSettingsAndScalesAroundTheCalibrationRowsWhereTheCards
                 settings.push_back(t);
             }
         }
-        EXPECT_EQ(drawn, texts);
+        EXPECT_EQ(drawn, expected.texts);
         std::vector<Line> scales;
         std::ranges::copy_if(s.lines, std::back_inserter(scales), [](const Line& l) { return l.penWidth == 0; });
         std::erase_if(s.lines, [](const Line& l) { return l.penWidth == 0; });

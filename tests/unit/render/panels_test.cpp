@@ -178,14 +178,6 @@ TEST(HeaderPanelTest, ReadsThePublisherOfTheReportMonth) {
         EXPECT_EQ(HeaderPanelName(loaded.table, loaded.details, p.record, true, "x"), longName) << p.record;
         EXPECT_EQ(HeaderPanelName(loaded.table, loaded.details, p.record, false, "x"), "x") << p.record;
     }
-
-    // No publisher selected, an index past the table, a table never loaded.
-    PublisherTable empty;
-    for (const auto& [table, record] : {std::pair{&loaded.table, 0}, {&loaded.table, loaded.table.Count()},
-                                        {&loaded.table, -1}, {&empty, 1}}) {
-        const HeaderPanelData flags = ReadHeaderPanelFlags(*table, record, 7, 25);
-        EXPECT_EQ(std::tuple(flags.personFlags, flags.hope, flags.fieldMissionary), std::tuple(0, 0, false));
-    }
 }
 
 }  // namespace

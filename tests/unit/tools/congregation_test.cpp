@@ -8,33 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "congregation.h"
-#include "data/data_files.h"
-#include "data/extended_details.h"
-#include "data/group_file.h"
-#include "data/publisher_table.h"
-#include "data/remark_table.h"
 #include "garbage.h"
-#include "support/temp_folder.h"
+#include "support/loaded_data.h"
 
 namespace vorlant::gen {
 namespace {
 
-// The files of `folder`, read as the program reads them at start-up.
-struct ReadBack {
-    explicit ReadBack(const test::TempFolder& folder) {
-        EXPECT_TRUE(table.Allocate());
-        table.Load(groups, folder.Str());
-        details.CountRecords(folder.Str());
-        remarks.Load(table, folder.Str());
-    }
-    PublisherTable table;
-    GroupFile groups;
-    ExtendedDetails details;
-    RemarkTable remarks;
-};
-
-std::string Cp(const std::string& utf8) { return Utf8ToCp1250(utf8).value(); }
+using test::Cp1250;
 
 struct Variant { bool scrambled, maximum; unsigned seed; int month; };
 
@@ -49,7 +29,7 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
     const Congregation g = Generate(options);
     const test::TempFolder folder;
     ASSERT_TRUE(WriteCongregation(g, folder.Str()));
-    const auto data = std::make_unique<ReadBack>(folder);
+    const auto data = std::make_unique<test::LoadedFolder>(folder.Str());
     PublisherTable& table = data->table;
     ASSERT_EQ(table.Count(), static_cast<int>(g.publishers.size()) + 1);
     EXPECT_EQ(table.Password(), " ");
@@ -60,8 +40,8 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
     for (const PublisherInfo& p : g.publishers) {
         SCOPED_TRACE(p.firstName + " " + p.lastName);
         const int r = p.record;
-        EXPECT_EQ(table.FirstName(r), Cp(p.firstName));
-        EXPECT_EQ(table.LastName(r), Cp(p.lastName));
+        EXPECT_EQ(table.FirstName(r), Cp1250(p.firstName));
+        EXPECT_EQ(table.LastName(r), Cp1250(p.lastName));
         EXPECT_EQ(table.BirthDate(r), p.birthDate);
         EXPECT_EQ(table.BaptismDate(r), p.baptismDate);
         EXPECT_EQ(table.GroupNumber(r), p.group);
@@ -73,7 +53,7 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
         EXPECT_EQ(table.FindById(p.id), r);
         const bool longName = p.details == DetailsCase::LongName;
         EXPECT_EQ(data->details.Lookup(table, r) & ExtendedDetails::kLongNameHasLetter, longName ? 1u : 0u);
-        if (longName) { EXPECT_EQ(data->details.LongName(), Cp(p.longName)); }
+        if (longName) { EXPECT_EQ(data->details.LongName(), Cp1250(p.longName)); }
         for (int month = 0; month < 12; ++month) {
             for (int slot = 0; slot < 2; ++slot) {
                 const MonthFigures& f = p.months[month][slot];
@@ -83,7 +63,7 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
                 EXPECT_EQ(table.SharedInMinistry(r, month, slot), f.shared);
                 char remark[RemarkTable::kTextBufferSize];
                 EXPECT_EQ(data->remarks.Text(table, r, month, 2000 + slot, remark), !f.remark.empty());
-                EXPECT_EQ(std::string(remark), Cp(f.remark));
+                EXPECT_EQ(std::string(remark), Cp1250(f.remark));
             }
         }
     }
@@ -98,7 +78,7 @@ TEST(GarbageCongregation, EveryRecordReadsWithinItsBoundsAndNoFileChanges) {
         SCOPED_TRACE(testing::Message() << "seed " << seed << ": " << bad.damage);
         const test::TempFolder folder;
         ASSERT_TRUE(WriteCongregation(bad.congregation, folder.Str()));
-        const auto data = std::make_unique<ReadBack>(folder);
+        const auto data = std::make_unique<test::LoadedFolder>(folder.Str());
         ASSERT_GE(data->table.Count(), 1);
         ASSERT_LE(data->table.Count(), PublisherTable::kMaxRecords);
         std::array<char, RemarkTable::kTextBufferSize> remark{};
