@@ -64,8 +64,6 @@ BOOL CMainDlg::OnInitDialog() {
     if (HasFirstNameSort(languageCode) && table.Count() != 0) SortPublishers();
     FillPublisherList();
 
-    useLongName = 1;
-
     LoadSettings(profile, VersionsOffered(strings), settings);
     storedSettings = settings;
 
@@ -145,10 +143,7 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
             RunOptions();
             break;
         case IDC_PUBLISHER_LIST:
-            if (notifyCode == LBN_SELCHANGE) {
-                useLongName = 1;
-                TakeSelection();
-            }
+            if (notifyCode == LBN_SELCHANGE) TakeSelection();
             break;
         case IDC_FILTER:
             if (notifyCode == BN_CLICKED) AdvanceFilter();

@@ -68,7 +68,7 @@ private:
     void PrintCard();
     void PrintTestPage();
     // One document of one page on the application's printer, drawn by `compose`.
-    void PrintPage(const char* documentName, const std::function<MarginOffsets(DrawingSurface&)>& compose);
+    void PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
     void OnMonthBoxClicked();
 
     win::Win32StringSource strings;
@@ -80,10 +80,7 @@ private:
     HICON smallIcon = nullptr;  // the caption's, drawn at its own size rather than shrunk
     Settings settings;   // dateFormat, lastNameFirst, cardVersion, margins, fnSortEnabled
     Settings storedSettings;  // as the INI file holds them: read at the start
-    int useLongName = 0;
     std::string languageCode;
-    int leftMarginOffset = 0;
-    int topMarginOffset = 0;
     std::uint8_t settingsChanged = 0;
     bool exiting = false;   // the exit has begun: it runs once
     int accessRefused = 0;

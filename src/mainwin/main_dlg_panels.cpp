@@ -30,8 +30,7 @@ SurfaceRect SurfaceRectOf(const RECT& rect) { return {rect.left, rect.top, rect.
 
 void CMainDlg::DrawHeaderPanel(const RECT& rect, HDC dc) {
     HeaderPanelData data = ReadHeaderPanelFlags(table, selectedRecord, reportMonth, reportYearByte);
-    data.name = HeaderPanelName(table, details, selectedRecord, useLongName != 0,
-                                FormatName(selectedRecord, settings.lastNameFirst));
+    data.name = HeaderPanelName(table, details, selectedRecord, FormatName(selectedRecord, settings.lastNameFirst));
     data.baptismDate = FormatDate(selectedRecord, 0);
     data.birthDate = FormatDate(selectedRecord, 1);
     win::GdiSurface surface(dc);

@@ -9,7 +9,7 @@
 #include "common/text.h"
 #include "mainwin/main_dlg.h"
 #include "render/figures_page.h"
-#include "render/test_page.h"
+#include "render/calibration_page.h"
 #include "resources/resource.h"
 #include "win/gdi_surface.h"
 #include "win/text_codec.h"
@@ -43,11 +43,11 @@ void CMainDlg::PrintCard() {
 }
 
 void CMainDlg::PrintTestPage() {
-    const TestPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
-    PrintPage("Card Test", [&](DrawingSurface& surface) { return ComposeTestPage(surface, page, strings); });
+    const CalibrationPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
+    PrintPage("Card Test", [&](DrawingSurface& surface) { return ComposeCalibrationPage(surface, page, strings); });
 }
 
-void CMainDlg::PrintPage(const char* documentName, const std::function<MarginOffsets(DrawingSurface&)>& compose) {
+void CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {
     const std::wstring name = win::Widen(documentName);
     DOCINFOW document{};
     document.cbSize = sizeof(document);
@@ -66,9 +66,7 @@ void CMainDlg::PrintPage(const char* documentName, const std::function<MarginOff
         StartDocW(dc.Get(), &document);
         StartPage(dc.Get());
         win::GdiSurface surface(dc.Get());
-        const MarginOffsets margins = compose(surface);
-        leftMarginOffset = margins.left;
-        topMarginOffset = margins.top;
+        compose(surface);
         EndPage(dc.Get());
         EndDoc(dc.Get());
     }

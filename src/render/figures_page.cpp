@@ -46,7 +46,7 @@ PageGeometry ComputePageGeometry(unsigned px, unsigned py, const CardLayout& lay
     return g;
 }
 
-MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page) {
+void ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page) {
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
     surface.SetTextMapping();
@@ -61,7 +61,6 @@ MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& pag
         if (!page.rowTicked[static_cast<std::size_t>(row)]) continue;
         DrawRow(surface, page.year.rows[static_cast<std::size_t>(row)], geometry, row);
     }
-    return margins;
 }
 
 }  // namespace vorlant

@@ -66,10 +66,10 @@ struct FiguresPage {
     int cardCharset = 0;
 };
 
-// Draws the page onto `surface` and returns the margins it used. For each
+// Draws the page onto `surface`. For each
 // ticked row: the shared-in-ministry box, the Bible studies, the auxiliary
 // pioneer box, the hours (pioneers and field missionaries only) and the
 // remark, each number right-aligned at its column, the remark left-aligned.
-MarginOffsets ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page);
+void ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page);
 
 }  // namespace vorlant

@@ -62,11 +62,10 @@ HeaderPanelData ReadHeaderPanelFlags(const PublisherTable& table, int record, in
     return data;
 }
 
-std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int record, bool useLongName,
-                            std::string composedName) {
+std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int record, std::string composedName) {
     if (!IsPublisher(table, record)) return composedName;
     const unsigned found = details.Lookup(table, record);
-    if (found != 0 && useLongName && !details.LongName().empty()) return std::string(details.LongName());
+    if (found != 0 && !details.LongName().empty()) return std::string(details.LongName());
     return composedName;
 }
 

@@ -31,11 +31,10 @@ struct HeaderPanelData {
 HeaderPanelData ReadHeaderPanelFlags(const PublisherTable& table, int record, int reportMonth,
                                      std::uint8_t reportYearByte);
 
-// The name the panel shows: the long name of the extended details when
-// `useLongName` is set and the details have one, else `composedName`. Looks
+// The name the panel shows: the long name of the extended details when they
+// have one, else `composedName`. Looks
 // the details up on every call, as they may have changed on disk.
-std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int record, bool useLongName,
-                            std::string composedName);
+std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int record, std::string composedName);
 
 // Draws the panel into `rect`, with labels from `strings`. Only texts and
 // boxes: the background stays as the window system erased it.

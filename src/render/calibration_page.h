@@ -16,7 +16,7 @@ class CardLayout;
 class StringSource;
 
 // The settings the page is printed with.
-struct TestPage {
+struct CalibrationPage {
     const CardLayout& layout;
     std::string_view topMargin;
     std::string_view leftMargin;
@@ -26,9 +26,9 @@ struct TestPage {
 // The settings line: the two margins, the September row's start, the rows'
 // height and the five column positions, each after its label from
 // `strings`, the values as the dialogs show them.
-std::string TestPageSettingsLine(const TestPage& page, const StringSource& strings);
+std::string CalibrationSettingsLine(const CalibrationPage& page, const StringSource& strings);
 
-// Draws the test page onto `surface` and returns the margins it used: the
+// Draws the test page onto `surface`: the
 // calibration figures in every row (as ComposeFiguresPage draws them), the
 // settings line above the rows, a vertical scale left of the first and the
 // last row (zero at the printed row's top, positive downwards) and, under
@@ -37,6 +37,6 @@ std::string TestPageSettingsLine(const TestPage& page, const StringSource& strin
 // hundredth, a longer one every 0.05 and a label in hundredths every 0.10.
 // Scales and the settings line keep more than 0.10 inch from every figure,
 // box and remark.
-MarginOffsets ComposeTestPage(DrawingSurface& surface, const TestPage& page, const StringSource& strings);
+void ComposeCalibrationPage(DrawingSurface& surface, const CalibrationPage& page, const StringSource& strings);
 
 }  // namespace vorlant

@@ -1,4 +1,4 @@
-#include "render/test_page.h"
+#include "render/calibration_page.h"
 
 #include <algorithm>
 #include <array>
@@ -147,7 +147,7 @@ void DrawHorizontalScale(DrawingSurface& surface, int zeroX, int y) {
 
 }  // namespace
 
-std::string TestPageSettingsLine(const TestPage& page, const StringSource& strings) {
+std::string CalibrationSettingsLine(const CalibrationPage& page, const StringSource& strings) {
     std::string line;
     const auto add = [&](unsigned label, std::string_view value) {
         if (!line.empty()) line += "   ";
@@ -165,16 +165,16 @@ std::string TestPageSettingsLine(const TestPage& page, const StringSource& strin
     return line;
 }
 
-MarginOffsets ComposeTestPage(DrawingSurface& surface, const TestPage& page, const StringSource& strings) {
+void ComposeCalibrationPage(DrawingSurface& surface, const CalibrationPage& page, const StringSource& strings) {
     // Every row, whatever the month boxes say, and nothing of the congregation.
     std::array<bool, kCardRows> everyRow{};
     everyRow.fill(true);
     const CardYear year = CalibrationCardYear(strings);
-    const MarginOffsets margins = ComposeFiguresPage(
-        surface, {year, page.layout, page.topMargin, page.leftMargin, everyRow, false, page.cardCharset});
+    ComposeFiguresPage(surface, {year, page.layout, page.topMargin, page.leftMargin, everyRow, false, page.cardCharset});
 
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
+    const MarginOffsets margins = ComputeMarginOffsets(px, py, page.leftMargin, page.topMargin);
     const Scales scales = PlaceScales(px, py, ComputePageGeometry(px, py, page.layout, margins), margins);
     // One pixel wide, so that the card's lines show through between the ticks.
     const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(0, kBlack));
@@ -191,9 +191,8 @@ MarginOffsets ComposeTestPage(DrawingSurface& surface, const TestPage& page, con
                                   surface.CreateFontObject(ArialFontSpec(kSettingsPoints, py, page.cardCharset)));
     const ScopedSurfaceSelect selectFont(surface, font.Get());
     surface.SetTextAlign(TextAlign::Left);
-    surface.TextAt(scales.settingsX, scales.settingsY, TestPageSettingsLine(page, strings));
+    surface.TextAt(scales.settingsX, scales.settingsY, CalibrationSettingsLine(page, strings));
     surface.SetTextAlign(TextAlign::Right);
-    return margins;
 }
 
 }  // namespace vorlant
