@@ -92,25 +92,40 @@ EOF
     VORLANT_CUPSD_PID=$!
     export CUPS_SERVER="$dir/cups.sock"
     unset PRINTER LPDEST
-    local i
+    local i ready=""
     for i in $(seq 1 100); do
-        [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break
-        if ! kill -0 "$VORLANT_CUPSD_PID" 2>/dev/null; then
-            echo "cups-env: cupsd did not start; see $dir/log" >&2
-            vorlant_cups_stop
-            return 1
-        fi
+        if [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1; then ready=1; break; fi
+        kill -0 "$VORLANT_CUPSD_PID" 2>/dev/null || break
         sleep 0.1
     done
+    if [ -z "$ready" ]; then
+        echo "cups-env: the print spooler (cupsd -f -c $dir/etc/cupsd.conf) did not start:" >&2
+        vorlant_cups_show_log "$dir" cupsd.out error_log
+        vorlant_cups_stop
+        return 1
+    fi
     # lpadmin warns that printer drivers are deprecated: into the log.
     if ! lpadmin -p "$VORLANT_CUPS_PRINTER" -E -v "cups-pdf:/$name" -P "$ppd" 2>>"$dir/log/lpadmin.out" ||
        ! lpadmin -d "$VORLANT_CUPS_PRINTER" 2>>"$dir/log/lpadmin.out"; then
-        echo "cups-env: the PDF printer could not be set up; see $dir/log" >&2
+        echo "cups-env: the PDF printer could not be set up (lpadmin -p $VORLANT_CUPS_PRINTER ...):" >&2
+        vorlant_cups_show_log "$dir" lpadmin.out error_log
         vorlant_cups_stop
         return 1
     fi
     export VORLANT_PDF_DIR="$dir/pdf"
     echo "cups-env: cupsd $VORLANT_CUPSD_PID on $CUPS_SERVER, default printer $VORLANT_CUPS_PRINTER -> $VORLANT_PDF_DIR"
+}
+
+# The last lines of the named logs of the spooler in FOLDER, on stderr.
+#   vorlant_cups_show_log FOLDER NAME...
+vorlant_cups_show_log() {
+    local dir="$1" log
+    shift
+    for log in "$@"; do
+        [ -s "$dir/log/$log" ] || continue
+        echo "  $log:" >&2
+        tail -n 15 "$dir/log/$log" | sed 's/^/    /' >&2
+    done
 }
 
 vorlant_cups_stop() {

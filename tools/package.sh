@@ -64,8 +64,8 @@ stage="$work/Vorlant-$version"
 mkdir -p "$stage/64-bit" "$stage/32-bit"
 for bits in 64 32; do
     case "$bits" in
-        64) toolchain=cmake/mingw-w64.cmake ;;
-        32) toolchain=cmake/mingw-w64-i686.cmake ;;
+        64) toolchain=cmake/mingw-w64.cmake machine=x86-64 ;;
+        32) toolchain=cmake/mingw-w64-i686.cmake machine=i386 ;;
     esac
     echo "== Vorlant.exe, $bits-bit (Release)"
     cmake -S . -B "$work/win$bits" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -73,6 +73,7 @@ for bits in 64 32; do
     cmake --build "$work/win$bits" --target Vorlant -j "$jobs"
     objdump="$(sed -n 's/^CMAKE_OBJDUMP:FILEPATH=//p' "$work/win$bits/CMakeCache.txt")"
     tests/release/check_exe.sh "$work/win$bits/bin/Vorlant.exe" "$objdump" Release "$root" "$work/win$bits"
+    tests/release/check_pe.sh "$work/win$bits/bin/Vorlant.exe" "$objdump" "$machine"
     cp "$work/win$bits/bin/Vorlant.exe" "$stage/$bits-bit/Vorlant.exe"
 done
 

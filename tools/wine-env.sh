@@ -10,6 +10,61 @@ export LANG=pl_PL.UTF-8
 export LC_ALL=pl_PL.UTF-8
 
 VORLANT_XVFB_PID=""
+VORLANT_WINE_LOG="$VORLANT_ROOT/build/wine-env.log"
+
+# Whether this machine runs 32-bit programs, found out once by running wine's
+# 32-bit loader. Some kernels have no 32-bit support at all: every i386
+# binary fails there ("Exec format error"), and Debian's `wine` script still
+# picks the 32-bit loader whenever wine32 is installed, even for a 64-bit
+# program. There every Windows program goes through the 64-bit loader: a
+# `wine` (and `wine-stable`, which `wineboot` calls) first in PATH that starts
+# it, and WINELOADER for the processes that wine itself starts. No 32-bit
+# Windows program can run there (wine 8 has no 32-on-64 mode).
+VORLANT_WINE32_LOADER=/usr/lib/wine/wine
+VORLANT_WINE64_LOADER=/usr/lib/wine/wine64
+if [ -z "${VORLANT_RUNS_32BIT:-}" ]; then
+    if "$VORLANT_WINE32_LOADER" --version >/dev/null 2>&1; then
+        VORLANT_RUNS_32BIT=1
+    else
+        VORLANT_RUNS_32BIT=0
+    fi
+fi
+export VORLANT_RUNS_32BIT
+if [ "$VORLANT_RUNS_32BIT" = 0 ] && [ -x "$VORLANT_WINE64_LOADER" ]; then
+    vorlant_wine64_bin="$VORLANT_ROOT/build/wine64-bin"
+    mkdir -p "$vorlant_wine64_bin"
+    for vorlant_name in wine wine-stable; do
+        printf '#!/bin/sh\nexec %s "$@"\n' "$VORLANT_WINE64_LOADER" >"$vorlant_wine64_bin/$vorlant_name"
+        chmod 755 "$vorlant_wine64_bin/$vorlant_name"
+    done
+    case ":$PATH:" in
+        *":$vorlant_wine64_bin:"*) ;;
+        *) export PATH="$vorlant_wine64_bin:$PATH" ;;
+    esac
+    export WINELOADER="$VORLANT_WINE64_LOADER"
+    unset vorlant_wine64_bin vorlant_name
+fi
+
+# The one line that says what this machine cannot run.
+vorlant_no_32bit_line() {
+    echo "this machine cannot run 32-bit programs (its kernel has no 32-bit support: $VORLANT_WINE32_LOADER --version fails):" \
+         "the 32-bit build's Windows tests were skipped; it was built and checked without running"
+}
+
+# Runs a step of the set-up with its output in the log; when it fails, says
+# which step it was and shows the command's own words.
+#   vorlant_step "WHAT" COMMAND...
+vorlant_step() {
+    local what="$1" rc=0
+    shift
+    mkdir -p "$(dirname "$VORLANT_WINE_LOG")"
+    "$@" >"$VORLANT_WINE_LOG" 2>&1 </dev/null || rc=$?
+    if [ "$rc" -ne 0 ]; then
+        echo "wine-env: $what failed (exit $rc): $*" >&2
+        tail -n 20 "$VORLANT_WINE_LOG" | sed 's/^/    /' >&2
+        return "$rc"
+    fi
+}
 
 # Starts Xvfb on a free display when none is set.
 vorlant_display_start() {
@@ -19,15 +74,23 @@ vorlant_display_start() {
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
             # Room for the virtual desktop of 192 pixels per inch (below);
             # Wine's desktop sits in its top left corner.
-            Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
+            local log="$VORLANT_ROOT/build/xvfb.log"
+            mkdir -p "$(dirname "$log")"
+            Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >"$log" 2>&1 &
             VORLANT_XVFB_PID=$!
             export DISPLAY=":$n"
             local i
             for i in $(seq 1 50); do
                 [ -e "/tmp/.X11-unix/X$n" ] && return 0
+                kill -0 "$VORLANT_XVFB_PID" 2>/dev/null || break
                 sleep 0.1
             done
-            echo "Xvfb did not start on :$n" >&2
+            echo "wine-env: the X server (Xvfb :$n) did not start:" >&2
+            tail -n 20 "$log" | sed 's/^/    /' >&2
+            kill "$VORLANT_XVFB_PID" 2>/dev/null || true
+            wait "$VORLANT_XVFB_PID" 2>/dev/null || true
+            VORLANT_XVFB_PID=""
+            unset DISPLAY
             return 1
         fi
     done
@@ -38,9 +101,9 @@ vorlant_display_start() {
 # Creates the prefix once, then starts a persistent wine server and warms it
 # up, so that every later program starts in a fraction of a second.
 vorlant_wine_start() {
-    vorlant_wine_prepare
-    wineserver -p
-    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    vorlant_wine_prepare || return 1
+    vorlant_step "starting the wine server" wineserver -p || return 1
+    vorlant_step "the first wine program (wine cmd /c exit)" wine cmd /c exit
 }
 
 # Another Windows beside the main prefix: a prefix of its own,
@@ -55,9 +118,9 @@ vorlant_wine_variant_start() {
     local prefix="$VORLANT_ROOT/build/wineprefix-$1"
     (
         export WINEPREFIX="$prefix" LANG="$2" LC_ALL="$2"
-        vorlant_wine_prepare "${3:-}"
-        wineserver -p
-        wine cmd /c exit >/dev/null 2>&1 </dev/null
+        vorlant_wine_prepare "${3:-}" || exit 1
+        vorlant_step "starting the wine server of $WINEPREFIX" wineserver -p || exit 1
+        vorlant_step "the first wine program in $WINEPREFIX (wine cmd /c exit)" wine cmd /c exit
     ) || return 1
     VORLANT_WINE_VARIANTS+=("$prefix")
 }
@@ -72,26 +135,37 @@ vorlant_wine_prepare() {
     local dpi="${1:-}"
     mkdir -p "$(dirname "$WINEPREFIX")"
     # A prefix made before wine's 32-bit loader was installed cannot run the
-    # 32-bit build (its syswow64 is empty): make it anew.
-    if [ -f "$WINEPREFIX/system.reg" ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    # 32-bit build (its syswow64 is empty): make it anew. Where no 32-bit
+    # program runs, the 64-bit loader needs only the 64-bit system.
+    local system=syswow64
+    [ "$VORLANT_RUNS_32BIT" = 1 ] || system=system32
+    if [ -f "$WINEPREFIX/system.reg" ] && [ ! -f "$WINEPREFIX/drive_c/windows/$system/kernel32.dll" ]; then
         rm -rf "$WINEPREFIX"
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ] || ! grep -q 'Explorer\\\\Desktops' "$WINEPREFIX/user.reg"; then
-        wineboot -i >/dev/null 2>&1 </dev/null
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1 </dev/null
+        vorlant_step "making the wine prefix $WINEPREFIX (wineboot -i)" wineboot -i || return 1
+        vorlant_step "setting the prefix's desktop" \
+            wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f || return 1
+        vorlant_step "setting the prefix's desktop size" \
+            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f || return 1
         wineserver -k
         wineserver -w
+        if [ ! -f "$WINEPREFIX/drive_c/windows/$system/kernel32.dll" ]; then
+            echo "wine-env: the new prefix $WINEPREFIX has no $system/kernel32.dll" >&2
+            return 1
+        fi
     fi
     # Wine reads the pixels per inch when its server starts.
     if [ -n "$dpi" ]; then
         local desktop="$((1280 * dpi / 96))x$((800 * dpi / 96))"
         if [ "$(cat "$WINEPREFIX/.vorlant-dpi" 2>/dev/null)" != "$dpi $desktop" ]; then
-            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-            wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-                 /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
-            wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f \
-                 >/dev/null 2>&1 </dev/null
+            vorlant_step "setting $dpi pixels per inch" \
+                wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f || return 1
+            vorlant_step "setting $dpi pixels per inch for the fonts" \
+                wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+                     /v LogPixels /t REG_DWORD /d "$dpi" /f || return 1
+            vorlant_step "setting the desktop size $desktop" \
+                wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f || return 1
             wineserver -k
             wineserver -w
             echo "$dpi $desktop" >"$WINEPREFIX/.vorlant-dpi"
