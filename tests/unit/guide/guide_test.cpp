@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -18,6 +20,9 @@
 #include "common/file.h"
 #include "common/text.h"
 #include "data/data_files.h"
+#include "data/scramble.h"
+#include "dialogs/length_value.h"
+#include "dialogs/password_gate.h"
 #include "layout/card_layout.h"
 #include "layout/settings.h"
 #include "mainwin/filter.h"
@@ -133,6 +138,233 @@ TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
         EXPECT_TRUE(files.contains(name)) << "the guide names the file \"" << name
                                           << "\", which the program neither reads nor writes";
     }
+}
+
+// The chapters of the guide by the ids of their headings: "1" ... for the
+// numbered ones, "Dodatek" for the appendix; and, for every element with an
+// id, the chapter it lies in.
+struct Chapters {
+    std::vector<std::pair<std::string, std::string>> headings;   // id, title without its number
+    std::map<std::string, std::string> chapterOf;                // element id -> chapter
+};
+
+Chapters ReadChapters(const std::string& page) {
+    Chapters chapters;
+    const std::regex element(R"re(<(h2|[a-z0-9]+)\b[^>]*\bid="([^"]+)"[^>]*>([^<]*))re");
+    const std::regex numbered(R"re(^(\d+)\. (.*)$)re");
+    std::string current;
+    for (std::sregex_iterator it(page.begin(), page.end(), element), end; it != end; ++it) {
+        const std::string id = (*it)[2].str();
+        if ((*it)[1].str() == "h2") {
+            const std::string title = Normalized((*it)[3].str());
+            std::smatch parts;
+            if (std::regex_match(title, parts, numbered)) {
+                current = parts[1].str();
+                chapters.headings.emplace_back(id, parts[2].str());
+            } else {
+                current = title.substr(0, title.find('.'));
+                chapters.headings.emplace_back(id, title);
+            }
+        }
+        EXPECT_FALSE(chapters.chapterOf.contains(id)) << "the id \"" << id << "\" is given twice";
+        chapters.chapterOf[id] = current;
+    }
+    return chapters;
+}
+
+// A link that names a chapter ("rozdział 2", "rozdziale 5", "Dodatek") leads
+// into that chapter, and the table of contents lists the chapters in their
+// order, under their titles.
+TEST(GuideTest, LinksLeadToTheChaptersTheyName) {
+    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    const Chapters chapters = ReadChapters(page);
+
+    const std::string appendix = "Dodatek";
+    ASSERT_FALSE(chapters.headings.empty());
+    EXPECT_EQ(chapters.headings.back().second, appendix + ". Dla dociekliwych") << "the appendix is the last chapter";
+
+    const std::regex link(R"re(<a href="#([^"]+)">([^<]*)</a>)re");
+    const std::regex number(R"re(\b(\d+)\b)re");
+    int checked = 0;
+    for (std::sregex_iterator it(page.begin(), page.end(), link), end; it != end; ++it) {
+        const std::string target = (*it)[1].str();
+        const std::string text = Normalized((*it)[2].str());
+        const auto found = chapters.chapterOf.find(target);
+        if (found == chapters.chapterOf.end()) {
+            ADD_FAILURE() << "the link \"" << text << "\" leads to #" << target << ", which the guide lacks";
+            continue;
+        }
+        std::smatch named;
+        if (std::regex_search(text, named, number)) {
+            EXPECT_EQ(found->second, named[1].str())
+                << "the link \"" << text << "\" leads into chapter " << found->second;
+            ++checked;
+        } else if (text.starts_with(appendix)) {
+            EXPECT_EQ(found->second, appendix) << "the link \"" << text << "\" leads into chapter " << found->second;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 10);
+
+    const std::size_t navStart = page.find("<nav>"), navEnd = page.find("</nav>");
+    ASSERT_NE(navStart, std::string::npos);
+    ASSERT_NE(navEnd, std::string::npos);
+    const std::string nav = page.substr(navStart, navEnd - navStart);
+    std::vector<std::pair<std::string, std::string>> listed;
+    for (std::sregex_iterator it(nav.begin(), nav.end(), link), end; it != end; ++it) {
+        listed.emplace_back((*it)[1].str(), Normalized((*it)[2].str()));
+    }
+    EXPECT_EQ(listed, chapters.headings);
+}
+
+// The lengths that the guide writes in <code> are written as the secretary
+// types them: each is one that the fields keep as it stands ("0.12", never
+// "0,12" or "12"). Only the table of typed forms shows others, and says what
+// the length rule makes of them; a form that it shows changed ("12" becomes
+// "1.00") may be named again as a warning, a refused one nowhere else.
+TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
+    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::regex numeric(R"re(<code>(-?[0-9]+(?:[.,][0-9]+)?)</code>)re");
+
+    // The table's rows: the typed forms in the first cell, the kept length
+    // in the second, none when it is refused.
+    std::set<std::string> explained;
+    std::vector<std::string> inTable;
+    const std::regex row(R"re(<tr><td>([\s\S]*?)</td><td>([\s\S]*?)</td></tr>)re");
+    const std::size_t tableStart = page.find("<th>Wpisane</th>");
+    if (tableStart != std::string::npos) {
+        const std::string table = page.substr(tableStart, page.find("</table>", tableStart) - tableStart);
+        for (std::sregex_iterator it(table.begin(), table.end(), row), end; it != end; ++it) {
+            const std::string typed = (*it)[1].str(), kept = (*it)[2].str();
+            std::smatch keptCode;
+            const bool accepted = std::regex_search(kept, keptCode, numeric);
+            for (std::sregex_iterator form(typed.begin(), typed.end(), numeric); form != end; ++form) {
+                std::string text = (*form)[1].str();
+                inTable.push_back(text);
+                if (accepted) explained.insert(text);
+                const bool normalized = NormalizeLength(text);
+                EXPECT_EQ(normalized, accepted) << "the guide says \"" << (*form)[1].str() << "\" is "
+                                                << (accepted ? "accepted" : "refused");
+                if (normalized && accepted) EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str();
+            }
+        }
+    }
+
+    int written = 0;
+    for (std::sregex_iterator it(page.begin(), page.end(), numeric), end; it != end; ++it) {
+        const std::string shown = (*it)[1].str();
+        if (explained.contains(shown)) continue;
+        // The table's own cells, each once.
+        if (const auto cell = std::ranges::find(inTable, shown); cell != inTable.end()) {
+            inTable.erase(cell);
+            continue;
+        }
+        std::string kept = shown;
+        EXPECT_TRUE(NormalizeLength(kept) && kept == shown)
+            << "the guide writes \"" << shown << "\", which a length field does not keep as it stands";
+        ++written;
+    }
+    EXPECT_GT(written, 0);
+}
+
+std::string Between(const std::string& text, const std::string& from, const std::string& to) {
+    const std::size_t start = text.find(from);
+    if (start == std::string::npos) return {};
+    const std::size_t end = text.find(to, start + from.size());
+    return text.substr(start + from.size(), end == std::string::npos ? std::string::npos : end - start - from.size());
+}
+
+// What the guide says about the package is what tools/package.sh makes: the
+// files of the ZIP, its name, and sums that the command it gives can check.
+TEST(GuideTest, DescribesThePackageThatIsMade) {
+    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::string script = ReadAll(VORLANT_PACKAGE_SCRIPT);
+
+    std::set<std::string> packed;
+    const std::string entries = Between(script, "entries=(", ")");
+    const std::regex word(R"(\S+)");
+    for (std::sregex_iterator it(entries.begin(), entries.end(), word), end; it != end; ++it) packed.insert(it->str());
+    ASSERT_FALSE(packed.empty()) << "no entries=(...) in the package script";
+
+    // The guide's table of the ZIP's files, with Windows' backslashes.
+    std::set<std::string> listed;
+    const std::string table = Between(page, "<th>Co to jest</th>", "</table>");
+    const std::regex cell(R"re(<tr><td>([\s\S]*?)</td>)re");
+    const std::regex code(R"re(<code>([^<]*)</code>)re");
+    for (std::sregex_iterator row(table.begin(), table.end(), cell), end; row != end; ++row) {
+        const std::string first = (*row)[1].str();
+        for (std::sregex_iterator it(first.begin(), first.end(), code); it != end; ++it) {
+            std::string name = (*it)[1].str();
+            std::ranges::replace(name, '\\', '/');
+            listed.insert(name);
+        }
+    }
+    EXPECT_EQ(listed, packed);
+
+    // The sums are SHA-256 ones, which certutil computes with SHA256.
+    EXPECT_NE(script.find("sha256sum"), std::string::npos);
+    EXPECT_TRUE(packed.contains("SHA256SUMS"));
+    const std::regex command(R"re(<pre>certutil -hashfile "[^"]*\\(32|64)-bit\\Vorlant\.exe" SHA256</pre>)re");
+    EXPECT_TRUE(std::regex_search(page, command)) << "the guide gives no certutil -hashfile ... SHA256 command";
+
+    // The ZIP is named after the version in the executable's properties.
+    std::smatch version;
+    const std::string properties = ReadAll(VORLANT_VERSION_SCRIPT);
+    ASSERT_TRUE(std::regex_search(properties, version, std::regex(R"re(VALUE "ProductVersion", *"([^"\\]*))re")));
+    std::smatch named;
+    ASSERT_TRUE(std::regex_search(page, named, std::regex(R"re(<code>Vorlant-([^<]*)\.zip</code>)re")));
+    EXPECT_EQ(named[1].str(), version[1].str());
+    EXPECT_NE(script.find("name=\"Vorlant-$version\""), std::string::npos);
+}
+
+// An INI file read the way the platform reads it, from the guide's lines.
+struct IniLines : ProfileStore {
+    explicit IniLines(const std::string& text) {
+        std::string section;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            const std::string line(Trim(std::string_view(text).substr(start, end - start)));
+            if (line.starts_with('[') && line.ends_with(']')) {
+                section = line.substr(1, line.size() - 2);
+            } else if (const std::size_t equals = line.find('='); equals != std::string::npos) {
+                values[section + '/' + std::string(Trim(std::string_view(line).substr(0, equals)))] =
+                    std::string(Trim(std::string_view(line).substr(equals + 1)));
+            }
+            start = end + 1;
+        }
+    }
+    unsigned GetInt(const char* section, const char* key, int defaultValue) const override {
+        const std::string text = GetString(section, key, "");
+        return static_cast<unsigned>(text.empty() ? defaultValue : std::stoi(text));
+    }
+    std::string GetString(const char* section, const char* key, const char* defaultValue) const override {
+        const auto it = values.find(std::string(section) + '/' + key);
+        return it == values.end() ? defaultValue : it->second;
+    }
+    bool WriteString(const char*, const char*, const char*) override { return false; }
+    std::map<std::string, std::string> values;
+};
+
+// The numbers the guide gives for the password and the scramble key, and
+// the INI lines it tells the secretary to write, are the program's.
+TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
+    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    std::smatch found;
+
+    ASSERT_TRUE(std::regex_search(page, found, std::regex(R"(więcej niż (\d+) znaków)")));
+    EXPECT_EQ(std::stoul(found[1].str()), PasswordGate::kLongestAttempt);
+
+    ASSERT_TRUE(std::regex_search(page, found, std::regex(R"(kluczem, zwykle liczbą (\d+))")));
+    EXPECT_EQ(std::stoi(found[1].str()), ScrambleBase);
+    ASSERT_TRUE(std::regex_search(page, found, std::regex(R"(zwykłego klucza\s+(\d+))")));
+    EXPECT_EQ(std::stoi(found[1].str()), ScrambleBase);
+
+    ASSERT_TRUE(std::regex_search(page, found, std::regex(R"(dla klucza (\d+):\s*<pre>([^<]*)</pre>)")));
+    const int key = std::stoi(found[1].str());
+    ASSERT_NE(key, ScrambleBase);
+    EXPECT_EQ(LoadScrambleBase(IniLines(found[2].str()), ScrambleBase), key);
 }
 
 }  // namespace
