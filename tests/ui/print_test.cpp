@@ -515,6 +515,30 @@ int Clearance(const Card& card, const Printer& p, const CardGrid& grid, int limi
     return least;
 }
 
+// A card laid under a test page with its lines at the scales' zeros holds every figure in its box, 0.02 inch from
+// its lines or more; the least distance in pixels, or -1 when the zeros were not found.
+int ClearanceAtZeros(const Card& card, const Printer& p) {
+    const std::optional<ScaleZeros> zeros = FindZeros(card, p);
+    EXPECT_TRUE(zeros) << "the scales' zeros not found";
+    if (!zeros) return -1;
+    const int least = Clearance(card, p, GridAt(*zeros), p.py / 10);
+    EXPECT_GE(least, p.py / 50) << "a card at the zeros holds the figures with " << least << " px";
+    std::cout << "card at the zeros: every figure " << least << " px (" << least * 1.0 / p.py
+              << " inch) or more from its box's lines\n";
+    return least;
+}
+
+TEST_F(PrintTest, ACardWithItsLinesAtTheZerosOfTheInitialTestPageHoldsEveryFigure) {
+    ASSERT_NE(Start(), nullptr);
+    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
+    ASSERT_FALSE(pdf.empty()) << "no page printed";
+    const std::optional<Card> card = ReadCard(pdf, *printer);
+    ASSERT_TRUE(card);
+    ClearanceAtZeros(*card, *printer);
+    ExitWithButton();
+}
+
 // The test page read as a secretary reads it: a card laid under it whose lines lie where they would have the
 // figures sit in their boxes when the page's scales read 0; then a card of its own, placed as no layout yet
 // knows, read, the readings typed in, and a second page printed that fits it.
@@ -539,10 +563,7 @@ TEST_F(PrintTest, ATestPageReadOverACardAndItsReadingsTypedInFitTheNextPageToThe
     ASSERT_TRUE(first);
     const std::optional<ScaleZeros> zeros = FindZeros(*first, *printer);
     ASSERT_TRUE(zeros) << "the scales' zeros not found";
-    const int atZero = Clearance(*first, *printer, GridAt(*zeros), printer->py / 10);
-    EXPECT_GE(atZero, spare) << "a card at the zeros holds the figures with " << inches(atZero);
-    std::cout << "card at the zeros: every figure " << atZero << " px (" << atZero * 1.0 / printer->py
-              << " inch) or more from its box's lines\n";
+    ClearanceAtZeros(*first, *printer);
 
     // The secretary's card, chosen before any page was looked at: its September line 0.13 inch lower and its
     // August line 0.19 inch lower than the zeros, its columns' lines moved by their own amounts.
