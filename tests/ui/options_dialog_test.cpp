@@ -172,8 +172,8 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     ASSERT_NE(readings, nullptr);
     // Each refusal names its field and keeps the dialog, with the focus on that field.
     struct Refusal { int field; const char *typed, *says; };
-    for (const Refusal& r : {Refusal{3, "0.12", "Odczyt skali „Kursy biblijne” to liczba setnych cala"},
-                             Refusal{5, "-30", "Odczyt skali „Godziny” leży poza jej końcem"}}) {
+    for (const Refusal& r : {Refusal{3, "0.12", "Odczyt podziałki „Kursy biblijne” to liczba setnych cala"},
+                             Refusal{5, "-30", "Odczyt podziałki „Godziny” leży poza jej końcem"}}) {
         Type(readings, r.field, r.typed);
         winauto::Click(readings, IDOK);
         EXPECT_TRUE(TakeMessage(*program).starts_with(r.says)) << r.typed;

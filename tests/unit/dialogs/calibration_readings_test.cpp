@@ -96,8 +96,8 @@ TEST(EvaluateReadingsTest, RefusesTheFirstFieldThatIsNoNumberBeyondItsScaleOrOut
     const Case cases[] = {
         {{"", "", "", "", "", "", ""}, std::nullopt, ""},
         {{"+3", "-2", "", "4", "", "", "-1"}, std::nullopt, ""},
-        {{"", "0.12", "", "", "", "", "x"}, 1, "Odczyt skali „Sierpień” to liczba setnych cala"},
-        {{"", "", "", "", "", "25", ""}, 5, "Odczyt skali „Godziny” leży poza jej końcem"},
+        {{"", "0.12", "", "", "", "", "x"}, 1, "Odczyt podziałki „Sierpień” to liczba setnych cala"},
+        {{"", "", "", "", "", "25", ""}, 5, "Odczyt podziałki „Godziny” leży poza jej końcem"},
         {{"-30", "", "", "", "", "", ""}, 0, "najpierw przesuń „Start (Wrzesień)” o całe wiersze (po 0.26)"},
     };
     for (const Case& c : cases) {

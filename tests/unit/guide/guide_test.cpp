@@ -22,6 +22,7 @@
 #include "layout/settings.h"
 #include "mainwin/filter.h"
 #include "mainwin/startup.h"
+#include "render/calibration_page.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
 
@@ -133,6 +134,25 @@ TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
         EXPECT_TRUE(files.contains(name)) << "the guide names the file \"" << name
                                           << "\", which the program neither reads nor writes";
     }
+}
+
+// The calibration chapter opens with what it achieves, and the numbers it
+// gives are the test page's: the scales' end values and a row's height.
+TEST(GuideTest, TheCalibrationChapterGivesTheTestPagesOwnNumbers) {
+    const std::string guide = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::size_t begin = guide.find("<h2 id=\"dopasowanie\">"), end = guide.find("<h2", begin + 1);
+    ASSERT_NE(begin, std::string::npos);
+    const std::string chapter = guide.substr(begin, end - begin);
+    const std::size_t opening = chapter.find("<p>");
+    EXPECT_TRUE(chapter.substr(opening).starts_with("<p><strong>Po tym rozdziale</strong>"));
+    for (const std::string& end : {"-" + std::to_string(kCalibrationReach), "+" + std::to_string(kCalibrationReach)}) {
+        EXPECT_NE(chapter.find("<code>" + end + "</code>"), std::string::npos) << end;
+    }
+    const test::RcStringSource strings;
+    CardLayout layout;
+    layout.LoadDefaults(0, strings);
+    const int row = (LayoutValueHundredths(layout.MonthlyHeight()) + 6) / 12;
+    EXPECT_NE(chapter.find("<code>0." + std::to_string(row) + "</code>"), std::string::npos) << row;
 }
 
 }  // namespace
