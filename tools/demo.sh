@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Runs Vorlant.exe on a generated demo congregation in build/demo. On a
 # display the program opens there; without one it runs under a private X
-# server and leaves screenshots of the main window, the options dialog and
-# the detailed layout dialog in build/demo and, for the README and the guide
+# server and leaves screenshots of the main window, the options dialog, the
+# detailed layout dialog and the test page's readings in build/demo and, for the README and the guide
 # (tools/guide), in docs, all at 96 pixels per inch, and the main window once
 # more at 144 pixels per inch; as root it then prints the first publisher's
 # card for the months of the service year so far and the test page through a
 # private PDF printer (tools/cups-env.sh): the PDFs and their pages as PNGs
 # land in build/demo, the PNGs in docs too.
 #   tools/demo.sh [--scales]
-# --scales: also the main window, both dialogs, the About box and the
+# --scales: also the main window, the three dialogs, the About box and the
 # password dialog at 96, 120, 144 and 192 pixels per inch, in build/shots.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -102,6 +102,8 @@ picture vorlant-options "$(frame_of 96 options)"
 picture vorlant-layout "$(frame_of 96 layout)"
 wine "$ctl" cancel
 wine "$ctl" cancel
+picture vorlant-readings "$(frame_of 96 readings)"
+wine "$ctl" cancel
 
 # The first PDF in the printer's folder that is whole and is none of the
 # arguments; nothing after a minute.
@@ -144,7 +146,7 @@ start 144
 picture vorlant-main-window-144 "$frame"
 at 144 wine "$ctl" exit 30
 wait "$program" || true
-for name in main-window options layout main-window-144; do
+for name in main-window options layout readings main-window-144; do
     echo "demo: screenshot: $demo/vorlant-$name.png"
 done
 
@@ -159,6 +161,8 @@ if [ -n "$scales" ]; then
         shot "$shots/$dpi-options.png" "$(frame_of "$dpi" options)"
         shot "$shots/$dpi-layout.png" "$(frame_of "$dpi" layout)"
         at "$dpi" wine "$ctl" cancel
+        at "$dpi" wine "$ctl" cancel
+        shot "$shots/$dpi-readings.png" "$(frame_of "$dpi" readings)"
         at "$dpi" wine "$ctl" cancel
         shot "$shots/$dpi-about.png" "$(frame_of "$dpi" about)"
         at "$dpi" wine "$ctl" cancel

@@ -114,6 +114,8 @@ void CMainDlg::AddTestPageMenuItem() {
     if (systemMenu == nullptr) return;
     const std::wstring text = win::LoadResourceText(IDS_TEST_PAGE_MENU);
     if (!text.empty()) AppendMenuW(systemMenu, MF_STRING, IDM_TESTPAGE, text.c_str());
+    const std::wstring readings = win::LoadResourceText(IDS_READINGS_MENU);
+    if (!readings.empty()) AppendMenuW(systemMenu, MF_STRING, IDM_READINGS, readings.c_str());
 }
 
 void CMainDlg::UpdateFilterButton() {
@@ -189,6 +191,9 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
         }
         case IDM_TESTPAGE:
             PrintTestPage();
+            return true;
+        case IDM_READINGS:
+            RunReadings();
             return true;
         default:
             return false;

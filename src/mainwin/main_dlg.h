@@ -14,6 +14,7 @@
 #include "data/group_file.h"
 #include "data/publisher_table.h"
 #include "data/remark_table.h"
+#include "dialogs/options_rules.h"
 #include "layout/card_layout.h"
 #include "layout/layout_files.h"
 #include "layout/settings.h"
@@ -60,6 +61,11 @@ private:
 
     void UpdateTitle();
     void RunOptions();
+    // The test page's readings typed in: the layout they change taken over
+    // as the options dialog's is (main_dlg_options.cpp).
+    void RunReadings();
+    // After either: the list, the title and the selection brought up to date.
+    void FollowUpOptions(const OptionsFollowUp& next);
     void DrawHeaderPanel(const RECT& rect, HDC dc);
     void DrawCardPreview(const RECT& rect, HDC dc);
     void Exit();

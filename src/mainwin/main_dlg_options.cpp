@@ -5,6 +5,7 @@
 #include "common/language.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/options_rules.h"
+#include "dialogs/readings_dlg.h"
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
 
@@ -17,7 +18,10 @@ void CMainDlg::RunOptions() {
     // Owned by the main window, which stays disabled while it runs.
     const bool ok = dialog.DoModal(Handle()) == IDOK;
 
-    const OptionsFollowUp next = TakeOverOptions(ok, dialog.values, languageCode, settings, layout, settingsChanged);
+    FollowUpOptions(TakeOverOptions(ok, dialog.values, languageCode, settings, layout, settingsChanged));
+}
+
+void CMainDlg::FollowUpOptions(const OptionsFollowUp& next) {
     // The list is filled again (its texts may have changed), but the card in
     // the printer is still the selected publisher's: he stays selected.
     int shown = selectedRecord;
@@ -28,6 +32,19 @@ void CMainDlg::RunOptions() {
         TakeSelection();
     }
     SetFocus(Item(IDC_PUBLISHER_LIST));
+}
+
+void CMainDlg::RunReadings() {
+    CReadingsDlg dialog(strings);
+    dialog.workLayout = layout;
+    // Owned by the main window, which stays disabled while it runs.
+    const bool ok = dialog.DoModal(Handle()) == IDOK;
+
+    // Taken over as the options dialog's layout: what the readings change
+    // is written with the layout, as any other change of it.
+    OptionsValues values = OptionsValuesOf(settings, layout);
+    values.workLayout = dialog.workLayout;
+    FollowUpOptions(TakeOverOptions(ok, values, languageCode, settings, layout, settingsChanged));
 }
 
 }  // namespace vorlant

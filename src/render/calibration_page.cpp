@@ -18,22 +18,21 @@ namespace {
 constexpr std::uint32_t kBlack = 0x000000;
 
 // Lengths on the paper in hundredths of an inch.
-constexpr int kReach = 20;                 // a scale runs from -0.20 to +0.20
-constexpr int kShortTick = 4;              // every 0.01
-constexpr int kMiddleTick = 7;             // every 0.05
+constexpr int kTickPitch = 2;              // a tick every 0.02: closer ones run together
+constexpr int kShortTick = 5;
 constexpr int kLongTick = 10;              // every 0.10, labelled
 constexpr int kLabelGap = 2;               // between a long tick and its label
 constexpr int kClearance = 12;             // from the figures, boxes and remarks of the rows
-constexpr int kHorizontalHalfWidth = 30;   // a horizontal scale with its end labels, either side of zero
+constexpr int kLabelHalfWidth = 7;         // of the widest label, "+20"
 constexpr int kScaleGap = 5;               // between two horizontal scales side by side
-constexpr int kLevelPitch = 36;            // between a row of horizontal scales and the next
+constexpr int kLevelGap = 3;               // between a level's labels and the line of the level above
+constexpr int kSettingsBelowRows = 40;     // from the last row's bottom line to the settings line
 
 constexpr int kLabelPoints = 6;
 constexpr int kSettingsPoints = 7;
 
-// Arial, in hundredths of the em: a line of text is less than 120 high, and
-// the middle of its digits lies 55 below its top.
-constexpr int kLineHeight = 120;
+// Arial, in hundredths of the em: the middle of its digits lies 55 below
+// the top of its line.
 constexpr int kDigitsMiddle = 55;
 
 int Hundredths(int hundredths, unsigned ppi) { return MulDivRound(hundredths, static_cast<int>(ppi), 100); }
@@ -41,11 +40,13 @@ int Hundredths(int hundredths, unsigned ppi) { return MulDivRound(hundredths, st
 // The em of a font of `points` in device units at `ppi`.
 int Em(int points, unsigned ppi) { return MulDivRound(points, static_cast<int>(ppi), 72); }
 
-int TickLength(int k) { return k % 10 == 0 ? kLongTick : k % 5 == 0 ? kMiddleTick : kShortTick; }
+// The width of a line at least 0.1 mm wide: ppi / 254 dots, rounded up.
+int LineWidth(unsigned ppi) { return std::max(1, static_cast<int>((ppi + 253) / 254)); }
+
+int TickLength(int k) { return k % 10 == 0 ? kLongTick : kShortTick; }
 
 // The label of the tick `k` hundredths from zero: "-20", "-10", "0", "+10",
-// "+20". Read as "0.20" and so on, they would not fit side by side on a
-// scale across the page.
+// "+20", the reading as it is typed.
 std::string Label(int k) {
     if (k == 0) return "0";
     char text[8] = {};
@@ -56,66 +57,74 @@ std::string Label(int k) {
 // The width of a label in Arial, in thousandths of the em.
 int LabelWidth(std::string_view label) {
     int width = 0;
-    for (const char c : label) width += c == '.' ? 278 : c == '+' ? 584 : c == '-' ? 333 : 556;
+    for (const char c : label) width += c == '+' ? 584 : c == '-' ? 333 : 556;
     return width;
 }
 
+// What a row draws, from its top: a box may rise above it, the text goes a
+// line below it.
+struct RowInk {
+    int top = 0;
+    int bottom = 0;
+};
+
+RowInk RowInkOf(unsigned px, unsigned py, const PageGeometry& g, int fontLineHeight) {
+    const int boxHeight = static_cast<int>(py / kPageBoxDivisor);
+    const int boxBottom = g.rowHeight - g.rowHeight / 2;
+    const int halfPen = static_cast<int>(px / 120 + 1) / 2;  // the box's outline straddles its edges
+    return {std::min(0, boxBottom - boxHeight - halfPen), std::max(fontLineHeight, boxBottom + halfPen)};
+}
+
 struct Scales {
-    int verticalX = 0;                  // the vertical scales' line
-    std::array<int, 2> verticalZero{};  // the first and the last row's top
+    int verticalX = 0;                           // the vertical scales' line
     std::vector<std::array<int, 2>> horizontal;  // zero x and line y of each column's scale
-    int settingsX = 0;
     int settingsY = 0;
 };
 
-// Places the scales and the settings line around the rows of `g`.
-Scales PlaceScales(unsigned px, unsigned py, const PageGeometry& g, const MarginOffsets& margins) {
-    const int boxWidth = static_cast<int>(px / kPageBoxDivisor);
-    const int boxHeight = static_cast<int>(py / kPageBoxDivisor);
-    // What a row draws, from its top: a box may rise above it, the text goes
-    // a line below it.
-    const int boxBottom = g.rowHeight - g.rowHeight / 2;
-    const int rowInkTop = std::min(0, boxBottom - boxHeight);
-    const int rowInkBottom = std::max(boxBottom, -FiguresFontSpec(py, 0).height * kLineHeight / 100);
-    const int labelEm = Em(kLabelPoints, py);
-
+// Places the scales around the rows of `g`: the vertical ones left of the
+// boxes, the horizontal ones above the first row, level over level, and the
+// settings line under the table.
+Scales PlaceScales(unsigned px, unsigned py, const PageGeometry& g, const CardLines& zeros, const RowInk& ink,
+                   int labelLine) {
     Scales s;
+    const int boxWidth = static_cast<int>(px / kPageBoxDivisor);
     s.verticalX = g.serviceX - boxWidth - Hundredths(kClearance, px);
-    s.verticalZero = {g.rowTop, g.rowTop + (kCardRows - 1) * g.rowHeight};
 
-    // Above the first row and the labels of its scale.
-    const int scaleTop = g.rowTop - Hundredths(kReach, py) - labelEm * kDigitsMiddle / 100;
-    const int topmost = std::min(g.rowTop + rowInkTop, scaleTop);
-    s.settingsX = margins.left;
-    s.settingsY = topmost - Hundredths(kClearance, py) - Em(kSettingsPoints, py) * kLineHeight / 100;
-
-    // Under the last row and below the end of its scale; a scale that would
-    // meet the one before it on its level goes a level lower.
-    const int verticalEnd = Hundredths(kReach, py) + labelEm * (kLineHeight - kDigitsMiddle) / 100;
-    const int firstLevel = s.verticalZero[1] + std::max(rowInkBottom, verticalEnd) + Hundredths(kClearance, py);
-    std::array<int, 5> columns = g.ColumnPositions();
+    // A level: the line, its ticks upwards and two lines of labels over them.
+    const int levelHeight = Hundredths(kLongTick + kLabelGap, py) + 2 * labelLine + Hundredths(kLevelGap, py);
+    const int firstLevel = g.rowTop + ink.top - Hundredths(kClearance, py);
+    std::array<int, 5> columns = zeros.columns;
     std::ranges::sort(columns);
     std::vector<int> levelEnds;
-    const int halfWidth = Hundredths(kHorizontalHalfWidth, px);
+    const int halfWidth = Hundredths(kCalibrationReach + kLabelHalfWidth, px);
     for (const int x : columns) {
         std::size_t level = 0;
         while (level < levelEnds.size() && levelEnds[level] + Hundredths(kScaleGap, px) > x - halfWidth) ++level;
         if (level == levelEnds.size()) levelEnds.push_back(0);
         levelEnds[level] = x + halfWidth;
-        s.horizontal.push_back({x, firstLevel + static_cast<int>(level) * Hundredths(kLevelPitch, py)});
+        s.horizontal.push_back({x, firstLevel - static_cast<int>(level) * levelHeight});
     }
+
+    // Off the card's table: under the last row's bottom line and the end of
+    // its scale with its label.
+    const int scaleEnd = zeros.augustTop + Hundredths(kCalibrationReach + kClearance, py) + labelLine;
+    s.settingsY = std::max(zeros.augustTop + g.rowHeight + Hundredths(kSettingsBelowRows, py), scaleEnd);
     return s;
 }
 
 // A scale down the page at `x`, its ticks and right-aligned labels to the
 // left of it, zero at `zeroY`.
-void DrawVerticalScale(DrawingSurface& surface, int x, int zeroY) {
+void DrawVerticalScale(DrawingSurface& surface, int x, int zeroY, int digitsMiddle, SurfaceObject along,
+                       SurfaceObject across) {
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
-    const int digitsMiddle = Em(kLabelPoints, py) * kDigitsMiddle / 100;
-    surface.MoveTo(x, zeroY - Hundredths(kReach, py));
-    surface.LineTo(x, zeroY + Hundredths(kReach, py));
-    for (int k = -kReach; k <= kReach; ++k) {
+    {
+        const ScopedSurfaceSelect selectPen(surface, along);
+        surface.MoveTo(x, zeroY - Hundredths(kCalibrationReach, py));
+        surface.LineTo(x, zeroY + Hundredths(kCalibrationReach, py));
+    }
+    const ScopedSurfaceSelect selectPen(surface, across);
+    for (int k = -kCalibrationReach; k <= kCalibrationReach; k += kTickPitch) {
         const int y = zeroY + Hundredths(k, py);
         surface.MoveTo(x - Hundredths(TickLength(k), px), y);
         surface.LineTo(x, y);
@@ -123,29 +132,49 @@ void DrawVerticalScale(DrawingSurface& surface, int x, int zeroY) {
     }
 }
 
-// A scale across the page at `y`, its ticks and centred labels below it,
-// zero at `zeroX`; the labels of -10 and +10 go a line lower than the others,
-// so that no two meet.
-void DrawHorizontalScale(DrawingSurface& surface, int zeroX, int y) {
+// A scale across the page at `y`, its ticks and centred labels above it,
+// zero at `zeroX`; the labels of -10 and +10 go a line higher than the
+// others, so that no two meet.
+void DrawHorizontalScale(DrawingSurface& surface, int zeroX, int y, int labelLine, SurfaceObject along,
+                         SurfaceObject across) {
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
     const int labelEm = Em(kLabelPoints, px);
-    const int labelLine = Em(kLabelPoints, py) * kLineHeight / 100;
-    surface.MoveTo(zeroX - Hundredths(kReach, px), y);
-    surface.LineTo(zeroX + Hundredths(kReach, px), y);
-    for (int k = -kReach; k <= kReach; ++k) {
+    {
+        const ScopedSurfaceSelect selectPen(surface, along);
+        surface.MoveTo(zeroX - Hundredths(kCalibrationReach, px), y);
+        surface.LineTo(zeroX + Hundredths(kCalibrationReach, px), y);
+    }
+    const ScopedSurfaceSelect selectPen(surface, across);
+    for (int k = -kCalibrationReach; k <= kCalibrationReach; k += kTickPitch) {
         const int x = zeroX + Hundredths(k, px);
         surface.MoveTo(x, y);
-        surface.LineTo(x, y + Hundredths(TickLength(k), py));
+        surface.LineTo(x, y - Hundredths(TickLength(k), py));
         if (k % 10 == 0) {
             const std::string label = Label(k);
-            const int top = y + Hundredths(kLongTick + kLabelGap, py) + (k % 20 == 0 ? 0 : labelLine);
+            const int lines = k % 20 == 0 ? 1 : 2;
+            const int top = y - Hundredths(kLongTick + kLabelGap, py) - lines * labelLine;
             surface.TextAt(x + labelEm * LabelWidth(label) / 2000, top, label);
         }
     }
 }
 
 }  // namespace
+
+CardLines WellPlacedCardLines(unsigned px, unsigned py, const PageGeometry& g, int fontLineHeight) {
+    const RowInk ink = RowInkOf(px, py, g, fontLineHeight);
+    // The paper the row's figures leave free, half of it above them.
+    const int above = (g.rowHeight - (ink.bottom - ink.top)) / 2;
+    CardLines lines;
+    lines.septemberTop = g.rowTop + ink.top - above;
+    lines.augustTop = lines.septemberTop + (kCardRows - 1) * g.rowHeight;
+    const int gap = Hundredths(kColumnLineGap, px);
+    const std::array<int, 5> columns = g.ColumnPositions();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        lines.columns[i] = kPageColumns[i] == kRemarksColumn ? columns[i] - gap : columns[i] + gap;
+    }
+    return lines;
+}
 
 std::string CalibrationSettingsLine(const CalibrationPage& page, const StringSource& strings) {
     std::string line;
@@ -175,24 +204,41 @@ void ComposeCalibrationPage(DrawingSurface& surface, const CalibrationPage& page
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
     const MarginOffsets margins = ComputeMarginOffsets(px, py, page.leftMargin, page.topMargin);
-    const Scales scales = PlaceScales(px, py, ComputePageGeometry(px, py, page.layout, margins), margins);
-    // One pixel wide, so that the card's lines show through between the ticks.
-    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(0, kBlack));
-    const ScopedSurfaceSelect selectPen(surface, pen.Get());
+    const PageGeometry geometry = ComputePageGeometry(px, py, page.layout, margins);
+    int figuresLine = 0;
+    {
+        const SurfaceObjectOwner font(surface, CreateFiguresFont(surface, py, page.cardCharset));
+        const ScopedSurfaceSelect selectFont(surface, font.Get());
+        figuresLine = surface.FontLineHeight();
+    }
+    const CardLines zeros = WellPlacedCardLines(px, py, geometry, figuresLine);
+
+    // Pens at least 0.1 mm wide across the line they draw: a line down the
+    // page is as wide as ppi / 254 dots across, one along it as high.
+    const SurfaceObjectOwner downPen(surface, surface.CreateSolidPen(LineWidth(px), kBlack));
+    const SurfaceObjectOwner acrossPen(surface, surface.CreateSolidPen(LineWidth(py), kBlack));
     {
         const SurfaceObjectOwner font(surface,
                                       surface.CreateFontObject(ArialFontSpec(kLabelPoints, py, page.cardCharset)));
         const ScopedSurfaceSelect selectFont(surface, font.Get());
+        const int labelLine = surface.FontLineHeight();
+        const Scales scales = PlaceScales(px, py, geometry, zeros, RowInkOf(px, py, geometry, figuresLine), labelLine);
+        const int digitsMiddle = Em(kLabelPoints, py) * kDigitsMiddle / 100;
         surface.SetTextAlign(TextAlign::Right);
-        for (const int zeroY : scales.verticalZero) DrawVerticalScale(surface, scales.verticalX, zeroY);
-        for (const auto& [zeroX, y] : scales.horizontal) DrawHorizontalScale(surface, zeroX, y);
+        for (const int zeroY : {zeros.septemberTop, zeros.augustTop}) {
+            DrawVerticalScale(surface, scales.verticalX, zeroY, digitsMiddle, downPen.Get(), acrossPen.Get());
+        }
+        for (const auto& [zeroX, y] : scales.horizontal) {
+            DrawHorizontalScale(surface, zeroX, y, labelLine, acrossPen.Get(), downPen.Get());
+        }
+
+        const SurfaceObjectOwner settingsFont(
+            surface, surface.CreateFontObject(ArialFontSpec(kSettingsPoints, py, page.cardCharset)));
+        const ScopedSurfaceSelect selectSettingsFont(surface, settingsFont.Get());
+        surface.SetTextAlign(TextAlign::Left);
+        surface.TextAt(margins.left, scales.settingsY, CalibrationSettingsLine(page, strings));
+        surface.SetTextAlign(TextAlign::Right);
     }
-    const SurfaceObjectOwner font(surface,
-                                  surface.CreateFontObject(ArialFontSpec(kSettingsPoints, py, page.cardCharset)));
-    const ScopedSurfaceSelect selectFont(surface, font.Get());
-    surface.SetTextAlign(TextAlign::Left);
-    surface.TextAt(scales.settingsX, scales.settingsY, CalibrationSettingsLine(page, strings));
-    surface.SetTextAlign(TextAlign::Right);
 }
 
 }  // namespace vorlant

@@ -73,6 +73,9 @@ public:
     virtual void Rectangle(const SurfaceRect& rect) = 0;
     virtual void SetTransparentBackground() = 0;
     virtual void SetTextAlign(TextAlign align) = 0;
+    // The height of a line of the selected font, its ascent and descent, in
+    // device units.
+    virtual int FontLineHeight() = 0;
     virtual void TextAt(int x, int y, std::string_view text) = 0;
     // Text drawn at (x, y) and cut at `clip`.
     virtual void ClippedTextAt(int x, int y, const SurfaceRect& clip, std::string_view text) = 0;

@@ -9,11 +9,13 @@
 #define IDD_PASSWORD              120
 #define IDD_OPTIONS               130
 #define IDD_LAYOUT                131
+#define IDD_READINGS              132
 #define IDI_APP                   128
 
 // System menu commands: the About box and the calibration page
 #define IDM_ABOUTBOX              0x0010
 #define IDM_TESTPAGE              0x0020
+#define IDM_READINGS              0x0030  // the test page's readings typed in
 
 // Main dialog (template 102)
 #define IDC_PRINT                 1     // IDOK: "&Drukuj"
@@ -68,6 +70,14 @@
 #define IDC_LAY_LABEL_RETURN_VISITS 1078
 #define IDC_LAY_LABEL_STUDIES     1079
 
+// Readings of the test page (template 132): per scale, in the order
+// September, August and the page's five columns, a label, a field and the
+// note of the setting it changes
+#define IDC_READ_LABEL_FIRST      1100  // + scale 0..6
+#define IDC_READ_EDIT_FIRST       1110  // + scale 0..6
+#define IDC_READ_EDIT_LAST        1116
+#define IDC_READ_NOTE_FIRST       1120  // + scale 0..6
+
 // Numbered strings
 #define IDS_ABOUT_MENU            101
 #define IDS_PASSWORD_PROMPT       102
@@ -92,6 +102,14 @@
 #define IDS_LABEL_FEMALE          151
 #define IDS_WRITE_FAILED          160   // %s: the file's name
 #define IDS_TEST_PAGE_MENU        161
+#define IDS_READINGS_MENU         162
+#define IDS_READING_SEPTEMBER     163   // the scales of the rows, as the readings dialog names them
+#define IDS_READING_AUGUST        164
+#define IDS_READING_NOTE_MOVED    165   // %s: the setting, its value now, its value after
+#define IDS_READING_NOTE_SAME     166   // %s: the setting, its value
+#define IDS_READING_UNREADABLE    167   // %s: the scale
+#define IDS_READING_BEYOND        168   // %s: the scale
+#define IDS_READING_OUT_OF_RANGE  169   // %s: the setting, its new value
 #define IDS_SETTING_TOP_MARGIN    170   // the test page's settings line, labelled as the dialogs label them
 #define IDS_SETTING_LEFT_MARGIN   171
 #define IDS_SETTING_MONTHLY_TOP   172

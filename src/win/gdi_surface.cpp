@@ -78,6 +78,11 @@ void GdiSurface::SetTextAlign(TextAlign align) {
     ::SetTextAlign(dc_, (align == TextAlign::Right ? TA_RIGHT : TA_LEFT) | TA_TOP);
 }
 
+int GdiSurface::FontLineHeight() {
+    TEXTMETRICW metrics{};
+    return GetTextMetricsW(dc_, &metrics) ? metrics.tmHeight : 0;
+}
+
 // The core's texts are in the language's code page; drawn as UTF-16 they
 // show the same glyphs on a Windows of any language.
 void GdiSurface::TextAt(int x, int y, std::string_view text) {

@@ -25,6 +25,7 @@ public:
     void Rectangle(const SurfaceRect& rect) override;
     void SetTransparentBackground() override;
     void SetTextAlign(TextAlign align) override;
+    int FontLineHeight() override;
     void TextAt(int x, int y, std::string_view text) override;
     void ClippedTextAt(int x, int y, const SurfaceRect& clip, std::string_view text) override;
 

@@ -51,6 +51,14 @@ void RecordingSurface::LineTo(int x, int y) {
     MoveTo(x, y);
 }
 
+int RecordingSurface::FontLineHeight() {
+    const auto found = objects_.find(selected_[kFont]);
+    if (found == objects_.end()) return 0;
+    const int height = found->second.font.height;
+    // A negative height is the em, a positive one the line.
+    return height >= 0 ? height : (-height * (1854 + 434) + 1024) / 2048;
+}
+
 std::vector<RecordingSurface::Text> RecordingSurface::TextsEqualTo(const std::string& text) const {
     std::vector<Text> found;
     std::ranges::copy_if(texts, std::back_inserter(found), [&](const Text& t) { return t.text == text; });

@@ -125,5 +125,74 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     }
 }
 
+// The test page's readings, typed in through the system menu's item: the settings they change shown beside them,
+// refusals that keep the dialog open, and the layout file at exit.
+class ReadingsDialogTest : public VorlantTest {
+protected:
+    void SetUp() override {
+        VorlantTest::SetUp();
+        ASSERT_NE(Start(), nullptr);
+    }
+
+    HWND OpenReadings() {
+        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
+        HWND dialog = WaitForOtherWindow(*program, mainWindow,
+                                         [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
+        EXPECT_NE(dialog, nullptr) << "no readings dialog";
+        return dialog;
+    }
+
+    void Type(HWND dialog, int field, const char* text) {
+        Send(GetDlgItem(dialog, IDC_READ_EDIT_FIRST + field), WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(winauto::Wide(text).c_str()));
+    }
+
+    std::string Slot(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+        return std::string(bytes.begin() + static_cast<long>(offset), bytes.begin() + static_cast<long>(offset) + 4);
+    }
+};
+
+TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMovesTheSettings) {
+    HWND readings = OpenReadings();
+    ASSERT_NE(readings, nullptr);
+    EXPECT_EQ(winauto::WindowText(readings), "Odczyty ze strony próbnej");
+    EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 1), "Sierpień");
+    EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 4), "Pionier Pomocniczy");
+    EXPECT_EQ(ItemText(readings, IDC_READ_NOTE_FIRST), "Start (Wrzesień): 2.62, bez zmian");
+    Type(readings, 0, "+3");
+    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST, "Start (Wrzesień): 2.62, po zmianie 2.65"));
+    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 1, "Owoc Wysokość: 3.10, po zmianie 3.07"));
+    CloseWith(readings, IDCANCEL);
+    ExitWithButton();
+    EXPECT_EQ(Slot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
+    EXPECT_FALSE(folder.Exists("Vorlant.INI"));
+
+    ASSERT_NE(Start(), nullptr);
+    readings = OpenReadings();
+    ASSERT_NE(readings, nullptr);
+    // Each refusal names its field and keeps the dialog, with the focus on that field.
+    struct Refusal { int field; const char *typed, *says; };
+    for (const Refusal& r : {Refusal{3, "0.12", "Odczyt podziałki „Kursy biblijne” to liczba setnych cala"},
+                             Refusal{5, "-30", "Odczyt podziałki „Godziny” leży poza jej końcem"}}) {
+        Type(readings, r.field, r.typed);
+        winauto::Click(readings, IDOK);
+        EXPECT_TRUE(TakeMessage(*program).starts_with(r.says)) << r.typed;
+        EXPECT_TRUE(WaitForFocus(readings, IDC_READ_EDIT_FIRST + r.field));
+        Type(readings, r.field, "");
+    }
+    for (const auto& [field, typed] : {std::pair{0, "-4"}, {1, "+7"}, {2, "12"}, {3, "-24"}, {4, "+24"}, {5, "-3"},
+                                       {6, "1"}}) {
+        Type(readings, field, typed);
+    }
+    CloseWith(readings, IDOK);
+    ExitWithButton();
+    const auto bytes = folder.Read("cplot.dat");
+    // Start 2.62 - 0.04, height 3.10 + 11 x 12/11, each column + its reading; the hidden ones as they were.
+    for (const auto& [offset, value] : {std::pair{320, "2.58"}, {328, "3.22"}, {336, "1.72"}, {344, "2.36"},
+                                       {352, "3.59"}, {360, "4.32"}, {384, "4.66"}}) {
+        EXPECT_EQ(Slot(bytes, offset), value) << offset;
+    }
+}
+
 }  // namespace
 }  // namespace vorlant::uitest

@@ -5,10 +5,12 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <regex>
 #include <set>
@@ -397,16 +399,17 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
         const int month = static_cast<int>(row + 8) % 12 + 1;
         rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
     }
-    // Besides the rows: the scales' labels, and above the rows the settings in one line.
+    // Besides the rows: the scales' labels, and under the rows the settings in one line.
     const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
-    const double firstRowTop = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top));
+    const double lastRowBottom = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top) +
+                                              Device(printer->py, at.monthlyHeight) / 12 * 12);
     std::vector<Word> settingsLine;
     int labels = 0;
     ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
         // The font's hyphen that draws the minus sign reads back as a soft hyphen.
         const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
         if (scaleLabels.contains(label)) return ++labels, true;
-        if (word.yMax < firstRowTop - 0.25 * 72) return settingsLine.push_back(word), true;
+        if (word.yMin > lastRowBottom + 0.25 * 72) return settingsLine.push_back(word), true;
         return false;
     });
     EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
@@ -421,6 +424,191 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
                         "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
     ExitWithButton();
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "one page, no more";
+}
+
+// Where a test page's scales read 0, found on the paper as a reader finds them, in the page's pixels: the September
+// and the August row's top line, then the lines of the five columns from left to right.
+struct ScaleZeros { double september = 0, august = 0; std::array<double, 5> columns{}; };
+
+// The middle of the dark run through (x, y) along x (or y), within `reach` pixels; -1 when (x, y) is not dark.
+double RunMiddle(const Card& card, int x, int y, bool alongX, int reach) {
+    if (!card.DarkIn(x, y, x, y)) return -1;
+    int low = 0, high = 0;
+    while (low < reach && card.DarkIn(alongX ? x - low - 1 : x, alongX ? y : y - low - 1, alongX ? x - low - 1 : x,
+                                      alongX ? y : y - low - 1)) {
+        ++low;
+    }
+    while (high < reach && card.DarkIn(alongX ? x + high + 1 : x, alongX ? y : y + high + 1,
+                                       alongX ? x + high + 1 : x, alongX ? y : y + high + 1)) {
+        ++high;
+    }
+    return (alongX ? x : y) + (high - low) / 2.0;
+}
+
+// A scale's 0 is its long tick under (or beside) the label "0": a vertical scale's ticks reach right from its
+// labels to the scale's line, a horizontal one's down from its labels.
+std::optional<ScaleZeros> FindZeros(const Card& card, const Printer& p) {
+    std::vector<Word> zeros;
+    std::ranges::copy_if(card.words, std::back_inserter(zeros), [](const Word& w) { return w.text == "0"; });
+    if (zeros.size() != 7) return std::nullopt;
+    std::ranges::sort(zeros, {}, &Word::xMin);
+    std::sort(zeros.begin(), zeros.begin() + 2, [](const Word& a, const Word& b) { return a.yMin < b.yMin; });
+    ScaleZeros found;
+    for (std::size_t i = 0; i < 7; ++i) {
+        const Word& w = zeros[i];
+        const bool vertical = i < 2;
+        // A point of the long tick past its label and beyond the short ticks' reach (0.05 inch).
+        const int x = vertical ? static_cast<int>(w.xMax * p.px / 72 + 0.05 * p.px)
+                               : static_cast<int>((w.xMin + w.xMax) / 2 * p.px / 72);
+        const int y = vertical ? static_cast<int>((w.yMin + w.yMax) / 2 * p.py / 72)
+                               : static_cast<int>(w.yMax * p.py / 72 + 0.04 * p.py);
+        double middle = -1;
+        const int reach = (vertical ? p.py : p.px) / 25;
+        for (int d = 0; d <= reach && middle < 0; ++d) {
+            for (const int s : {d, -d}) {
+                if (middle < 0) middle = RunMiddle(card, vertical ? x : x + s, vertical ? y + s : y, !vertical, reach);
+            }
+        }
+        if (middle < 0) return std::nullopt;
+        if (i == 0) found.september = middle;
+        else if (i == 1) found.august = middle;
+        else found.columns[i - 2] = middle;
+    }
+    return found;
+}
+
+// A card laid under the page, its lines in the page's pixels: the rows' top lines from September down, one more
+// under August, and the five column lines.
+struct CardGrid {
+    double september = 0, pitch = 0;
+    std::array<double, 5> columns{};
+    double Row(int i) const { return september + i * pitch; }
+};
+
+CardGrid GridAt(const ScaleZeros& z) { return {z.september, (z.august - z.september) / 11, z.columns}; }
+
+// The least distance in pixels from a dark pixel of the rows' figures to a line of `grid` (none closer than
+// `limit`), with every row's figures in their own boxes: each cell of a row holds ink, the one between the hours'
+// and the remarks' line none. The rows' figures lie between the first and the last row line, from 0.28 inch left
+// of the first column line (clear of the vertical scales) to an inch right of the last.
+int Clearance(const Card& card, const Printer& p, const CardGrid& grid, int limit, bool inTheirBoxes = true) {
+    const int left = static_cast<int>(grid.columns[0] - 0.28 * p.px), right = static_cast<int>(grid.columns[4] + p.px);
+    int least = limit;
+    for (int row = 0; row < 12; ++row) {
+        std::array<bool, 6> inked{};
+        const double top = grid.Row(row), bottom = grid.Row(row + 1);
+        for (int y = static_cast<int>(std::ceil(top)); y <= static_cast<int>(bottom); ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (!card.DarkIn(x, y, x, y)) continue;
+                double distance = std::min(std::abs(y - top), std::abs(y - bottom));
+                std::size_t cell = 0;
+                while (cell < 5 && x >= grid.columns[cell]) ++cell;
+                for (const double line : grid.columns) distance = std::min(distance, std::abs(x - line));
+                inked[cell] = true;
+                least = std::min(least, static_cast<int>(distance));
+            }
+        }
+        for (std::size_t cell = 0; cell < 6 && inTheirBoxes; ++cell) {
+            EXPECT_EQ(inked[cell], cell != 4) << "row " << row << ", box " << cell;
+        }
+    }
+    return least;
+}
+
+// A card laid under a test page with its lines at the scales' zeros holds every figure in its box, 0.02 inch from
+// its lines or more; the least distance in pixels, or -1 when the zeros were not found.
+int ClearanceAtZeros(const Card& card, const Printer& p) {
+    const std::optional<ScaleZeros> zeros = FindZeros(card, p);
+    EXPECT_TRUE(zeros) << "the scales' zeros not found";
+    if (!zeros) return -1;
+    const int least = Clearance(card, p, GridAt(*zeros), p.py / 10);
+    EXPECT_GE(least, p.py / 50) << "a card at the zeros holds the figures with " << least << " px";
+    std::cout << "card at the zeros: every figure " << least << " px (" << least * 1.0 / p.py
+              << " inch) or more from its box's lines\n";
+    return least;
+}
+
+TEST_F(PrintTest, ACardWithItsLinesAtTheZerosOfTheInitialTestPageHoldsEveryFigure) {
+    ASSERT_NE(Start(), nullptr);
+    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
+    ASSERT_FALSE(pdf.empty()) << "no page printed";
+    const std::optional<Card> card = ReadCard(pdf, *printer);
+    ASSERT_TRUE(card);
+    ClearanceAtZeros(*card, *printer);
+    ExitWithButton();
+}
+
+// The test page read as a secretary reads it: a card laid under it whose lines lie where they would have the
+// figures sit in their boxes when the page's scales read 0; then a card of its own, placed as no layout yet
+// knows, read, the readings typed in, and a second page printed that fits it.
+TEST_F(PrintTest, ATestPageReadOverACardAndItsReadingsTypedInFitTheNextPageToTheCard) {
+    folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.25\r\nLeft=0.10\r\n"));
+    std::string layout(400, '\0');
+    const char* slots[] = {"2.45", "3.20", "1.50", "2.55", "3.30", "4.25", "3.30", "3.30", "4.55"};
+    for (std::size_t k = 0; k < 9; ++k) layout.replace(320 + 8 * k, 4, slots[k]);
+    folder.Write("cplot.dat", layout);
+    ASSERT_NE(Start(), nullptr);
+    const auto printTestPage = [&]() -> std::optional<Card> {
+        const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
+        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
+        const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
+        EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+        return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
+    };
+    const int spare = printer->py / 50;  // 0.02 inch
+    const auto inches = [&](int pixels) { return testing::Message() << pixels * 1.0 / printer->py << " inch"; };
+
+    const std::optional<Card> first = printTestPage();
+    ASSERT_TRUE(first);
+    const std::optional<ScaleZeros> zeros = FindZeros(*first, *printer);
+    ASSERT_TRUE(zeros) << "the scales' zeros not found";
+    ClearanceAtZeros(*first, *printer);
+
+    // The secretary's card, chosen before any page was looked at: its September line 0.13 inch lower and its
+    // August line 0.19 inch lower than the zeros, its columns' lines moved by their own amounts.
+    const double inch = printer->px;
+    const std::array<double, 5> moved{0.08, -0.06, 0.11, -0.09, 0.04};
+    CardGrid card{zeros->september + 0.13 * printer->py, 0, {}};
+    card.pitch = (zeros->august + 0.19 * printer->py - card.september) / 11;
+    for (std::size_t k = 0; k < 5; ++k) card.columns[k] = zeros->columns[k] + moved[k] * inch;
+    EXPECT_LT(Clearance(*first, *printer, card, printer->py / 10, false), spare) << "the card should not fit yet";
+
+    // Read where the card's lines cross the scales, to the hundredth, and type the readings in.
+    const auto reading = [](double line, double zero, int ppi) {
+        return static_cast<int>(std::lround((line - zero) * 100 / ppi));
+    };
+    std::array<int, 7> readings{reading(card.september, zeros->september, printer->py),
+                                reading(card.Row(11), zeros->august, printer->py)};
+    for (std::size_t k = 0; k < 5; ++k) readings[2 + k] = reading(card.columns[k], zeros->columns[k], printer->px);
+    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
+    HWND dialog = WaitForOtherWindow(*program, mainWindow,
+                                     [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
+    ASSERT_NE(dialog, nullptr);
+    for (int field = 0; field < 7; ++field) {
+        const std::string typed = std::to_string(readings[static_cast<std::size_t>(field)]);
+        Send(GetDlgItem(dialog, IDC_READ_EDIT_FIRST + field), WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(winauto::Wide(typed).c_str()));
+    }
+    CloseWith(dialog, IDOK);
+    std::cout << "readings typed:";
+    for (const int r : readings) std::cout << ' ' << r;
+    std::cout << '\n';
+
+    // The check page: the card's lines now cross the scales at 0 (the August row within the dots the rows'
+    // height moves by), and every figure sits in its box.
+    const std::optional<Card> second = printTestPage();
+    ASSERT_TRUE(second);
+    const std::optional<ScaleZeros> after = FindZeros(*second, *printer);
+    ASSERT_TRUE(after);
+    EXPECT_EQ(reading(card.september, after->september, printer->py), 0);
+    EXPECT_LE(std::abs(reading(card.Row(11), after->august, printer->py)), 2);
+    for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(reading(card.columns[k], after->columns[k], printer->px), 0) << k;
+    const int fitted = Clearance(*second, *printer, card, printer->py / 10);
+    EXPECT_GE(fitted, spare) << "the card holds the figures with " << inches(fitted);
+    std::cout << "card after the readings: every figure " << fitted << " px (" << fitted * 1.0 / printer->py
+              << " inch) or more from its box's lines\n";
+    ExitWithButton();
 }
 
 // Run by ctest on its own, with no printing system to ask (tests/ui/CMakeLists.txt).

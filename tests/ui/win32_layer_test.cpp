@@ -84,7 +84,7 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     FreeLibrary(module);
 }
 
-TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAboutTestPageAndReadingsItems) {
     test::TempFolder folder;
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
@@ -104,13 +104,15 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutAndTestPageItems) {
     watcher.join();
     SetCurrentDirectoryW(previous);
 
-    ASSERT_GE(items.size(), 4u);
+    ASSERT_GE(items.size(), 5u);
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
-    EXPECT_TRUE(items[items.size() - 3].separator);
-    EXPECT_EQ(items[items.size() - 2].id, static_cast<UINT>(IDM_ABOUTBOX));
-    EXPECT_EQ(items[items.size() - 2].text, "O programie Vorlant");
-    EXPECT_EQ(items.back().id, 32u);
-    EXPECT_EQ(items.back().text, "Strona próbna");
+    EXPECT_TRUE(items[items.size() - 4].separator);
+    EXPECT_EQ(items[items.size() - 3].id, static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(items[items.size() - 3].text, "O programie Vorlant");
+    EXPECT_EQ(items[items.size() - 2].id, 32u);
+    EXPECT_EQ(items[items.size() - 2].text, "Strona próbna");
+    EXPECT_EQ(items.back().id, 48u);
+    EXPECT_EQ(items.back().text, "Odczyty ze strony próbnej...");
 }
 
 // The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code

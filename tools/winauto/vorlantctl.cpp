@@ -11,6 +11,8 @@
 //   vorlantctl layout           presses "Szczegółowy układ" in the open options
 //                               dialog, waits for the detailed layout dialog and
 //                               prints its frame
+//   vorlantctl readings         opens the test page's readings from the system menu,
+//                               waits for the dialog and prints its frame
 //   vorlantctl about            opens the About box from the system menu, waits for
 //                               it and prints its frame
 //   vorlantctl type ID TEXT     puts TEXT into control ID of the uppermost open
@@ -42,7 +44,7 @@ constexpr const char* kCaptionPrefix = "Vorlant - ";
 constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
-    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | options | layout"
+    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | options | layout | readings"
                " | about | type ID TEXT | ok | cancel | refuse\n",
                stderr);
     return 2;
@@ -109,10 +111,27 @@ int About(HWND mainWindow) {
     return 0;
 }
 
-// The detailed layout dialog when it is open, else the options dialog, else null.
+int Readings(HWND mainWindow) {
+    // Posted as the menu would: the dialog runs modally in the program.
+    if (!PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0)) return 1;
+    HWND dialog = nullptr;
+    const auto shown = [&] {
+        dialog = DialogWith(mainWindow, IDC_READ_EDIT_FIRST);
+        return dialog != nullptr && IsWindowVisible(dialog) &&
+               Painted(dialog, {IDC_READ_EDIT_FIRST, IDC_READ_EDIT_LAST, IDOK});
+    };
+    if (!WaitUntil(shown, kDialogWaitMs)) return 1;
+    PrintFrame(dialog);
+    return 0;
+}
+
+// The detailed layout dialog when it is open, else the options dialog, else
+// the readings dialog, else null.
 HWND UppermostDialog(HWND mainWindow) {
-    HWND dialog = DialogWith(mainWindow, IDC_LAY_RESTORE);
-    return dialog != nullptr ? dialog : DialogWith(mainWindow, IDC_OPT_RESTORE);
+    for (const int marker : {IDC_LAY_RESTORE, IDC_OPT_RESTORE, IDC_READ_EDIT_FIRST}) {
+        if (HWND dialog = DialogWith(mainWindow, marker)) return dialog;
+    }
+    return nullptr;
 }
 
 // Presses `button` in the uppermost dialog (the About box has OK only) and
@@ -216,6 +235,7 @@ int main(int argc, char** argv) {
                           {IDC_LAY_RESTORE, IDC_LAY_MONTHLY_TOP, IDC_LAY_COLUMN_LAST, IDOK});
     }
     if (command == "about") return About(window);
+    if (command == "readings") return Readings(window);
     if (command == "type") return Type(window, std::atoi(argv[2]), argv[3]);
     if (command == "ok") return Close(window, IDOK);
     if (command == "cancel") return Close(window, IDCANCEL);

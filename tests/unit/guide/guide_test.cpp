@@ -21,12 +21,14 @@
 #include "common/text.h"
 #include "data/data_files.h"
 #include "data/scramble.h"
+#include "dialogs/calibration_readings.h"
 #include "dialogs/length_value.h"
 #include "dialogs/password_gate.h"
 #include "layout/card_layout.h"
 #include "layout/settings.h"
 #include "mainwin/filter.h"
 #include "mainwin/startup.h"
+#include "render/calibration_page.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
 
@@ -221,7 +223,9 @@ TEST(GuideTest, LinksLeadToTheChaptersTheyName) {
 // types them: each is one that the fields keep as it stands ("0.12", never
 // "0,12" or "12"). Only the table of typed forms shows others, and says what
 // the length rule makes of them; a form that it shows changed ("12" becomes
-// "1.00") may be named again as a warning, a refused one nowhere else.
+// "1.00") may be named again as a warning, a refused one nowhere else. The
+// test page's readings ("+13") are marked as such and written as their
+// dialog takes them.
 TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
     const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
     const std::regex numeric(R"re(<code>(-?[0-9]+(?:[.,][0-9]+)?)</code>)re");
@@ -265,6 +269,17 @@ TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
         ++written;
     }
     EXPECT_GT(written, 0);
+
+    // The test page's readings, typed into their own dialog: whole hundredths
+    // with their sign, none beyond a scale's end.
+    const std::regex reading(R"re(<code class="reading">([^<]*)</code>)re");
+    int readings = 0;
+    for (std::sregex_iterator it(page.begin(), page.end(), reading), end; it != end; ++it, ++readings) {
+        const std::optional<int> value = ParseReading((*it)[1].str());
+        EXPECT_TRUE(value.has_value() && WithinReach(*value))
+            << "the guide writes the reading \"" << (*it)[1].str() << "\", which the readings dialog refuses";
+    }
+    EXPECT_GT(readings, 0);
 }
 
 std::string Between(const std::string& text, const std::string& from, const std::string& to) {
@@ -365,6 +380,30 @@ TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     const int key = std::stoi(found[1].str());
     ASSERT_NE(key, ScrambleBase);
     EXPECT_EQ(LoadScrambleBase(IniLines(found[2].str()), ScrambleBase), key);
+}
+
+// Every chapter opens with what the secretary will have done at its end, and
+// the numbers the calibration chapter gives are the test page's: the scales'
+// end values and a row's height.
+TEST(GuideTest, EveryChapterOpensWithItsGoalAndCalibrationGivesTheTestPagesNumbers) {
+    const std::string guide = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::size_t begin = guide.find("<h2 id=\"dopasowanie\">"), end = guide.find("<h2", begin + 1);
+    ASSERT_NE(begin, std::string::npos);
+    const std::string chapter = guide.substr(begin, end - begin);
+    for (std::size_t at = guide.find("<h2"); at != std::string::npos; at = guide.find("<h2", at + 1)) {
+        const std::size_t heading = guide.find("</h2>", at);
+        ASSERT_NE(heading, std::string::npos);
+        const std::string next = guide.substr(guide.find_first_not_of(" \n", heading + 5), 20);
+        EXPECT_EQ(next.substr(0, 16), "<p class=\"goal\">") << guide.substr(at, heading - at);
+    }
+    for (const std::string& end : {"-" + std::to_string(kCalibrationReach), "+" + std::to_string(kCalibrationReach)}) {
+        EXPECT_NE(chapter.find("<code class=\"reading\">" + end + "</code>"), std::string::npos) << end;
+    }
+    const test::RcStringSource strings;
+    CardLayout layout;
+    layout.LoadDefaults(0, strings);
+    const int row = (LayoutValueHundredths(layout.MonthlyHeight()) + 6) / 12;
+    EXPECT_NE(chapter.find("<code>0." + std::to_string(row) + "</code>"), std::string::npos) << row;
 }
 
 }  // namespace

@@ -148,145 +148,196 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
     }
 }
 
-// Where the test page puts what it adds to the rows: the settings line's top, the vertical scales' line, the
-// horizontal scales' lines on their two levels and each column's level, the labels' offsets from their ticks.
-struct TestPagePlaces {
-    const Geometry& g;
-    int settingsY, verticalX;
-    std::array<int, 2> levelY;
-    std::array<int, 5> level;
-    int verticalLabelUp, horizontalLabelDown, labelLine;
-};
-const TestPagePlaces kTestPages[] = {{at600, 1284, 923, {3501, 3717}, {0, 0, 0, 0, 1}, 27, 72, 60},
-                                     {at600By300, 688, 833, {1790, 1898}, {0, 0, 0, 0, 1}, 13, 36, 30}};
+// A test page's layouts: the initial one, and one with every value moved.
+struct TestLayout { const char *top, *left, *start, *height; std::array<const char*, 5> columns; };
+const TestLayout kTestLayouts[] = {{"0.00", "0.20", "2.62", "3.10", {"1.60", "2.60", "3.35", "4.35", "4.65"}},
+                                   {"0.15", "0.05", "2.41", "3.23", {"1.72", "2.48", "3.51", "4.27", "4.63"}},
+                                   {"0.33", "0.00", "2.80", "2.95", {"1.45", "2.70", "3.20", "4.40", "4.61"}}};
 
-// A scale's ticks every hundredth from -0.20 to +0.20 inch after its line; longer every 0.05, longest every 0.10.
-std::vector<Line> ScaleLines(bool vertical, int x, int y, unsigned along, unsigned across) {
-    const auto h = [](int hundredths, unsigned ppi) { return hundredths * static_cast<int>(ppi) / 100; };
-    std::vector<Line> lines;
-    lines.push_back(vertical ? Line{x, y - h(20, along), x, y + h(20, along), 0}
-                             : Line{x - h(20, along), y, x + h(20, along), y, 0});
-    for (int k = -20; k <= 20; ++k) {
-        const int length = h(k % 10 == 0 ? 10 : k % 5 == 0 ? 7 : 4, across);
-        lines.push_back(vertical ? Line{x - length, y + h(k, along), x, y + h(k, along), 0}
-                                 : Line{x + h(k, along), y, x + h(k, along), y + length, 0});
-    }
-    return lines;
-}
-
-// A drawn thing's extent in device units: texts as wide as 0.6 em a character and 1.2 em high.
-SurfaceRect Extent(const test::RecordingSurface& s, const test::RecordingSurface::Text& t) {
+// A drawn text's extent in device units, as wide as 0.6 em a character and as high as the surface's font line.
+SurfaceRect Extent(test::RecordingSurface& s, const test::RecordingSurface::Text& t) {
     const FontSpec& font = s.ObjectOf(t.font).font;
     const int width = static_cast<int>(t.text.size()) * -font.height * 6 / 10 * static_cast<int>(s.PixelsPerInchX()) /
                       static_cast<int>(s.PixelsPerInchY());
+    const SurfaceObject measuring = s.CreateFontObject(font);
+    const SurfaceObject previous = s.Select(measuring);
+    const int height = s.FontLineHeight();
+    s.Select(previous);
+    s.Delete(measuring);
     const int left = t.align == TextAlign::Right ? t.x - width : t.x;
-    return {left, t.y, left + width, t.y - font.height * 12 / 10};
+    return {left, t.y, left + width, t.y + height};
 }
 
-TEST(TestPageTest, AddsTheSettingsAndScalesAroundTheCalibrationRowsWhereTheCardsFiguresGo) {
+bool Apart(const SurfaceRect& a, const SurfaceRect& b, int x, int y) {
+    return a.left - b.right >= x || b.left - a.right >= x || a.top - b.bottom >= y || b.top - a.bottom >= y;
+}
+
+SurfaceRect ExtentOf(const Line& l) {
+    const int half = (l.penWidth + 1) / 2;
+    return {std::min(l.x1, l.x2) - half, std::min(l.y1, l.y2) - half, std::max(l.x1, l.x2) + half,
+            std::max(l.y1, l.y2) + half};
+}
+
+TEST(TestPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideItsBox) {
     const CardYear year = CalibrationCardYear(test::kStrings);
+    for (const auto& [ppiX, ppiY] : {std::pair{300u, 300u}, {600u, 600u}, {1200u, 1200u}, {600u, 300u}}) {
+        const unsigned px = ppiX, py = ppiY;
+        for (const TestLayout& t : kTestLayouts) {
+            SCOPED_TRACE(testing::Message() << px << " x " << py << ", start " << t.start << ", left " << t.left);
+            CardLayout layout;
+            layout.LoadDefaults(0, test::kStrings);
+            layout.SetSlot(card_layout::kMonthlyTop, t.start);
+            layout.SetSlot(card_layout::kMonthlyHeight, t.height);
+            for (std::size_t i = 0; i < 5; ++i) layout.SetSlot(card_layout::ColumnX(kPageColumns[i]), t.columns[i]);
+            test::RecordingSurface s(px, py), rows(px, py);
+            ComposeCalibrationPage(s, {layout, t.top, t.left, 238}, test::kStrings);
+            EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
+
+            // The rows exactly as a card's page draws them, every one filled.
+            std::array<bool, kCardRows> every{};
+            every.fill(true);
+            ComposeFiguresPage(rows, {year, layout, t.top, t.left, every, false, 238});
+            ASSERT_GE(s.lines.size(), rows.lines.size());
+            EXPECT_TRUE(std::equal(rows.lines.begin(), rows.lines.end(), s.lines.begin()));
+            const std::vector<Line> scaleLines(s.lines.begin() + static_cast<std::ptrdiff_t>(rows.lines.size()),
+                                               s.lines.end());
+            std::vector<SurfaceRect> figures;
+            for (const Line& l : rows.lines) figures.push_back(ExtentOf(l));
+            std::vector<test::RecordingSurface::Text> labels, settings;
+            std::size_t figureTexts = 0;
+            for (const auto& text : s.texts) {
+                const FontSpec& font = s.ObjectOf(text.font).font;
+                if (font == FiguresFontSpec(py, 238)) {
+                    ASSERT_LT(figureTexts, rows.texts.size());
+                    const auto& expected = rows.texts[figureTexts++];
+                    EXPECT_EQ(std::tuple(text.x, text.y, text.align, text.text),
+                              std::tuple(expected.x, expected.y, expected.align, expected.text));
+                    figures.push_back(Extent(s, text));
+                } else if (font == ArialFontSpec(6, py, 238)) {
+                    labels.push_back(text);
+                } else {
+                    EXPECT_EQ(font, ArialFontSpec(7, py, 238)) << text.text;
+                    settings.push_back(text);
+                }
+            }
+            EXPECT_EQ(figureTexts, rows.texts.size());
+
+            // The zeros: a card with its lines there holds every figure with 0.02 inch to spare, the rows'
+            // figures centred between their lines, numbers and boxes about 0.05 before their column's line.
+            const MarginOffsets margins = ComputeMarginOffsets(px, py, t.left, t.top);
+            const PageGeometry g = ComputePageGeometry(px, py, layout, margins);
+            const int figuresLine = (MulDivRound(10, static_cast<int>(py), 72) * (1854 + 434) + 1024) / 2048;
+            const CardLines zeros = WellPlacedCardLines(px, py, g, figuresLine);
+            EXPECT_EQ(zeros.augustTop - zeros.septemberTop, 11 * g.rowHeight);
+            const int spareX = static_cast<int>(px) / 50, spareY = static_cast<int>(py) / 50;
+            for (int row = 0; row < kCardRows; ++row) {
+                const int line = zeros.septemberTop + row * g.rowHeight, next = line + g.rowHeight;
+                int top = next, bottom = line;
+                for (const SurfaceRect& f : figures) {
+                    if (f.bottom <= line || f.top >= next) continue;  // another row's
+                    top = std::min(top, f.top);
+                    bottom = std::max(bottom, f.bottom);
+                    EXPECT_GE(f.top - line, spareY) << "row " << row;
+                    EXPECT_GE(next - f.bottom, spareY) << "row " << row;
+                }
+                EXPECT_LE(std::abs((top - line) - (next - bottom)), 2) << "row " << row << " not centred";
+            }
+            const std::array<int, 5> x = g.ColumnPositions();
+            for (std::size_t c = 0; c < 5; ++c) {
+                const int gap = kPageColumns[c] == kRemarksColumn ? x[c] - zeros.columns[c] : zeros.columns[c] - x[c];
+                EXPECT_EQ(gap, MulDivRound(5, static_cast<int>(px), 100)) << "column " << c;
+            }
+            for (const SurfaceRect& f : figures) {
+                // Each figure between two column lines, 0.02 inch clear of both.
+                std::array<int, 7> cardLines{0, zeros.columns[0], zeros.columns[1], zeros.columns[2], zeros.columns[3],
+                                             zeros.columns[4], 1 << 30};
+                std::ranges::sort(cardLines);
+                const auto right = std::ranges::upper_bound(cardLines, f.left);
+                if (f.left >= zeros.columns[4]) continue;  // a remark runs to the card's edge
+                EXPECT_GE(*right - f.right, spareX) << f.left << "," << f.top;
+                EXPECT_GE(f.left - *(right - 1), spareX) << f.left << "," << f.top;
+            }
+
+            // Lines at least 0.1 mm wide; ticks 0.02 inch apart, none closer; a label every 0.10 up to 0.20 either
+            // side of each of the seven zeros.
+            for (const Line& l : scaleLines) {
+                const unsigned across = l.x1 == l.x2 ? px : py;
+                EXPECT_GE(l.penWidth * 254, static_cast<int>(across));
+            }
+            std::map<std::string, int> labelCount;
+            for (const auto& label : labels) ++labelCount[label.text];
+            EXPECT_EQ(labelCount, (std::map<std::string, int>{{"-20", 7}, {"-10", 7}, {"0", 7}, {"+10", 7}, {"+20", 7}}));
+            // Each scale: its line centred on its zero, and the ticks that end on the line.
+            const auto ticksOf = [&](bool vertical, int zero) {
+                std::vector<int> at;
+                const auto scale = std::ranges::find_if(scaleLines, [&](const Line& l) {
+                    return vertical ? l.x1 == l.x2 && l.y1 + l.y2 == 2 * zero : l.y1 == l.y2 && l.x1 + l.x2 == 2 * zero;
+                });
+                if (scale == scaleLines.end()) return std::pair(Line{}, at);
+                for (const Line& l : scaleLines) {
+                    if (vertical && l.y1 == l.y2 && l.x2 == scale->x1 && l.y1 >= scale->y1 && l.y1 <= scale->y2) {
+                        at.push_back(l.y1);
+                    }
+                    if (!vertical && l.x1 == l.x2 && l.y1 == scale->y1 && l.x1 >= scale->x1 && l.x1 <= scale->x2) {
+                        at.push_back(l.x1);
+                    }
+                }
+                std::ranges::sort(at);
+                return std::pair(*scale, at);
+            };
+            for (const auto& [vertical, zero] : {std::pair(true, zeros.septemberTop), {true, zeros.augustTop},
+                                                 {false, zeros.columns[0]}, {false, zeros.columns[1]},
+                                                 {false, zeros.columns[2]}, {false, zeros.columns[3]},
+                                                 {false, zeros.columns[4]}}) {
+                const auto [scale, at] = ticksOf(vertical, zero);
+                const int inch = static_cast<int>(vertical ? py : px);
+                ASSERT_EQ(at.size(), 25u) << vertical << " " << zero;
+                EXPECT_EQ(at[12], zero);
+                EXPECT_LE(at.front(), zero - inch / 5);
+                EXPECT_GE(at.back(), zero + inch / 5);
+                for (std::size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[i - 1], inch / 50);
+                if (!vertical) {
+                    // In the band of the card's column headings above the first row, never below it.
+                    EXPECT_LT(scale.y1, g.rowTop);
+                    EXPECT_GE(scale.y1, g.rowTop - static_cast<int>(py) / 2) << "out of the band of the headings";
+                }
+            }
+
+            // Nothing added within 0.10 inch of a figure; no label meets another or a line.
+            std::vector<SurfaceRect> added;
+            for (const Line& l : scaleLines) added.push_back(ExtentOf(l));
+            for (const auto& label : labels) {
+                const SurfaceRect e = Extent(s, label);
+                for (const auto& other : labels) {
+                    if (&other != &label) EXPECT_TRUE(Apart(e, Extent(s, other), 0, 0)) << label.text << " meets " << other.text;
+                }
+                added.push_back(e);
+            }
+            ASSERT_EQ(settings.size(), 1u);
+            const SurfaceRect settingsLine = Extent(s, settings[0]);
+            added.push_back(settingsLine);
+            for (const SurfaceRect& a : added) {
+                for (const SurfaceRect& f : figures) {
+                    EXPECT_TRUE(Apart(a, f, static_cast<int>(px) / 10, static_cast<int>(py) / 10))
+                        << testing::PrintToString(std::tuple(a.left, a.top, f.left, f.top));
+                }
+            }
+            // The settings line under the table and its scales, 0.40 inch under the last row.
+            EXPECT_GE(settingsLine.top, zeros.augustTop + g.rowHeight + static_cast<int>(py) * 2 / 5);
+            for (const SurfaceRect& a : added) {
+                if (&a != &added.back()) EXPECT_LT(a.bottom, settingsLine.top);
+            }
+            EXPECT_EQ(std::tuple(settings[0].x, settings[0].align), std::tuple(margins.left, TextAlign::Left));
+        }
+    }
+}
+
+TEST(TestPageTest, WritesTheSettingsInOneLineWithTheDialogsLabels) {
     CardLayout layout;
     layout.LoadDefaults(0, test::kStrings);
-    for (const TestPagePlaces& at : kTestPages) {
-        const Geometry& g = at.g;
-        SCOPED_TRACE(testing::Message() << g.px << " x " << g.py);
-        test::RecordingSurface s(g.px, g.py);
-        const CalibrationPage page{layout, g.top, g.left, 238};
-        ComposeCalibrationPage(s, page, test::kStrings);
-
-        // The rows: every one filled, each figure where the card's page puts it.
-        ExpectedRows expected;
-        const char* remarks[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
-        for (int row = 0; row < kCardRows; ++row) {
-            const int month = (row + 8) % 12 + 1;  // the test strings are UTF-8
-            expected.Add(g, row, true, true, std::to_string(month), std::to_string(10 * month), remarks[row]);
-        }
-        const auto& boxes = expected.boxes;
-        std::vector<std::tuple<int, int, TextAlign, std::string>> drawn;
-        std::vector<SurfaceRect> figures, added;
-        std::vector<test::RecordingSurface::Text> labels, settings;
-        for (const auto& t : s.texts) {
-            const FontSpec& font = s.ObjectOf(t.font).font;
-            if (font == Arial(g)) {
-                drawn.emplace_back(t.x, t.y, t.align, t.text);
-                figures.push_back(Extent(s, t));
-            } else if (font == ArialFontSpec(6, g.py, 238)) {
-                labels.push_back(t);
-                added.push_back(Extent(s, t));
-            } else {
-                EXPECT_EQ(font, ArialFontSpec(7, g.py, 238)) << t.text;
-                settings.push_back(t);
-            }
-        }
-        EXPECT_EQ(drawn, expected.texts);
-        std::vector<Line> scales;
-        std::ranges::copy_if(s.lines, std::back_inserter(scales), [](const Line& l) { return l.penWidth == 0; });
-        std::erase_if(s.lines, [](const Line& l) { return l.penWidth == 0; });
-        EXPECT_EQ(test::DrawnBoxes(s), boxes);
-        EXPECT_EQ(s.lines.size(), 6 * boxes.size()) << "lines beyond the boxes";
-        for (const test::DrawnBox& b : boxes) {
-            figures.push_back({b.right - b.width, b.bottom - b.height, b.right, b.bottom});
-        }
-
-        // One line of settings above the rows, with the dialogs' labels.
-        ASSERT_EQ(settings.size(), 1u);
-        EXPECT_EQ(settings[0].text,
-                  "Górny: " + std::string(g.top) + "   Lewy: " + g.left +
-                      "   Start (Wrzesień): 2.62   Owoc Wysokość: 3.10   Służbie: 1.60   Kursy biblijne: 2.60   "
-                      "Pionier Pomocniczy: 3.35   Godziny: 4.35   Uwagi: 4.65");
-        EXPECT_EQ(std::tuple(settings[0].x, settings[0].y, settings[0].align),
-                  std::tuple(g.margins.left, at.settingsY, TextAlign::Left));
-
-        // Beside the first and the last row a vertical scale, zero at the row's top; under the last row a
-        // horizontal one at each column, zero at its position, on a second level where two would meet.
-        std::vector<Line> expectedScales;
-        std::vector<std::tuple<int, int, TextAlign, std::string>> expectedLabels, drawnLabels;
-        const char* marks[] = {"-20", "-10", "0", "+10", "+20"};
-        const std::map<std::string, int> halfWidth{{"-20", 36}, {"-10", 36}, {"0", 13}, {"+10", 42}, {"+20", 42}};
-        for (const int zero : {g.rowTop, g.rowTop + 11 * g.rowHeight}) {
-            std::ranges::copy(ScaleLines(true, at.verticalX, zero, g.py, g.px), std::back_inserter(expectedScales));
-            for (int i = 0; i < 5; ++i) {
-                expectedLabels.emplace_back(at.verticalX - g.px / 10 - g.px / 50,
-                                            zero + (i - 2) * static_cast<int>(g.py) / 10 - at.verticalLabelUp,
-                                            TextAlign::Right, marks[i]);
-            }
-        }
-        for (int column = 0; column < 5; ++column) {  // the columns lie from left to right
-            const int x = g.x[static_cast<std::size_t>(column)], y = at.levelY[at.level[column]];
-            std::ranges::copy(ScaleLines(false, x, y, g.px, g.py), std::back_inserter(expectedScales));
-            for (int i = 0; i < 5; ++i) {
-                // Those of -10 and +10 a line lower, so that no two meet.
-                expectedLabels.emplace_back(x + (i - 2) * static_cast<int>(g.px) / 10 + halfWidth.at(marks[i]),
-                                            y + at.horizontalLabelDown + (i % 2) * at.labelLine, TextAlign::Right,
-                                            marks[i]);
-            }
-        }
-        EXPECT_EQ(scales, expectedScales);
-        for (const auto& t : labels) drawnLabels.emplace_back(t.x, t.y, t.align, t.text);
-        EXPECT_EQ(drawnLabels, expectedLabels);
-
-        // No label meets another, and nothing added comes within 0.10 inch of the rows' figures, boxes and remarks.
-        const auto apart = [](const SurfaceRect& a, const SurfaceRect& b, int x, int y) {
-            return a.left - b.right >= x || b.left - a.right >= x || a.top - b.bottom >= y || b.top - a.bottom >= y;
-        };
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            for (std::size_t j = 0; j < i; ++j) {
-                EXPECT_TRUE(apart(Extent(s, labels[i]), Extent(s, labels[j]), 0, 0))
-                    << labels[i].text << " meets " << labels[j].text << " at " << labels[i].x << "," << labels[i].y;
-            }
-        }
-        for (const Line& l : scales) {
-            added.push_back({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
-        }
-        added.push_back(Extent(s, settings[0]));
-        for (const SurfaceRect& a : added) {
-            for (const SurfaceRect& f : figures) {
-                EXPECT_TRUE(apart(a, f, static_cast<int>(g.px) / 10, static_cast<int>(g.py) / 10))
-                    << testing::PrintToString(std::tuple(a.left, a.top, f.left, f.top));
-            }
-        }
-        EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
-    }
+    EXPECT_EQ(CalibrationSettingsLine({layout, "0.00", "0.20", 238}, test::kStrings),
+              "Górny: 0.00   Lewy: 0.20   Start (Wrzesień): 2.62   Owoc Wysokość: 3.10   Służbie: 1.60   "
+              "Kursy biblijne: 2.60   Pionier Pomocniczy: 3.35   Godziny: 4.35   Uwagi: 4.65");
 }
 
 }  // namespace
