@@ -34,7 +34,7 @@ struct Panel {
 
 // What the screen shows against what the publisher's data say: the header's
 // crosses in drawing order, male to field missionary, every row of the
-// preview up to the report month and the year's hours. The places of boxes
+// preview up to the month of opening and the hours of the months reported. The places of boxes
 // and texts are read from drawings of the same panels with every box and
 // cell filled.
 Problems Check(const Shot& shot, const Panel& header, const Panel& preview, const gen::Congregation& c,
@@ -73,7 +73,7 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
         const gen::MonthFigures& m = p.months[static_cast<std::size_t>(month)][gen::CardYearSlot(c.serviceYear, month)];
         const bool filled = static_cast<int>(r) <= LimitRow(c.reportMonth);
         const int hours = m.status != 0 || p.fieldMissionary ? m.hours : 0;
-        if (filled) totalHours += hours;
+        if (static_cast<int>(r) < LimitRow(c.reportMonth)) totalHours += hours;  // the months reported
         const std::string row = "row " + std::to_string(r);
         const int y = top + remarks[r].y;
         expect(shot.At(left + 2, y + 5) == kLightGray, row + " grey month column");
