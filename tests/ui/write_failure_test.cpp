@@ -7,8 +7,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -188,6 +190,42 @@ TEST_F(WriteFailureTest, AShutdownWritesEveryFileItCanAndShowsNothing) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(after["cplot.dat"].data()) + 336), "2.50");
     after.erase("cplot.dat");
     EXPECT_EQ(after, before);
+}
+
+// A working folder of 248 characters: "cplot.dat" in it stays below 260, but the temporary "cplot.dat.new" beside
+// it does not. The layout is saved there all the same, and read back at the next start.
+TEST_F(WriteFailureTest, AWorkingFolderNearTheLengthLimitSavesItsLayout) {
+    constexpr std::size_t kLength = 248;
+    std::wstring deep = folder.Path().wstring();
+    ASSERT_LT(deep.size(), kLength - 20) << folder.Str();
+    const std::wstring parts[] = {L"Karty głosicieli zboru", L"Archiwum sprawozdań służby polowej"};
+    for (std::size_t k = 0; deep.size() < kLength; ++k) {
+        std::wstring part = k < std::size(parts) ? parts[k] : L"Rok służbowy 2025-2026 i poprzednie lata";
+        part.resize(std::min(part.size(), kLength - deep.size() - 1), L'x');
+        deep += L"\\" + part;
+        // The long form: a folder's plain path must leave room for a file name.
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << winauto::Utf8(deep);
+    }
+    ASSERT_EQ(deep.size(), kLength);
+    const std::string where = winauto::Utf8(deep);
+
+    ASSERT_NE(Start(where), nullptr);
+    Change(false, true);
+    winauto::Click(mainWindow, IDC_EXIT);
+    ExpectNoMessageAndExit();
+    const std::filesystem::path layoutFile = std::filesystem::path(deep) / L"cplot.dat";
+    ASSERT_EQ(std::filesystem::file_size(layoutFile), 400u);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(deep) / L"cplot.dat.new"));
+
+    ASSERT_NE(Start(where), nullptr);
+    HWND options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    HWND layout = OpenLayout(*program, options);
+    ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(winauto::ItemText(layout, IDC_LAY_COLUMN_FIRST), "2.50");
+    CloseWith(layout, IDCANCEL);
+    CloseWith(options, IDCANCEL);
+    ExitWithButton();
 }
 
 // The Polish resources offer one card version; a second entry put into the list reaches the switch,
