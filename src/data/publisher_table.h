@@ -97,6 +97,10 @@ public:
     // Number of records, the header record included; 0 before loading.
     int Count() const { return count_; }
 
+    // Whether `record` is a publisher's: records 1 .. Count() - 1 (record 0
+    // is the file's header record, and 0 also stands for none selected).
+    bool IsPublisher(int record) const { return record >= 1 && record < count_; }
+
     // The 816 bytes of record `index`, or an empty span when the index is
     // not in 0 .. Count() - 1.
     ByteSpan Record(int index);

@@ -37,10 +37,10 @@ int VersionShown(int cardVersion, int versionsOffered) {
 
 bool SwitchCardVersion(OptionsValues& values, int newVersion, LayoutFiles& files, const StringSource& strings) {
     if (newVersion < 0 || newVersion == values.cardVersion) return true;
-    const LayoutSave saved = files.Save(values.cardVersion, values.workLayout);
+    const FileSave saved = files.Save(values.cardVersion, values.workLayout);
     values.cardVersion = newVersion;
     values.workLayout = files.Load(newVersion, strings);
-    return saved != LayoutSave::FailedChangesLost;
+    return saved != FileSave::FailedChangesLost;
 }
 
 OptionsFollowUp TakeOverOptions(bool ok, const OptionsValues& chosen, std::string_view languageCode,

@@ -16,4 +16,13 @@ std::string CannotSaveMessage(const StringSource& strings, std::string_view file
     return FileMessage(strings.Load(IDS_WRITE_FAILED), fileName);
 }
 
+std::string CannotSaveMessage(const StringSource& strings, const std::vector<std::string>& fileNames) {
+    std::string text;
+    for (const std::string& fileName : fileNames) {
+        if (!text.empty()) text += "\n\n";
+        text += CannotSaveMessage(strings, fileName);
+    }
+    return text;
+}
+
 }  // namespace vorlant

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorlant {
 
@@ -16,5 +17,9 @@ std::string FileMessage(std::string_view pattern, std::string_view fileName);
 // The message that `fileName` could not be written, so that the changes made
 // to it in this run are lost.
 std::string CannotSaveMessage(const StringSource& strings, std::string_view fileName);
+
+// One message for all the files of `fileNames` that could not be written:
+// the message of each, a paragraph each.
+std::string CannotSaveMessage(const StringSource& strings, const std::vector<std::string>& fileNames);
 
 }  // namespace vorlant

@@ -1,7 +1,6 @@
-// The layout files as this run knows them, so that a write that fails is
-// reported only when it loses changes: each version's file holds the layout
-// read from it (its defaults when it held no whole layout, as a later run
-// reads it too), or the one last written to it since.
+// The layout files as this run knows them (KnownFile): each version's file
+// holds the layout read from it, its defaults when it held no whole layout,
+// or the one last written to it since.
 #pragma once
 
 #include <map>
@@ -9,16 +8,11 @@
 #include <utility>
 
 #include "layout/card_layout.h"
+#include "layout/known_file.h"
 
 namespace vorlant {
 
 class StringSource;
-
-enum class LayoutSave {
-    Written,
-    FailedNothingLost,  // not written, but the file holds this layout already
-    FailedChangesLost,  // not written, and the file holds another layout, or one this run never read
-};
 
 class LayoutFiles {
 public:
@@ -30,11 +24,11 @@ public:
     CardLayout Load(int version, const StringSource& strings);
 
     // Writes `layout` as the version's file, changed or not.
-    LayoutSave Save(int version, const CardLayout& layout);
+    FileSave Save(int version, const CardLayout& layout);
 
 private:
     std::string folder_;
-    std::map<int, CardLayout> held_;
+    std::map<int, KnownFile<CardLayout>> files_;
 };
 
 }  // namespace vorlant

@@ -45,7 +45,7 @@ std::size_t FormatNameInto(const PublisherTable& table, int index, bool lastName
         part.copy(out.data() + length, n);
         length += n;
     };
-    if (index >= 1 && index < table.Count()) {
+    if (table.IsPublisher(index)) {
         if (lastNameFirst) {
             append(table.LastName(index));
             append(", ");
@@ -68,8 +68,7 @@ std::string FormatName(const PublisherTable& table, int index, bool lastNameFirs
 
 std::string FormatDate(const PublisherTable& table, int index, int which, int dateFormat,
                        std::string_view languageCode, const StringSource& strings) {
-    // Record 0 is the file's header record, never a publisher.
-    if (index < 1) return {};
+    if (!table.IsPublisher(index)) return {};
     const std::string_view stored = which == 0 ? table.BaptismDate(index) : table.BirthDate(index);
     // A NUL among the eight characters leaves the date incomplete, even where
     // the slashes would still make the text look long enough.

@@ -1,5 +1,8 @@
 #include "mainwin/main_dlg.h"
 
+#include <string>
+#include <vector>
+
 #include "common/file.h"
 #include "common/language.h"
 #include "common/text.h"
@@ -65,7 +68,7 @@ BOOL CMainDlg::OnInitDialog() {
     FillPublisherList();
 
     LoadSettings(profile, VersionsOffered(strings), settings);
-    storedSettings = settings;
+    settingsFile.Read(settings);
 
     if (accessRefused == 1) {
         table.Release();
@@ -80,6 +83,8 @@ BOOL CMainDlg::OnInitDialog() {
     EnableWindow(Item(IDC_PRINT), FALSE);
 
     SetFocus(Item(IDC_PUBLISHER_LIST));
+    // A close request made while the password was asked for.
+    if (closePending) PostMessageW(Handle(), WM_COMMAND, IDC_EXIT, 0);
     return FALSE;
 }
 
@@ -136,10 +141,9 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
         case IDC_EXIT:
             // Esc, the button and the close box. A close request from
             // outside ("Zakończ zadanie") while a dialog of this window is
-            // open finds the window disabled: it waits, so that the options
-            // dialog cannot end after the exit and take over changes that
-            // nothing saves any more.
-            if (IsWindowEnabled(Handle())) Exit();
+            // open finds the window disabled: it is held until the dialog
+            // has closed, so that what its OK took over is saved too.
+            closePending = true;
             break;
         case IDC_OPTIONS:
             RunOptions();
@@ -154,30 +158,33 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
             if (id >= IDC_MONTH_FIRST && id <= IDC_MONTH_LAST && notifyCode == BN_CLICKED) OnMonthBoxClicked();
             break;
     }
+    RunPendingClose();
 }
 
-void CMainDlg::Exit() {
+void CMainDlg::RunPendingClose() {
+    if (closePending && IsWindowEnabled(Handle())) Exit();
+}
+
+void CMainDlg::Exit(bool sessionEnding) {
     // One exit, however it is asked for: a request that arrives while this
     // exit's message is up (the close box, Alt+F4, a shutdown) finds it
     // under way.
     if (exiting) return;
     exiting = true;
-    // A file that cannot be written is reported, once, and only when it
-    // loses changes: a folder that cannot be written (a read-only share, a
-    // CD) is no alarm where nothing was changed. The panels behind the
-    // message still draw from the table, so it is released afterwards.
-    const auto reportUnsaved = [this](std::string_view fileName) {
-        win::ShowMessage(Handle(), CannotSaveMessage(strings, fileName));
-    };
+    // Every file is written before anything is said, and the files whose
+    // changes are lost are named in one message afterwards. The panels
+    // behind the message still draw from the table, so it is released last.
+    std::vector<std::string> lost;
     if (settingsChanged == 1) {
         win::Win32ProfileStore profile(iniPath);
-        if (!SaveSettings(profile, settings, languageCode) && settings != storedSettings) {
-            reportUnsaved(win::NarrowPath(FileNameOf(iniPath)));
-        }
+        const FileSave saved = settingsFile.Save(
+            settings, [&](const Settings& written) { return SaveSettings(profile, written, languageCode); });
+        if (saved == FileSave::FailedChangesLost) lost.push_back(win::NarrowPath(FileNameOf(iniPath)));
     }
-    if (layoutLoaded && layoutFiles.Save(settings.cardVersion, layout) == LayoutSave::FailedChangesLost) {
-        reportUnsaved(LayoutFileName(settings.cardVersion));
+    if (layoutLoaded && layoutFiles.Save(settings.cardVersion, layout) == FileSave::FailedChangesLost) {
+        lost.push_back(LayoutFileName(settings.cardVersion));
     }
+    if (!lost.empty() && !sessionEnding) win::ShowMessage(Handle(), CannotSaveMessage(strings, lost));
     table.Release();
     EndDialog(IDCANCEL);
 }
@@ -187,17 +194,19 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
         case IDM_ABOUTBOX: {
             CAboutDlg about(CurrentFolder());
             about.DoModal(Handle());
-            return true;
+            break;
         }
         case IDM_TESTPAGE:
             PrintTestPage();
-            return true;
+            break;
         case IDM_READINGS:
             RunReadings();
-            return true;
+            break;
         default:
             return false;
     }
+    RunPendingClose();
+    return true;
 }
 
 bool CMainDlg::OnPaint() {
@@ -219,8 +228,8 @@ INT_PTR CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, bool
     }
     if (message == WM_ENDSESSION) {
         // The system ends the program once this returns: the exit, with its
-        // saving, runs here.
-        if (wParam != FALSE) Exit();
+        // saving, runs here, and says nothing.
+        if (wParam != FALSE) Exit(true);
         handled = true;
         return 0;
     }

@@ -16,6 +16,7 @@
 #include "data/remark_table.h"
 #include "dialogs/options_rules.h"
 #include "layout/card_layout.h"
+#include "layout/known_file.h"
 #include "layout/layout_files.h"
 #include "layout/settings.h"
 #include "mainwin/panels.h"
@@ -68,7 +69,12 @@ private:
     void FollowUpOptions(const OptionsFollowUp& next);
     void DrawHeaderPanel(const RECT& rect, HDC dc);
     void DrawCardPreview(const RECT& rect, HDC dc);
-    void Exit();
+    // Writes the program's files and ends the dialog. While Windows ends the
+    // session nothing is shown: no one could answer.
+    void Exit(bool sessionEnding = false);
+    // A close request that came while a dialog of this window was open runs
+    // once that dialog has closed.
+    void RunPendingClose();
 
     // Printing the card and the calibration page (main_dlg_print.cpp).
     void PrintCard();
@@ -85,10 +91,11 @@ private:
     HICON icon = nullptr;
     HICON smallIcon = nullptr;  // the caption's, drawn at its own size rather than shrunk
     Settings settings;   // dateFormat, lastNameFirst, cardVersion, margins, fnSortEnabled
-    Settings storedSettings;  // as the INI file holds them: read at the start
+    KnownFile<Settings> settingsFile;  // what the INI file holds: read at the start
     std::string languageCode;
     std::uint8_t settingsChanged = 0;
     bool exiting = false;   // the exit has begun: it runs once
+    bool closePending = false;  // a close request waits for a dialog of this window to close
     int accessRefused = 0;
     CHeaderPanel headerPanel;
     CTypeAheadListBox publisherList;

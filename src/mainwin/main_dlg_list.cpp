@@ -2,6 +2,7 @@
 // the portable list logic chooses into list box 1000 and takes the selected
 // entry's record as the selected publisher.
 #include <algorithm>
+#include <climits>
 
 #include "mainwin/format.h"
 #include "mainwin/main_dlg.h"
@@ -57,7 +58,8 @@ void CMainDlg::TakeSelection() {
     // Without a selection both answers are the list's error value.
     const LRESULT item = SendMessageW(list, LB_GETCURSEL, 0, 0);
     const LRESULT record = SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
-    selectedRecord = record >= 0 && record < table.Count() ? static_cast<int>(record) : 0;
+    const int index = record >= 0 && record <= INT_MAX ? static_cast<int>(record) : 0;
+    selectedRecord = table.IsPublisher(index) ? index : 0;
     InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
     InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
 }

@@ -142,7 +142,7 @@ int SortPublishers(PublisherTable& table, std::uint8_t fnSortEnabled, NameCompar
     std::iota(order.begin(), order.end(), 1);
     MergeSort(order, before);
     ApplyOrder(table, order);
-    if (followed < 1 || followed >= count) return followed;
+    if (!table.IsPublisher(followed)) return followed;
     return static_cast<int>(std::ranges::find(order, followed) - order.begin()) + 1;
 }
 

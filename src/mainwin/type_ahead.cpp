@@ -2,8 +2,11 @@
 
 namespace vorlant {
 
-bool TypeAheadPrefix::Type(char c, bool isLetter, const SelectFirst& selectFirst) {
+bool TypeAheadPrefix::Type(char c, bool isLetter, Timing timing, const SelectFirst& selectFirst) {
     if (!isLetter) return false;
+    // Unsigned: the difference holds across the clock's wrap.
+    if (timing.now - lastLetter_ > timing.pause) length_ = 0;
+    lastLetter_ = timing.now;
     letters_[length_++] = c;
     letters_[length_] = '\0';
     if (!selectFirst(letters_.data())) {

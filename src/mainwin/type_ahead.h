@@ -1,10 +1,12 @@
 // The publisher list's keyboard search: typed letters grow a prefix, and the
 // list selects its first entry that begins with it. A letter that continues
-// no entry starts a new prefix on its own.
+// no entry starts a new prefix on its own, and so does a letter typed after
+// a pause, as in the system's own lists.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,11 +24,20 @@ public:
     // text of the language's code page), ignoring case; false when none does.
     using SelectFirst = std::function<bool(const char* prefix)>;
 
+    // When a character was typed: `now` in milliseconds of a clock that
+    // wraps around (the platform's message time), and the pause after which
+    // the next letter no longer continues the prefix.
+    struct Timing {
+        std::uint32_t now = 0;
+        std::uint32_t pause = 0;
+    };
+
     // One typed character, `c` in the language's code page, which the
     // platform counts among the letters when `isLetter`. Anything but a
-    // letter leaves the prefix alone and searches nothing. Returns whether a
-    // search was made.
-    bool Type(char c, bool isLetter, const SelectFirst& selectFirst);
+    // letter leaves the prefix alone and searches nothing. A letter that
+    // comes more than the pause after the previous one starts a new prefix.
+    // Returns whether a search was made.
+    bool Type(char c, bool isLetter, Timing timing, const SelectFirst& selectFirst);
 
     // Forgets the letters typed so far: the list gained the focus.
     void Clear() { length_ = 0; }
@@ -36,6 +47,7 @@ public:
 private:
     std::array<char, kMaxLetters + 1> letters_{};
     std::size_t length_ = 0;
+    std::uint32_t lastLetter_ = 0;  // when the last letter was typed
 };
 
 // Turns a text in place into the form in which case plays no part (the

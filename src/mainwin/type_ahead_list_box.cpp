@@ -1,5 +1,6 @@
 #include "mainwin/type_ahead_list_box.h"
 
+#include <cstdint>
 #include <string>
 
 #include "win/text_codec.h"
@@ -60,7 +61,11 @@ void CTypeAheadListBox::OnChar(WPARAM code) {
     // The list is a Unicode window: the character comes as UTF-16.
     const auto typed = static_cast<wchar_t>(code);
     const char c = CodePageCharacter(typed);
-    const bool searched = prefix_.Type(c, c != '\0' && IsCharAlphaW(typed) != FALSE,
+    // Typed keys come through the queue, stamped when they were pressed; a
+    // character sent from elsewhere takes the time it arrives. A pause twice
+    // the double-click time (a second by default) ends the prefix.
+    const auto now = static_cast<std::uint32_t>(InSendMessage() ? GetTickCount() : GetMessageTime());
+    const bool searched = prefix_.Type(c, c != '\0' && IsCharAlphaW(typed) != FALSE, {now, 2 * GetDoubleClickTime()},
                                        [list](const char* prefix) { return SelectFirst(list, prefix); });
     if (searched) {
         const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);

@@ -63,7 +63,9 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
     const int remarksHeadingX = RemarksHeadingNearTheEdge(look.languageCode) ? x + w - w / 20 : x + w - w / 6;
     surface.TextAt(remarksHeadingX, headingY, strings.Load(IDS_PREVIEW_REMARKS));
 
-    int totalHours = 0;  // of the rows filled, as they show them
+    // The year's hours so far: those of the rows that are reported. The row of the month of opening is shown,
+    // but its report cannot be in yet, and its slot may still hold the figures of two years before.
+    int totalHours = 0;
     for (int row = 0; row < kCardRows; ++row) {
         const int ry = y + (row + 1) * rowH;
         surface.TextAt(x + colW - 8 * cx, ry + 4 * cy, strings.Load(IDS_PREVIEW_MONTH_BASE + MonthOfRow(row)));
@@ -74,7 +76,7 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
         const std::string studies = FigureText(cell.studies);
         if (!studies.empty()) surface.TextAt(x + 3 * colW - 10 * cx, ry + 5 * cy, studies);
         DrawTickBox(surface, x + 4 * colW - 20 * cx, ry + 16 * cy, cell.auxiliaryPioneer, kTickBoxDivisor);
-        totalHours += cell.hours;
+        if (row < data.limitRow) totalHours += cell.hours;
         const std::string hours = FigureText(cell.hours);
         if (!hours.empty()) surface.TextAt(x + 5 * colW - 10 * cx, ry + 5 * cy, hours);
         if (!cell.remark.empty()) {

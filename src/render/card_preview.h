@@ -12,7 +12,8 @@ namespace vorlant {
 class StringSource;
 
 // Draws the preview of a card year into `rect`, with headings from `strings`:
-// the rows up to its limit row are filled, and their hours totalled.
+// the rows up to its limit row are filled, and the hours of those before it
+// (the months reported) totalled.
 void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardYear& data,
                      const PanelLook& look, const StringSource& strings);
 

@@ -14,7 +14,7 @@ CardYear ReadCardYear(const PublisherTable& table, const RemarkTable& remarks, i
     CardYear year;
     year.serviceYear = ServiceYear(reportMonth, currentYear);
     year.limitRow = LimitRow(reportMonth);
-    if (record < 1 || record >= table.Count()) return year;
+    if (!table.IsPublisher(record)) return year;
 
     const bool fieldMissionary = table.IsFieldMissionary(record);
     for (int row = 0; row < kCardRows; ++row) {

@@ -47,14 +47,12 @@ constexpr std::array<BoxItem, 9> kBoxes{{
     {16, 6, IDS_LABEL_FIELD_MISSIONARY, [](const HeaderPanelData& d) { return d.fieldMissionary; }},
 }};
 
-bool IsPublisher(const PublisherTable& table, int record) { return record >= 1 && record < table.Count(); }
-
 }  // namespace
 
 HeaderPanelData ReadHeaderPanelFlags(const PublisherTable& table, int record, int reportMonth,
                                      std::uint8_t reportYearByte) {
     HeaderPanelData data;
-    if (!IsPublisher(table, record)) return data;
+    if (!table.IsPublisher(record)) return data;
     data.hope = table.Hope(record);
     data.personFlags = table.PersonFlags(record);
     data.reportMonthStatus = table.MonthStatus(record, reportMonth, reportYearByte % 2);
@@ -63,7 +61,7 @@ HeaderPanelData ReadHeaderPanelFlags(const PublisherTable& table, int record, in
 }
 
 std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int record, std::string composedName) {
-    if (!IsPublisher(table, record)) return composedName;
+    if (!table.IsPublisher(record)) return composedName;
     const unsigned found = details.Lookup(table, record);
     if (found != 0 && !details.LongName().empty()) return std::string(details.LongName());
     return composedName;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "resources/resource.h"
 #include "support/drawn_boxes.h"
 #include "support/rc_strings.h"
+#include "dialog_driving.h"
 #include "ui_support.h"
 
 namespace vorlant::uitest {
@@ -34,7 +36,7 @@ struct Panel {
 
 // What the screen shows against what the publisher's data say: the header's
 // crosses in drawing order, male to field missionary, every row of the
-// preview up to the report month and the year's hours. The places of boxes
+// preview up to the month of opening and the hours of the months reported. The places of boxes
 // and texts are read from drawings of the same panels with every box and
 // cell filled.
 Problems Check(const Shot& shot, const Panel& header, const Panel& preview, const gen::Congregation& c,
@@ -73,7 +75,7 @@ Problems Check(const Shot& shot, const Panel& header, const Panel& preview, cons
         const gen::MonthFigures& m = p.months[static_cast<std::size_t>(month)][gen::CardYearSlot(c.serviceYear, month)];
         const bool filled = static_cast<int>(r) <= LimitRow(c.reportMonth);
         const int hours = m.status != 0 || p.fieldMissionary ? m.hours : 0;
-        if (filled) totalHours += hours;
+        if (static_cast<int>(r) < LimitRow(c.reportMonth)) totalHours += hours;  // the months reported
         const std::string row = "row " + std::to_string(r);
         const int y = top + remarks[r].y;
         expect(shot.At(left + 2, y + 5) == kLightGray, row + " grey month column");
@@ -194,6 +196,56 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
         ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, row.from));
         for (const wchar_t c : row.typed) winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, c);
         EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), row.selected) << winauto::Utf8(row.typed);
+    }
+    ExitWithButton();
+}
+
+// The prefix starts afresh when a letter comes after a pause (twice the double-click time), and when the list has
+// lost the focus and gained it again: typed at once "K" and "a" find "Kaczmarek"; "K", a pause, and "a" find
+// "Anna"; "K", a click on a month box, back to the list, and "ó" find "Ółkowski", not "Kółko".
+TEST_F(ListAndPanelsTest, TheTypedPrefixStartsAfreshAfterAPauseAndAfterTheFocusLeftTheList) {
+    WriteCongregation();
+    ASSERT_NE(Start(), nullptr);
+    const wchar_t* const above[] = {L"Kaczmarek, Ewa", L"Kółko, Anna", L"Ółkowski, Piotr", L"Anna Kowal"};
+    for (int at = 0; at < 4; ++at) {
+        ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
+                                      reinterpret_cast<LPARAM>(above[at])),
+                  at);
+    }
+    HWND list = GetDlgItem(mainWindow, IDC_PUBLISHER_LIST);
+    const int last = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size()) - 1;
+    const DWORD pause = 2 * GetDoubleClickTime();
+    const struct {
+        const char* what;
+        wchar_t second;
+        std::function<void()> between;
+        int selected;
+    } rows[] = {
+        {"at once", L'a', [] {}, 0},
+        {"after a pause",  L'a',
+         [&] {
+             const DWORD typed = GetTickCount();
+             // The pause itself: the clock has to pass it.
+             ASSERT_TRUE(winauto::WaitUntil([&] { return GetTickCount() - typed > pause + 200; }, pause + 5000));
+         },
+         3},
+        {"after the focus left the list", L'ó',
+         [&] {
+             winauto::Click(mainWindow, IDC_MONTH_FIRST);
+             ASSERT_TRUE(WaitForFocus(mainWindow, IDC_MONTH_FIRST));
+             PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+             ASSERT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+         },
+         2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, last));
+        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, L'K');
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), 0);
+        row.between();
+        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, row.second);
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), row.selected);
     }
     ExitWithButton();
 }

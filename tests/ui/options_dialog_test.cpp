@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialog_driving.h"
@@ -191,6 +192,34 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     for (const auto& [offset, value] : {std::pair{320, "2.58"}, {328, "3.22"}, {336, "1.72"}, {344, "2.36"},
                                        {352, "3.59"}, {360, "4.32"}, {384, "4.66"}}) {
         EXPECT_EQ(Slot(bytes, offset), value) << offset;
+    }
+}
+
+// Tab after the last field reaches OK, then "Anuluj"; the restore button comes last in both dialogs, so that a
+// user who types the values and confirms with Tab and Enter never restores the defaults over them.
+TEST_F(OptionsDialogTest, TabAndEnterAfterTheLastFieldKeepWhatWasTyped) {
+    HWND layout = OpenLayout(*program, options);
+    ASSERT_NE(layout, nullptr);
+    const std::tuple<HWND, int, int> dialogs[] = {{options, IDC_OPT_TOP_MARGIN, IDC_OPT_RESTORE},
+                                                  {layout, IDC_LAY_MONTHLY_TOP, IDC_LAY_RESTORE}};
+    for (const auto& [dialog, first, restore] : dialogs) {
+        HWND ok = GetDlgItem(dialog, IDOK), cancel = GetDlgItem(dialog, IDCANCEL), last = GetDlgItem(dialog, restore);
+        EXPECT_EQ(GetNextDlgTabItem(dialog, ok, FALSE), cancel) << restore;
+        EXPECT_EQ(GetNextDlgTabItem(dialog, last, TRUE), cancel) << restore;
+        EXPECT_EQ(GetNextDlgTabItem(dialog, last, FALSE), GetDlgItem(dialog, first)) << restore;  // the last of all
+    }
+    TypeAndLeave(layout, IDC_LAY_COLUMN_LAST, "5.5");
+    ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_LAST, "5.50"));
+    EXPECT_TRUE(WaitForFocus(layout, IDOK));
+    winauto::PressKey(layout, VK_RETURN);
+    ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(layout); }, kDialogWaitMs)) << "Enter did not end it";
+    CloseWith(options, IDOK);
+    ExitWithButton();
+    const auto bytes = folder.Read("cplot.dat");
+    ASSERT_EQ(bytes.size(), 400u);
+    // The typed column, and the others as they were: no defaults.
+    for (const auto& [offset, value] : {std::pair{384, "5.50"}, {336, "0.52"}, {320, "0.50"}}) {
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + offset), value) << offset;
     }
 }
 

@@ -140,6 +140,28 @@ protected:
     }
 };
 
+// The names that the program opens bare in its working folder reach the file functions full and in the long
+// form, which they take past 260 characters: in a folder of 248 the plain form of the temporary
+// "cplot.dat.new" beside the layout file (262 characters) would fail every save.
+TEST(TextCodec, PathsReachTheFileFunctionsFullInTheLongForm) {
+    std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
+    current.resize(GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data()));
+    ASSERT_FALSE(current.empty());
+    if (current.back() != L'\\') current += L'\\';
+    const std::string deep = "C:\\" + std::string(244, 'x');
+    const struct {
+        std::string path;
+        std::wstring expected;
+    } cases[] = {
+        {"cplot.dat.new", L"\\\\?\\" + current + L"cplot.dat.new"},
+        {deep + "\\cplot.dat.new", L"\\\\?\\" + win::WidePath(deep) + L"\\cplot.dat.new"},
+        {"C:\\Zbór Łódź\\..\\Zbór/cplot.dat", L"\\\\?\\C:\\Zbór\\cplot.dat"},
+        {"\\\\serwer\\zbór\\cplot.dat", L"\\\\?\\UNC\\serwer\\zbór\\cplot.dat"},
+        {"\\\\?\\C:\\cplot.dat", L"\\\\?\\C:\\cplot.dat"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(win::LongPath(c.path), c.expected) << c.path;
+}
+
 TEST(SubclassedControl, TakesItsMessagesPassesTheRestAndLetsGoWhenDetachedOrDestroyed) {
     constexpr int kListId = 7;
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);

@@ -1,12 +1,16 @@
 // The program's own files that cannot be written (a folder stands at the
-// name of the layout file or of the INI file): one message names each whose
-// changes are lost, the program still ends once and cleanly, and the folder
-// is left as it was. And the close requests that come from outside.
+// name of the layout file or of the INI file): every file is written first,
+// then one message names those whose changes are lost (none while Windows
+// shuts down), the program still ends once and cleanly, and the folder is
+// left as it was. And the close requests that come from outside.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -57,12 +61,12 @@ protected:
 };
 
 // A file is named only when its changes are lost: a folder that cannot be written is no alarm where
-// nothing in its file was changed.
+// nothing in its file was changed. Both files lost make one message.
 TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChangesAreLost) {
     const struct {
         const char* name;
         bool blockLayout, blockIni, dateStyle, column;
-        std::vector<std::string> messages;
+        std::vector<std::string> lost;     // named in the one message, in this order
         std::vector<std::string> written;  // the files that appear
     } cases[] = {{"nothing changed", true, false, false, false, {}, {}},
                  {"a setting changed", true, false, true, false, {}, {"Vorlant.INI"}},
@@ -80,7 +84,11 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
         ASSERT_NE(Start(), nullptr);
         if (c.dateStyle || c.column) Change(c.dateStyle, c.column);
         winauto::Click(mainWindow, IDC_EXIT);
-        for (const std::string& name : c.messages) EXPECT_EQ(TakeMessage(*program), CannotSave(name));
+        if (!c.lost.empty()) {
+            std::string message;
+            for (const std::string& name : c.lost) message += (message.empty() ? "" : "\n\n") + CannotSave(name);
+            EXPECT_EQ(TakeMessage(*program), message);
+        }
         ExpectNoMessageAndExit();
 
         Files after = Snapshot(folder);
@@ -107,23 +115,117 @@ TEST_F(WriteFailureTest, ACloseRequestDuringTheExitsMessageEndsNothingTwice) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "cplot.dat"));
 }
 
-// A close request from outside while the options dialog is open waits for it: the changes made there are
-// taken over after OK. Windows ends the program after a shutdown's WM_ENDSESSION: the exit runs there, and
-// saves them.
-TEST_F(WriteFailureTest, ACloseRequestWaitsForTheOptionsAndAShutdownSavesWhatChanged) {
+// A close request from outside while a dialog of the window is open is held until the dialog closes: what
+// its OK took over is saved, and the program ends then.
+TEST_F(WriteFailureTest, ACloseRequestDuringADialogEndsTheProgramWhenTheDialogCloses) {
+    const struct {
+        const char* dialog;
+        std::function<void(HWND& dialog)> open;  // opens the dialog, posts the close request, changes what it changes
+        std::function<void(HWND dialog)> close;
+        const char* iniHolds;                    // empty: no INI file
+        const char* layoutColumn;                // the first column in cplot.dat
+    } cases[] = {
+        {"Opcje",
+         [&](HWND& dialog) {
+             dialog = OpenOptions(*program, mainWindow);
+             ASSERT_NE(dialog, nullptr);
+             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             Tick(dialog, IDC_OPT_DATE_LAST);
+         },
+         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "Alt Date Format=3", "1.60"},
+        {"Szczegóły układu",
+         [&](HWND& dialog) {
+             dialog = OpenOptions(*program, mainWindow);
+             ASSERT_NE(dialog, nullptr);
+             HWND layout = OpenLayout(*program, dialog);
+             ASSERT_NE(layout, nullptr);
+             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
+             ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
+             CloseWith(layout, IDOK);
+             EXPECT_TRUE(program->Running()) << "the options dialog is still open";
+         },
+         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "Card Version=0", "2.50"},
+        {"O programie",
+         [&](HWND& dialog) {
+             PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+             dialog = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
+             ASSERT_NE(dialog, nullptr);
+             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+         },
+         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "", "1.60"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        std::error_code ignored;
+        for (const char* name : {"cplot.dat", "Vorlant.INI"}) std::filesystem::remove_all(folder / name, ignored);
+        ASSERT_NE(Start(), nullptr);
+        HWND dialog = nullptr;
+        c.open(dialog);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(program->Running() && IsWindowVisible(mainWindow)) << "the request did not wait";
+        c.close(dialog);
+        ExpectNoMessageAndExit();
+        EXPECT_EQ(c.iniHolds[0] != 0, folder.Exists("Vorlant.INI"));
+        if (c.iniHolds[0] != 0) { EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), c.iniHolds)); }
+        const std::vector<std::uint8_t> layout = folder.Read("cplot.dat");
+        ASSERT_EQ(layout.size(), 400u);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(layout.data()) + 336), c.layoutColumn);
+    }
+}
+
+// Windows ends the program after a shutdown's WM_ENDSESSION: the exit runs there and writes every file, but
+// shows nothing, not even for a file it could not write (no one could answer, and a message would hold the
+// shutdown up). A shutdown called off changes nothing.
+TEST_F(WriteFailureTest, AShutdownWritesEveryFileItCanAndShowsNothing) {
+    Block("Vorlant.INI");
+    const Files before = Snapshot(folder);
     ASSERT_NE(Start(), nullptr);
-    HWND options = OpenOptions(*program, mainWindow);
-    ASSERT_NE(options, nullptr);
-    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-    Tick(options, IDC_OPT_DATE_LAST);
-    CloseWith(options, IDOK);
-    // The shutdown called off: nothing happens.
+    Change(true, true);
     ASSERT_TRUE(winauto::SendAndWait(mainWindow, WM_ENDSESSION, FALSE));
     EXPECT_TRUE(program->Running() && IsWindowVisible(mainWindow));
     PostMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
-    EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), "Alt Date Format=3"));
-    EXPECT_EQ(folder.Read("cplot.dat").size(), 400u);
+    ExpectNoMessageAndExit();
+    Files after = Snapshot(folder);
+    ASSERT_EQ(after.count("cplot.dat"), 1u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(after["cplot.dat"].data()) + 336), "2.50");
+    after.erase("cplot.dat");
+    EXPECT_EQ(after, before);
+}
+
+// A working folder of 248 characters: "cplot.dat" in it stays below 260, but the temporary "cplot.dat.new" beside
+// it does not. The layout is saved there all the same, and read back at the next start.
+TEST_F(WriteFailureTest, AWorkingFolderNearTheLengthLimitSavesItsLayout) {
+    constexpr std::size_t kLength = 248;
+    std::wstring deep = folder.Path().wstring();
+    ASSERT_LT(deep.size(), kLength - 20) << folder.Str();
+    const std::wstring parts[] = {L"Karty głosicieli zboru", L"Archiwum sprawozdań służby polowej"};
+    for (std::size_t k = 0; deep.size() < kLength; ++k) {
+        std::wstring part = k < std::size(parts) ? parts[k] : L"Rok służbowy 2025-2026 i poprzednie lata";
+        part.resize(std::min(part.size(), kLength - deep.size() - 1), L'x');
+        deep += L"\\" + part;
+        // The long form: a folder's plain path must leave room for a file name.
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << winauto::Utf8(deep);
+    }
+    ASSERT_EQ(deep.size(), kLength);
+    const std::string where = winauto::Utf8(deep);
+
+    ASSERT_NE(Start(where), nullptr);
+    Change(false, true);
+    winauto::Click(mainWindow, IDC_EXIT);
+    ExpectNoMessageAndExit();
+    const std::filesystem::path layoutFile = std::filesystem::path(deep) / L"cplot.dat";
+    ASSERT_EQ(std::filesystem::file_size(layoutFile), 400u);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(deep) / L"cplot.dat.new"));
+
+    ASSERT_NE(Start(where), nullptr);
+    HWND options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    HWND layout = OpenLayout(*program, options);
+    ASSERT_NE(layout, nullptr);
+    EXPECT_EQ(winauto::ItemText(layout, IDC_LAY_COLUMN_FIRST), "2.50");
+    CloseWith(layout, IDCANCEL);
+    CloseWith(options, IDCANCEL);
+    ExitWithButton();
 }
 
 // The Polish resources offer one card version; a second entry put into the list reaches the switch,

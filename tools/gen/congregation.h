@@ -60,6 +60,10 @@ struct GeneratorOptions {
     bool maximum = false;
     // Replaces the first publisher when there is one.
     std::optional<FixedPublisher> firstPublisher;
+    // The year slot of "today"'s month still holds the figures reported for
+    // that month two years before, as the companion program leaves them until
+    // the month's report replaces them; without it, that slot holds none.
+    bool oldCurrentMonth = false;
 };
 
 enum class Appointment : std::uint8_t { None = 0, Servant = 1, Elder = 2 };
@@ -101,7 +105,8 @@ struct PublisherInfo {
     std::string longName;      // UTF-8; set for LongName and DigitsOnly
     // [month 0..11][year slot]: the year slot is the calendar year modulo 2.
     // Figures run from the start of the previous service year to the month
-    // before "today"; pioneer statuses up to "today"'s month.
+    // before "today" (with `oldCurrentMonth`, "today"'s month holds those of
+    // two years before); pioneer statuses up to "today"'s month.
     std::array<std::array<MonthFigures, 2>, 12> months{};
 };
 

@@ -2,8 +2,11 @@
 //
 //   vorlant-gen --out DIR [--plain] [--max] [--publishers N] [--groups N]
 //               [--password TEXT] [--date YYYY-MM-DD] [--seed N]
+//               [--old-current-month]
 //   vorlant-gen --out DIR --garbage N
 //
+// --old-current-month leaves in the slot of today's month the figures of
+// two years before, as real records do until the month's report is in.
 // --garbage writes bad congregation number N for the soak test instead.
 //
 // Prints one line on success (exit code 0); bad arguments give exit code 2,
@@ -24,6 +27,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: vorlant-gen --out DIR [--plain] [--max] [--publishers N] [--groups N]\n"
     "                   [--password TEXT] [--date YYYY-MM-DD] [--seed N]\n"
+    "                   [--old-current-month]\n"
     "       vorlant-gen --out DIR --garbage N\n";
 
 struct Arguments {
@@ -65,6 +69,8 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             args.options.scrambled = false;
         } else if (name == "--max") {
             args.options.maximum = true;
+        } else if (name == "--old-current-month") {
+            args.options.oldCurrentMonth = true;
         } else if (name == "--out" && hasValue) {
             args.folder = value;
             ++i;

@@ -161,7 +161,8 @@ std::array<std::uint16_t, 5> FiguresIn(const Role& role, int status, Random& rng
             static_cast<std::uint16_t>(kind4)};
 }
 
-void FillMonths(Person& person, const Role& role, const Calendar& calendar, std::uint64_t personSeed) {
+void FillMonths(Person& person, const Role& role, const Calendar& calendar, std::uint64_t personSeed,
+                bool oldCurrentMonth) {
     for (int month = calendar.first; month <= calendar.today; ++month) {
         Random rng(MixSeed(personSeed, static_cast<std::uint64_t>(month)));
         MonthCell& cell = person.months[static_cast<std::size_t>(MonthIndexOf(month))]
@@ -172,6 +173,15 @@ void FillMonths(Person& person, const Role& role, const Calendar& calendar, std:
         if (role.staleRemarkNumbers && rng.Percent(25)) {
             cell.remarkNumber = static_cast<std::uint16_t>(rng.Between(1, 60));
         }
+    }
+    if (oldCurrentMonth) {
+        // This month's report is not in yet: its slot, which it shares with
+        // the same month two years before, still holds that month's figures.
+        const int old = calendar.today - 24;
+        Random rng(MixSeed(personSeed, static_cast<std::uint64_t>(old)));
+        const int status = StatusIn(role, old, calendar, rng);
+        person.months[static_cast<std::size_t>(MonthIndexOf(calendar.today))]
+                     [static_cast<std::size_t>(SlotOf(calendar.today))].figures = FiguresIn(role, status, rng);
     }
     for (std::size_t m = 0; m < 12; ++m) {
         Random rng(MixSeed(personSeed, 100000 + m));
@@ -222,7 +232,7 @@ Person MakePerson(int k, std::uint16_t id, const GeneratorOptions& options, cons
     person.serviceFlags = static_cast<std::uint16_t>((role.fieldMissionary ? kFieldMissionaryFlag : 0) |
                                                      (rng.Percent(30) ? 0x0002 : 0));
     person.personFlags = static_cast<std::uint8_t>((role.male ? 0x20 : 0x40) | static_cast<int>(role.appointment));
-    FillMonths(person, role, calendar, personSeed);
+    FillMonths(person, role, calendar, personSeed, options.oldCurrentMonth);
     return person;
 }
 

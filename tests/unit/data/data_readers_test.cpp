@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/loaded_data.h"
@@ -30,6 +31,10 @@ TEST(PublisherTableTest, CountsCompleteRecordsUpTo910) {
         const LoadedTable loaded(folder.Str());
         EXPECT_EQ(loaded.table.Count(), c.count);
         EXPECT_EQ(loaded.table.PublisherId(c.count - 1), c.count > 1 ? 100 + c.count - 1 : 0);
+        // The publishers are the records after the header record.
+        EXPECT_EQ(std::tuple(loaded.table.IsPublisher(0), loaded.table.IsPublisher(1),
+                             loaded.table.IsPublisher(c.count - 1), loaded.table.IsPublisher(c.count)),
+                  std::tuple(false, c.count > 1, c.count > 1, false));
         // Without a complete record: a plain default header without password or groups.
         EXPECT_EQ(loaded.table.Password(), c.records < 1 ? " " : "haslo");
         EXPECT_EQ(loaded.table.Record(0)[kLastName], kPlainMarker);

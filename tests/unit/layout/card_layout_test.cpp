@@ -142,22 +142,22 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
         const CardLayout read = files.Load(0, strings);
         EXPECT_EQ(read.MonthlyTop(), withFile ? "7777777" : "2.62");
         block(folder);
-        EXPECT_EQ(files.Save(0, read), LayoutSave::FailedNothingLost);
-        EXPECT_EQ(files.Save(0, moved), LayoutSave::FailedChangesLost);
-        EXPECT_EQ(files.Save(0, read), LayoutSave::FailedNothingLost);  // a failed write changed nothing
-        EXPECT_EQ(files.Save(1, CardLayout{}), LayoutSave::Written);
+        EXPECT_EQ(files.Save(0, read), FileSave::FailedNothingLost);
+        EXPECT_EQ(files.Save(0, moved), FileSave::FailedChangesLost);
+        EXPECT_EQ(files.Save(0, read), FileSave::FailedNothingLost);  // a failed write changed nothing
+        EXPECT_EQ(files.Save(1, CardLayout{}), FileSave::Written);
     }
 
     // What was last written counts, and a version never read counts as changed.
     const test::TempFolder folder;
     LayoutFiles files(folder.Str());
     const CardLayout read = files.Load(0, strings);
-    EXPECT_EQ(files.Save(0, moved), LayoutSave::Written);
+    EXPECT_EQ(files.Save(0, moved), FileSave::Written);
     block(folder);
-    EXPECT_EQ(files.Save(0, moved), LayoutSave::FailedNothingLost);
-    EXPECT_EQ(files.Save(0, read), LayoutSave::FailedChangesLost);
+    EXPECT_EQ(files.Save(0, moved), FileSave::FailedNothingLost);
+    EXPECT_EQ(files.Save(0, read), FileSave::FailedChangesLost);
     std::filesystem::create_directory(folder / "cplot2.dat.new");
-    EXPECT_EQ(files.Save(2, read), LayoutSave::FailedChangesLost);
+    EXPECT_EQ(files.Save(2, read), FileSave::FailedChangesLost);
     EXPECT_EQ(folder.Read("cplot.dat"), Bytes(moved.Bytes().begin(), moved.Bytes().end()));
 }
 
@@ -165,6 +165,10 @@ TEST(FileMessageTest, NamesTheFileInTheResourceText) {
     EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, "cplot.dat"),
               "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
     EXPECT_EQ(FileMessage("100% %s %s", "a%sb"), "100% a%sb %s");  // the first "%s" only, nothing else read
+    // Files whose changes are lost together are named in one message, a paragraph each.
+    EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, std::vector<std::string>{"Vorlant.INI", "cplot.dat"}),
+              "Nie można zapisać pliku „Vorlant.INI”.\nZmiany nie zostały zachowane.\n\n"
+              "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
 }
 
 }  // namespace

@@ -5,26 +5,40 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace vorlant {
 namespace {
 
-TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
-    const std::vector<std::string> entries{"Kowalski, Jan", "Kowalczyk, Ewa", "Nowak, Anna", "nowacki, Piotr",
-                                           std::string(40, 'a')};
-    int selection = -1;
-    std::string searched;
-    // The first entry with the prefix, case ignored; a miss keeps the selection.
-    const TypeAheadPrefix::SelectFirst select = [&](const char* prefix) {
+// A list of entries searched as the list box is: the first entry with the prefix, case ignored; a miss keeps the
+// selection.
+struct FakeList {
+    explicit FakeList(std::vector<std::string> entries) : entries(std::move(entries)) {}
+    const TypeAheadPrefix::SelectFirst select = [this](const char* prefix) {
         searched = prefix;
         const auto found = std::ranges::find_if(
             entries, [&](const std::string& e) { return strncasecmp(e.c_str(), prefix, searched.size()) == 0; });
         if (found != entries.end()) selection = static_cast<int>(found - entries.begin());
         return found != entries.end();
     };
+    std::vector<std::string> entries;
+    int selection = -1;
+    std::string searched;
+};
+
+constexpr std::uint32_t kPause = 1000;
+
+TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
+    FakeList list({"Kowalski, Jan", "Kowalczyk, Ewa", "Nowak, Anna", "nowacki, Piotr", std::string(40, 'a')});
+    const int& selection = list.selection;
+    const std::string& searched = list.searched;
+    const auto& select = list.select;
     TypeAheadPrefix prefix;
+    std::uint32_t now = 5000;  // a keystroke every tenth of a second
     // Only letters search: not digits, blanks or '-'; 'ł' (0xB3) does, though nothing begins with it.
     struct Keystroke { char typed; bool letter; int selection; const char* prefix; };  // the last two: afterwards
     for (const Keystroke& k : {Keystroke{'z', true, -1, ""}, {'k', true, 0, "k"}, {'o', true, 0, "ko"},
@@ -33,13 +47,42 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
                                {' ', false, 2, "n"}, {'o', true, 2, "no"}, {'w', true, 2, "now"},
                                {'a', true, 2, "nowa"}, {'c', true, 3, "nowac"}, {'-', false, 3, "nowac"},
                                {'\xB3', true, 3, ""}, {'k', true, 0, "k"}}) {
-        EXPECT_EQ(prefix.Type(k.typed, k.letter, select), k.letter) << k.typed;
+        EXPECT_EQ(prefix.Type(k.typed, k.letter, {now += 100, kPause}, select), k.letter) << k.typed;
         EXPECT_EQ(std::pair(selection, std::string(prefix.Letters())), std::pair(k.selection, std::string(k.prefix)))
             << k.typed;
     }
     // A prefix of 31 letters is still searched for; the next letter starts afresh.
-    for (int i = 0; i < 31; ++i) prefix.Type('a', true, select);
+    for (int i = 0; i < 31; ++i) prefix.Type('a', true, {now += 100, kPause}, select);
     EXPECT_EQ(std::tuple(selection, searched, prefix.Letters()), std::tuple(4, std::string(31, 'a'), ""));
+}
+
+// A letter typed more than the pause after the previous one starts a new prefix: "K" now and "a" later finds
+// "Anna", not "Kaczmarek". The clock may wrap between the two; characters that are no letters do not count.
+TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
+    const struct {
+        const char* what;
+        std::uint32_t first, second;  // when "K" and "a" are typed
+        bool nonLetterBetween;
+        const char* prefix;
+        int selection;
+    } cases[] = {
+        {"at once", 10000, 10300, false, "Ka", 1},
+        {"just within the pause", 10000, 11000, false, "Ka", 1},
+        {"after the pause", 10000, 11001, false, "a", 2},
+        {"minutes later", 10000, 190000, false, "a", 2},
+        {"across the clock's wrap, at once", 0xFFFFFF00u, 0x80u, false, "Ka", 1},
+        {"across the clock's wrap, after the pause", 0xFFFFFF00u, 0x500u, false, "a", 2},
+        {"a digit in the pause does not hold the prefix", 10000, 11500, true, "a", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeList list({"Kowalski, Jan", "Kaczmarek, Ewa", "Anna Nowak"});
+        TypeAheadPrefix prefix;
+        prefix.Type('K', true, {c.first, kPause}, list.select);
+        if (c.nonLetterBetween) prefix.Type('7', false, {c.first + 900, kPause}, list.select);
+        prefix.Type('a', true, {c.second, kPause}, list.select);
+        EXPECT_EQ(std::pair(std::string(prefix.Letters()), list.selection), std::pair(std::string(c.prefix), c.selection));
+    }
 }
 
 // Capitals of ASCII and of the Polish letters, standing in for the platform's.

@@ -130,8 +130,8 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
             boxes.push_back({c.auxX, top + c.boxDy, c.box, c.box, row % 2 == 1});
         }
         expected.push_back({kStrings.Load(IDS_PREVIEW_TOTAL), c.totalX, c.totalY, kRight, {}});
-        // The hours of the rows filled, under theirs, on the heading's line.
-        const std::string total = std::to_string(7 * std::min(c.limitRow + 1, 12));
+        // The hours of the rows reported (before the month of opening), under theirs, on the heading's line.
+        const std::string total = std::to_string(7 * std::min(c.limitRow, 12));
         expected.push_back({total, c.hoursX, c.totalY, kRight, {}});
         for (const auto& t : surface.texts) drawn.emplace_back(t.text, t.x, t.y, t.align, t.clip);
         EXPECT_EQ(drawn, expected);
@@ -140,13 +140,14 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
     }
 }
 
-// The year's hours in the "Ogółem" row: those the preview shows, of the months up to the month of opening.
-TEST(CardPreviewTest, TotalsTheHoursItShows) {
+// The year's hours in the "Ogółem" row: those the preview shows of the months reported, before the month of
+// opening.
+TEST(CardPreviewTest, TotalsTheHoursItShowsOfTheMonthsReported) {
     struct Case { const char* who; bool missionary; std::array<int, 12> status; std::array<std::uint16_t, 12> hours;
                   const char* total; };
-    // Opened in March: September to March are filled, April to August are not.
+    // Opened in March: September to March are filled, April to August are not; March is not reported yet.
     for (const Case& c : {Case{"regular pioneer", false, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2},
-                               {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}, "371"},
+                               {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}, "315"},
                           Case{"auxiliary pioneer twice", false, {0, 0, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0},
                                {9, 9, 30, 9, 9, 15, 9, 40, 9, 9, 9, 9}, "45"},
                           Case{"publisher", false, {}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10}, nullptr},
@@ -163,6 +164,39 @@ TEST(CardPreviewTest, TotalsTheHoursItShows) {
             if (t.x == 425 && t.y == 13 * 17 + 6 && t.align == kRight) totals.push_back(t.text);
         }
         EXPECT_EQ(totals, c.total ? std::vector<std::string>{c.total} : std::vector<std::string>{});
+    }
+}
+
+// Real data: the slot of the month of opening still holds the hours of the same month two years before. The
+// preview shows them in that month's row, but the year's total leaves them out; in September, when the preview
+// shows the year just ended, all twelve months are reported.
+TEST(CardPreviewTest, TheTotalLeavesOutTheOldHoursOfTheMonthOfOpening) {
+    for (const int month : {3, 9, 10, 8}) {
+        SCOPED_TRACE(month);
+        const test::LoadedCongregation loaded(2025, month, {}, true);
+        const gen::Congregation& g = loaded.generated;
+        int oldHoursShown = 0;  // of the pioneers in the row of the month of opening
+        for (const gen::PublisherInfo& p : g.publishers) {
+            const CardYear year = ReadCardYear(loaded.table, loaded.remarks, p.record, g.reportMonth, 2025);
+            int reported = 0;
+            for (int row = 0; row < kCardRows; ++row) {
+                const int m = MonthOfRow(row);
+                const gen::MonthFigures& f = p.months[static_cast<std::size_t>(m)][gen::CardYearSlot(g.serviceYear, m)];
+                const int hours = f.status != 0 || p.fieldMissionary ? f.hours : 0;
+                if (row < year.limitRow) reported += hours;
+                if (row == year.limitRow) oldHoursShown += hours;
+            }
+            test::RecordingSurface surface(96, 96);
+            DrawCardPreview(surface, {0, 0, 700, 249}, year, test::Look(), kStrings);
+            std::vector<std::string> totals;
+            for (const auto& t : surface.texts) {
+                if (t.x == 425 && t.y == 13 * 17 + 6 && t.align == kRight) totals.push_back(t.text);
+            }
+            EXPECT_EQ(totals, reported != 0 ? std::vector<std::string>{std::to_string(reported)}
+                                            : std::vector<std::string>{}) << p.record;
+        }
+        // The data hold what the total must leave out (in September there is no such row).
+        EXPECT_EQ(oldHoursShown > 0, month != 9);
     }
 }
 
