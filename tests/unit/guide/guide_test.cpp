@@ -249,7 +249,9 @@ TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
                 const bool normalized = NormalizeLength(text);
                 EXPECT_EQ(normalized, accepted) << "the guide says \"" << (*form)[1].str() << "\" is "
                                                 << (accepted ? "accepted" : "refused");
-                if (normalized && accepted) EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str();
+                if (normalized && accepted) {
+                    EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str();
+                }
             }
         }
     }

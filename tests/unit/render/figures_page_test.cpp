@@ -309,7 +309,9 @@ TEST(TestPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideItsBox) 
             for (const auto& label : labels) {
                 const SurfaceRect e = Extent(s, label);
                 for (const auto& other : labels) {
-                    if (&other != &label) EXPECT_TRUE(Apart(e, Extent(s, other), 0, 0)) << label.text << " meets " << other.text;
+                    if (&other != &label) {
+                        EXPECT_TRUE(Apart(e, Extent(s, other), 0, 0)) << label.text << " meets " << other.text;
+                    }
                 }
                 added.push_back(e);
             }
@@ -325,7 +327,9 @@ TEST(TestPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideItsBox) 
             // The settings line under the table and its scales, 0.40 inch under the last row.
             EXPECT_GE(settingsLine.top, zeros.augustTop + g.rowHeight + static_cast<int>(py) * 2 / 5);
             for (const SurfaceRect& a : added) {
-                if (&a != &added.back()) EXPECT_LT(a.bottom, settingsLine.top);
+                if (&a != &added.back()) {
+                    EXPECT_LT(a.bottom, settingsLine.top);
+                }
             }
             EXPECT_EQ(std::tuple(settings[0].x, settings[0].align), std::tuple(margins.left, TextAlign::Left));
         }
