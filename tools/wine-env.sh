@@ -66,6 +66,15 @@ vorlant_step() {
     fi
 }
 
+# A persistent wine server for WINEPREFIX; one that is running already (a
+# run that ended a moment ago, whose server has not gone yet) serves too:
+# wineserver -p says so with exit status 2.
+vorlant_wineserver_persistent() {
+    local rc=0
+    wineserver -p || rc=$?
+    [ "$rc" -eq 0 ] || [ "$rc" -eq 2 ]
+}
+
 # Starts Xvfb on a free display when none is set.
 vorlant_display_start() {
     if [ -n "${DISPLAY:-}" ]; then return 0; fi
@@ -102,7 +111,7 @@ vorlant_display_start() {
 # up, so that every later program starts in a fraction of a second.
 vorlant_wine_start() {
     vorlant_wine_prepare || return 1
-    vorlant_step "starting the wine server" wineserver -p || return 1
+    vorlant_step "starting the wine server" vorlant_wineserver_persistent || return 1
     vorlant_step "the first wine program (wine cmd /c exit)" wine cmd /c exit
 }
 
@@ -119,7 +128,7 @@ vorlant_wine_variant_start() {
     (
         export WINEPREFIX="$prefix" LANG="$2" LC_ALL="$2"
         vorlant_wine_prepare "${3:-}" || exit 1
-        vorlant_step "starting the wine server of $WINEPREFIX" wineserver -p || exit 1
+        vorlant_step "starting the wine server of $WINEPREFIX" vorlant_wineserver_persistent || exit 1
         vorlant_step "the first wine program in $WINEPREFIX (wine cmd /c exit)" wine cmd /c exit
     ) || return 1
     VORLANT_WINE_VARIANTS+=("$prefix")
