@@ -70,8 +70,8 @@ struct RowInk {
 
 RowInk RowInkOf(unsigned px, unsigned py, const PageGeometry& g, int fontLineHeight) {
     const int boxHeight = static_cast<int>(py / kPageBoxDivisor);
-    const int boxBottom = g.rowHeight - g.rowHeight / 2;
-    const int halfPen = static_cast<int>(px / 120 + 1) / 2;  // the box's outline straddles its edges
+    const int boxBottom = RowBoxBottom(g);
+    const int halfPen = (BoxOutlineWidth(px) + 1) / 2;
     return {std::min(0, boxBottom - boxHeight - halfPen), std::max(fontLineHeight, boxBottom + halfPen)};
 }
 

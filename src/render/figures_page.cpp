@@ -10,8 +10,7 @@ namespace {
 
 void DrawRow(DrawingSurface& surface, const CardMonth& cell, const PageGeometry& g, int row) {
     const int top = g.rowTop + row * g.rowHeight;
-    // The boxes stand on the middle of the row band.
-    const int boxBottom = g.rowTop + (row + 1) * g.rowHeight - g.rowHeight / 2;
+    const int boxBottom = top + RowBoxBottom(g);
     DrawTickBox(surface, g.serviceX, boxBottom, cell.shared, kPageBoxDivisor);
     surface.TextAt(g.studiesX, top, FigureText(cell.studies));
     DrawTickBox(surface, g.auxiliaryX, boxBottom, cell.auxiliaryPioneer, kPageBoxDivisor);

@@ -54,6 +54,10 @@ struct PageGeometry {
 
 PageGeometry ComputePageGeometry(unsigned px, unsigned py, const CardLayout& layout, const MarginOffsets& margins);
 
+// How far below a row's top its tick boxes stand (their lower edge): on the
+// middle of the row band.
+inline int RowBoxBottom(const PageGeometry& g) { return g.rowHeight - g.rowHeight / 2; }
+
 // What the page is composed from: the publisher's card year and the main
 // window's state.
 struct FiguresPage {

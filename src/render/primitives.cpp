@@ -50,7 +50,7 @@ void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned di
     if (divisor == 0) return;
     const int w = static_cast<int>(px / divisor);
     const int h = static_cast<int>(py / divisor);
-    const SurfaceObjectOwner outlinePen(surface, surface.CreateSolidPen(static_cast<int>(px / 120), kBlack));
+    const SurfaceObjectOwner outlinePen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), kBlack));
     const SurfaceObjectOwner tickPen(surface, surface.CreateSolidPen(static_cast<int>(px / 45), kBlack));
     const ScopedSurfaceSelect select(surface, outlinePen.Get());
     DrawBoxOutline(surface, x, y, w, h);
@@ -70,7 +70,7 @@ void DrawCrossBox(DrawingSurface& surface, int x, int y, bool marked, unsigned d
     if (divisor == 0) return;
     const int w = static_cast<int>(px / divisor);
     const int h = static_cast<int>(py / divisor);
-    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(static_cast<int>(px / 120), kBlack));
+    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), kBlack));
     const ScopedSurfaceSelect select(surface, pen.Get());
     DrawBoxOutline(surface, x, y, w, h);
     if (marked) {

@@ -20,6 +20,10 @@ unsigned LayoutLengthToDevice(unsigned ppi, std::string_view text);
 // -1 when c is 0.
 int MulDivRound(int a, int b, int c);
 
+// The width of a box's outline at `px` pixels per inch; it straddles the
+// box's edges.
+inline int BoxOutlineWidth(unsigned px) { return static_cast<int>(px / 120); }
+
 // A square of 1/divisor inch whose lower-right corner is (x, y), with a tick
 // inside when `marked`.
 void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned divisor);
