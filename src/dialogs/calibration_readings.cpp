@@ -83,10 +83,10 @@ std::string ScaleName(std::size_t field, const StringSource& strings) {
 
 std::string ChangeNote(const SettingChange& change, const StringSource& strings) {
     const bool moved = change.after != change.now;
-    std::string note = FileMessage(strings.Load(moved ? IDS_READING_NOTE_MOVED : IDS_READING_NOTE_SAME),
+    std::string note = FillIn(strings.Load(moved ? IDS_READING_NOTE_MOVED : IDS_READING_NOTE_SAME),
                                    strings.Load(change.label));
-    note = FileMessage(note, change.now);
-    return moved ? FileMessage(note, change.after) : note;
+    note = FillIn(note, change.now);
+    return moved ? FillIn(note, change.after) : note;
 }
 
 ReadingsOutcome EvaluateReadings(const std::array<std::string, kReadingCount>& texts, const CardLayout& layout,
@@ -97,7 +97,7 @@ ReadingsOutcome EvaluateReadings(const std::array<std::string, kReadingCount>& t
         const std::optional<int> reading = ParseReading(texts[i]);
         if (!reading || !WithinReach(*reading)) {
             outcome.refusedField = i;
-            outcome.message = FileMessage(strings.Load(reading ? IDS_READING_BEYOND : IDS_READING_UNREADABLE),
+            outcome.message = FillIn(strings.Load(reading ? IDS_READING_BEYOND : IDS_READING_UNREADABLE),
                                           ScaleName(i, strings));
             return outcome;
         }
@@ -109,8 +109,8 @@ ReadingsOutcome EvaluateReadings(const std::array<std::string, kReadingCount>& t
         if (change.inRange) continue;
         outcome.refusedField = i;
         const std::string which =
-            FileMessage(strings.Load(IDS_READING_OUT_OF_RANGE), strings.Load(change.label));
-        outcome.message = FileMessage(which, change.after) + "\n\n" + strings.Load(IDS_LENGTH_MESSAGE);
+            FillIn(strings.Load(IDS_READING_OUT_OF_RANGE), strings.Load(change.label));
+        outcome.message = FillIn(which, change.after) + "\n\n" + strings.Load(IDS_LENGTH_MESSAGE);
         return outcome;
     }
     return outcome;

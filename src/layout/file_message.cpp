@@ -5,15 +5,15 @@
 
 namespace vorlant {
 
-std::string FileMessage(std::string_view pattern, std::string_view fileName) {
-    std::string text(pattern);
-    const std::size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, fileName);
-    return text;
+std::string FillIn(std::string_view pattern, std::string_view text) {
+    std::string filled(pattern);
+    const std::size_t at = filled.find("%s");
+    if (at != std::string::npos) filled.replace(at, 2, text);
+    return filled;
 }
 
 std::string CannotSaveMessage(const StringSource& strings, std::string_view fileName) {
-    return FileMessage(strings.Load(IDS_WRITE_FAILED), fileName);
+    return FillIn(strings.Load(IDS_WRITE_FAILED), fileName);
 }
 
 std::string CannotSaveMessage(const StringSource& strings, const std::vector<std::string>& fileNames) {
