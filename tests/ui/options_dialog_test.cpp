@@ -122,7 +122,7 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     const auto bytes = folder.Read("cplot.dat");
     // The restore reached every slot, not only the two the spinners show.
     for (const auto& [offset, value] : {std::pair{320, "2.62"}, {328, "3.09"}, {336, "2.50"}, {384, "4.65"}}) {
-        EXPECT_EQ(std::string(bytes.begin() + offset, bytes.begin() + offset + 4), value) << offset;
+        EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
 
@@ -135,26 +135,11 @@ protected:
         ASSERT_NE(Start(), nullptr);
     }
 
-    HWND OpenReadings() {
-        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
-        HWND dialog = WaitForOtherWindow(*program, mainWindow,
-                                         [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
-        EXPECT_NE(dialog, nullptr) << "no readings dialog";
-        return dialog;
-    }
-
-    void Type(HWND dialog, int field, const char* text) {
-        Send(GetDlgItem(dialog, IDC_READ_EDIT_FIRST + field), WM_SETTEXT, 0,
-             reinterpret_cast<LPARAM>(winauto::Wide(text).c_str()));
-    }
-
-    std::string Slot(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-        return std::string(bytes.begin() + static_cast<long>(offset), bytes.begin() + static_cast<long>(offset) + 4);
-    }
+    static void Type(HWND dialog, int field, const char* text) { SetText(dialog, IDC_READ_EDIT_FIRST + field, text); }
 };
 
 TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMovesTheSettings) {
-    HWND readings = OpenReadings();
+    HWND readings = OpenReadings(*program, mainWindow);
     ASSERT_NE(readings, nullptr);
     EXPECT_EQ(winauto::WindowText(readings), "Odczyty ze strony próbnej");
     EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 1), "Sierpień");
@@ -165,11 +150,11 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 1, "Owoc Wysokość: 3.10, po zmianie 3.07"));
     CloseWith(readings, IDCANCEL);
     ExitWithButton();
-    EXPECT_EQ(Slot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
+    EXPECT_EQ(LayoutSlot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
     EXPECT_FALSE(folder.Exists("Vorlant.INI"));
 
     ASSERT_NE(Start(), nullptr);
-    readings = OpenReadings();
+    readings = OpenReadings(*program, mainWindow);
     ASSERT_NE(readings, nullptr);
     // Each refusal names its field and keeps the dialog, with the focus on that field.
     struct Refusal { int field; const char *typed, *says; };
@@ -191,7 +176,7 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     // Start 2.62 - 0.04, height 3.10 + 11 x 12/11, each column + its reading; the hidden ones as they were.
     for (const auto& [offset, value] : {std::pair{320, "2.58"}, {328, "3.22"}, {336, "1.72"}, {344, "2.36"},
                                        {352, "3.59"}, {360, "4.32"}, {384, "4.66"}}) {
-        EXPECT_EQ(Slot(bytes, offset), value) << offset;
+        EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
 
@@ -219,7 +204,7 @@ TEST_F(OptionsDialogTest, TabAndEnterAfterTheLastFieldKeepWhatWasTyped) {
     ASSERT_EQ(bytes.size(), 400u);
     // The typed column, and the others as they were: no defaults.
     for (const auto& [offset, value] : {std::pair{384, "5.50"}, {336, "0.52"}, {320, "0.50"}}) {
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + offset), value) << offset;
+        EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
 

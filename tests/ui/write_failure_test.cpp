@@ -120,56 +120,54 @@ TEST_F(WriteFailureTest, ACloseRequestDuringTheExitsMessageEndsNothingTwice) {
 TEST_F(WriteFailureTest, ACloseRequestDuringADialogEndsTheProgramWhenTheDialogCloses) {
     const struct {
         const char* dialog;
-        std::function<void(HWND& dialog)> open;  // opens the dialog, posts the close request, changes what it changes
-        std::function<void(HWND dialog)> close;
-        const char* iniHolds;                    // empty: no INI file
-        const char* layoutColumn;                // the first column in cplot.dat
+        std::function<HWND()> open;  // opens the dialog, posts the close request, changes what it changes
+        const char* iniHolds;        // empty: no INI file
+        const char* layoutColumn;    // the first column in cplot.dat
     } cases[] = {
         {"Opcje",
-         [&](HWND& dialog) {
-             dialog = OpenOptions(*program, mainWindow);
-             ASSERT_NE(dialog, nullptr);
+         [&] {
+             HWND options = OpenOptions(*program, mainWindow);
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-             Tick(dialog, IDC_OPT_DATE_LAST);
+             if (options != nullptr) Tick(options, IDC_OPT_DATE_LAST);
+             return options;
          },
-         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "Alt Date Format=3", "1.60"},
+         "Alt Date Format=3", "1.60"},
         {"Szczegóły układu",
-         [&](HWND& dialog) {
-             dialog = OpenOptions(*program, mainWindow);
-             ASSERT_NE(dialog, nullptr);
-             HWND layout = OpenLayout(*program, dialog);
-             ASSERT_NE(layout, nullptr);
+         [&] {
+             HWND options = OpenOptions(*program, mainWindow);
+             HWND layout = options != nullptr ? OpenLayout(*program, options) : nullptr;
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             if (layout == nullptr) return layout;
              TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
-             ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
+             EXPECT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
              CloseWith(layout, IDOK);
              EXPECT_TRUE(program->Running()) << "the options dialog is still open";
+             return options;
          },
-         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "Card Version=0", "2.50"},
+         "Card Version=0", "2.50"},
         {"O programie",
-         [&](HWND& dialog) {
+         [&] {
              PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-             dialog = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
-             ASSERT_NE(dialog, nullptr);
+             HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             return about;
          },
-         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "", "1.60"}};
+         "", "1.60"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
         std::error_code ignored;
         for (const char* name : {"cplot.dat", "Vorlant.INI"}) std::filesystem::remove_all(folder / name, ignored);
         ASSERT_NE(Start(), nullptr);
-        HWND dialog = nullptr;
-        c.open(dialog);
+        HWND dialog = c.open();
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(program->Running() && IsWindowVisible(mainWindow)) << "the request did not wait";
-        c.close(dialog);
+        CloseWith(dialog, IDOK);
         ExpectNoMessageAndExit();
         EXPECT_EQ(c.iniHolds[0] != 0, folder.Exists("Vorlant.INI"));
         if (c.iniHolds[0] != 0) { EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), c.iniHolds)); }
         const std::vector<std::uint8_t> layout = folder.Read("cplot.dat");
         ASSERT_EQ(layout.size(), 400u);
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(layout.data()) + 336), c.layoutColumn);
+        EXPECT_EQ(LayoutSlot(layout, 336), c.layoutColumn);
     }
 }
 
@@ -187,7 +185,7 @@ TEST_F(WriteFailureTest, AShutdownWritesEveryFileItCanAndShowsNothing) {
     ExpectNoMessageAndExit();
     Files after = Snapshot(folder);
     ASSERT_EQ(after.count("cplot.dat"), 1u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(after["cplot.dat"].data()) + 336), "2.50");
+    EXPECT_EQ(LayoutSlot(after["cplot.dat"], 336), "2.50");
     after.erase("cplot.dat");
     EXPECT_EQ(after, before);
 }
