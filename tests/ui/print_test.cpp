@@ -386,55 +386,6 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document per card, no more";
 }
 
-// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
-// with the settings and the scales around the rows.
-TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
-    const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
-    WriteUsersLayout("0.40", "0.15", {"2.40", "3.30", "1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"});
-    ASSERT_NE(Start(), nullptr);
-    ASSERT_TRUE(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).empty());
-
-    ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));
-    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
-    ASSERT_FALSE(pdf.empty()) << "no page printed";
-    EXPECT_NE(pdf.find("Card_Test"), std::string::npos) << pdf;
-    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
-    const std::optional<Card> card = ReadCard(pdf, *printer);
-    ASSERT_TRUE(card) << "no page read from " << pdf;
-    EXPECT_EQ(card->pages, 1);
-    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
-    PrintedRows rows;
-    for (std::size_t row = 0; row < 12; ++row) {
-        const int month = static_cast<int>(row + 8) % 12 + 1;
-        rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
-    }
-    // Besides the rows: the scales' labels, and under the rows the settings in one line.
-    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
-    const double lastRowBottom = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top) +
-                                              Device(printer->py, at.monthlyHeight) / 12 * 12);
-    std::vector<Word> settingsLine;
-    int labels = 0;
-    ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
-        // The font's hyphen that draws the minus sign reads back as a soft hyphen.
-        const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
-        if (scaleLabels.contains(label)) return ++labels, true;
-        if (word.yMin > lastRowBottom + 0.25 * 72) return settingsLine.push_back(word), true;
-        return false;
-    });
-    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
-    std::ranges::sort(settingsLine, {}, &Word::xMin);
-    std::string settings;
-    for (const Word& word : settingsLine) {
-        settings += (settings.empty() ? "" : " ") + word.text;
-        EXPECT_NEAR(word.yMax, settingsLine.front().yMax, kTolerancePt) << word.text << ": not in one line";
-        EXPECT_LT(word.xMax, 7.9 * 72) << word.text << ": beyond the printable part of an A4 or Letter page";
-    }
-    EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
-                        "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
-    ExitWithButton();
-    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "one page, no more";
-}
-
 // Where a test page's scales read 0, found on the paper as a reader finds them, in the page's pixels: the September
 // and the August row's top line, then the lines of the five columns from left to right.
 struct ScaleZeros { double september = 0, august = 0; std::array<double, 5> columns{}; };
@@ -531,12 +482,55 @@ int ClearanceAtZeros(const Card& card, const Printer& p) {
     return least;
 }
 
-TEST_F(PrintTest, ACardWithItsLinesAtTheZerosOfTheInitialTestPageHoldsEveryFigure) {
+// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
+// with the settings and the scales around the rows; a card laid under it with its lines at the scales' zeros holds
+// every figure in its box.
+TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
+    const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
+    WriteUsersLayout("0.40", "0.15", {"2.40", "3.30", "1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"});
     ASSERT_NE(Start(), nullptr);
-    const std::optional<Card> card = PrintCard(true);
-    ASSERT_TRUE(card) << "no page printed";
+    ASSERT_TRUE(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).empty());
+
+    ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
+    ASSERT_FALSE(pdf.empty()) << "no page printed";
+    EXPECT_NE(pdf.find("Card_Test"), std::string::npos) << pdf;
+    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+    const std::optional<Card> card = ReadCard(pdf, *printer);
+    ASSERT_TRUE(card) << "no page read from " << pdf;
+    EXPECT_EQ(card->pages, 1);
+    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
+    PrintedRows rows;
+    for (std::size_t row = 0; row < 12; ++row) {
+        const int month = static_cast<int>(row + 8) % 12 + 1;
+        rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
+    }
+    // Besides the rows: the scales' labels, and under the rows the settings in one line.
+    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
+    const double lastRowBottom = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top) +
+                                              Device(printer->py, at.monthlyHeight) / 12 * 12);
+    std::vector<Word> settingsLine;
+    int labels = 0;
+    ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
+        // The font's hyphen that draws the minus sign reads back as a soft hyphen.
+        const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
+        if (scaleLabels.contains(label)) return ++labels, true;
+        if (word.yMin > lastRowBottom + 0.25 * 72) return settingsLine.push_back(word), true;
+        return false;
+    });
+    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
+    std::ranges::sort(settingsLine, {}, &Word::xMin);
+    std::string settings;
+    for (const Word& word : settingsLine) {
+        settings += (settings.empty() ? "" : " ") + word.text;
+        EXPECT_NEAR(word.yMax, settingsLine.front().yMax, kTolerancePt) << word.text << ": not in one line";
+        EXPECT_LT(word.xMax, 7.9 * 72) << word.text << ": beyond the printable part of an A4 or Letter page";
+    }
+    EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
+                        "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
     ClearanceAtZeros(*card, *printer);
     ExitWithButton();
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "one page, no more";
 }
 
 // The test page read as a secretary reads it: a card laid under it whose lines lie where they would have the
