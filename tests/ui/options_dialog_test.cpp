@@ -95,7 +95,9 @@ TEST_F(OptionsDialogTest, RefusedLengthsKeepTheirValueAndCancelKeepsTheFiles) {
     EXPECT_EQ(folder.Read("cplot.dat"), CustomLayout());
 }
 
-// Also run on Windows of other languages: the dialogs' texts keep their Polish letters.
+// Also run on Windows of other languages: the dialogs' texts keep their Polish letters. Tab after the last field
+// reaches OK, then "Anuluj"; the restore button comes last in both dialogs, so that a user who types the values
+// and confirms with Tab and Enter never restores the defaults over them.
 TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     EXPECT_EQ(ItemText(options, IDC_OPT_RESTORE), "Cofnij do wartości domyślnych");
     EXPECT_EQ(ItemText(options, IDC_OPT_DETAILED), "Szczegółowy układ");
@@ -109,9 +111,21 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     ASSERT_NE(layout, nullptr);
     EXPECT_EQ(winauto::WindowText(layout), "Szczegóły układu - S-21-P  11/23");
     EXPECT_EQ(ItemText(layout, IDC_LAY_RESTORE), "Przywróć domyślne - S-21-P  11/23");
+    const std::tuple<HWND, int, int> dialogs[] = {{options, IDC_OPT_TOP_MARGIN, IDC_OPT_RESTORE},
+                                                  {layout, IDC_LAY_MONTHLY_TOP, IDC_LAY_RESTORE}};
+    for (const auto& [dialog, first, restore] : dialogs) {
+        HWND ok = GetDlgItem(dialog, IDOK), cancel = GetDlgItem(dialog, IDCANCEL), last = GetDlgItem(dialog, restore);
+        EXPECT_EQ(GetNextDlgTabItem(dialog, ok, FALSE), cancel) << restore;
+        EXPECT_EQ(GetNextDlgTabItem(dialog, last, TRUE), cancel) << restore;
+        EXPECT_EQ(GetNextDlgTabItem(dialog, last, FALSE), GetDlgItem(dialog, first)) << restore;  // the last of all
+    }
     TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
     ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
-    CloseWith(layout, IDOK);
+    TypeAndLeave(layout, IDC_LAY_COLUMN_LAST, "5.5");
+    ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_LAST, "5.50"));
+    EXPECT_TRUE(WaitForFocus(layout, IDOK));
+    winauto::PressKey(layout, VK_RETURN);
+    ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(layout); }, kDialogWaitMs)) << "Enter did not end it";
     CloseWith(options, IDOK);
 
     EXPECT_FALSE(folder.Exists("Vorlant.INI"));  // settings are written only at exit
@@ -120,8 +134,9 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
         EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), line)) << line;
     }
     const auto bytes = folder.Read("cplot.dat");
-    // The restore reached every slot, not only the two the spinners show.
-    for (const auto& [offset, value] : {std::pair{320, "2.62"}, {328, "3.09"}, {336, "2.50"}, {384, "4.65"}}) {
+    // The restore reached every slot, not only the two the spinners show; the typed columns stay.
+    for (const auto& [offset, value] :
+         {std::pair{320, "2.62"}, {328, "3.09"}, {336, "2.50"}, {344, "2.60"}, {384, "5.50"}}) {
         EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
@@ -176,34 +191,6 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     // Start 2.62 - 0.04, height 3.10 + 11 x 12/11, each column + its reading; the hidden ones as they were.
     for (const auto& [offset, value] : {std::pair{320, "2.58"}, {328, "3.22"}, {336, "1.72"}, {344, "2.36"},
                                        {352, "3.59"}, {360, "4.32"}, {384, "4.66"}}) {
-        EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
-    }
-}
-
-// Tab after the last field reaches OK, then "Anuluj"; the restore button comes last in both dialogs, so that a
-// user who types the values and confirms with Tab and Enter never restores the defaults over them.
-TEST_F(OptionsDialogTest, TabAndEnterAfterTheLastFieldKeepWhatWasTyped) {
-    HWND layout = OpenLayout(*program, options);
-    ASSERT_NE(layout, nullptr);
-    const std::tuple<HWND, int, int> dialogs[] = {{options, IDC_OPT_TOP_MARGIN, IDC_OPT_RESTORE},
-                                                  {layout, IDC_LAY_MONTHLY_TOP, IDC_LAY_RESTORE}};
-    for (const auto& [dialog, first, restore] : dialogs) {
-        HWND ok = GetDlgItem(dialog, IDOK), cancel = GetDlgItem(dialog, IDCANCEL), last = GetDlgItem(dialog, restore);
-        EXPECT_EQ(GetNextDlgTabItem(dialog, ok, FALSE), cancel) << restore;
-        EXPECT_EQ(GetNextDlgTabItem(dialog, last, TRUE), cancel) << restore;
-        EXPECT_EQ(GetNextDlgTabItem(dialog, last, FALSE), GetDlgItem(dialog, first)) << restore;  // the last of all
-    }
-    TypeAndLeave(layout, IDC_LAY_COLUMN_LAST, "5.5");
-    ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_LAST, "5.50"));
-    EXPECT_TRUE(WaitForFocus(layout, IDOK));
-    winauto::PressKey(layout, VK_RETURN);
-    ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(layout); }, kDialogWaitMs)) << "Enter did not end it";
-    CloseWith(options, IDOK);
-    ExitWithButton();
-    const auto bytes = folder.Read("cplot.dat");
-    ASSERT_EQ(bytes.size(), 400u);
-    // The typed column, and the others as they were: no defaults.
-    for (const auto& [offset, value] : {std::pair{384, "5.50"}, {336, "0.52"}, {320, "0.50"}}) {
         EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
