@@ -93,10 +93,6 @@ bool Matches(const std::string& pattern, const std::string& text) {
     return text.size() >= head.size() + tail.size() && text.starts_with(head) && text.ends_with(tail);
 }
 
-// The fixed English messages that the program's code shows itself (the
-// printing tests see them come).
-const std::vector<std::string> kCodeMessages = {"No Printer", "no hdc"};
-
 TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     const test::RcStringSource strings;
     std::vector<std::string> known = ScriptTexts();
@@ -111,7 +107,9 @@ TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     for (int group = 1; group <= 9; ++group) {
         known.push_back(Normalized(FilterButtonText(group + 1, static_cast<std::uint8_t>(group), strings)));
     }
-    known.insert(known.end(), kCodeMessages.begin(), kCodeMessages.end());
+    // The fixed English messages that the program's code shows itself (the
+    // printing tests see them come).
+    known.insert(known.end(), {"No Printer", "no hdc"});
 
     const std::vector<std::string> named = Marked(ReadAll(VORLANT_GUIDE_SOURCE), "ui");
     EXPECT_GT(named.size(), 20u);
