@@ -78,15 +78,13 @@ struct LoadedRecords : RecordsFolder, LoadedFolder {
 
 inline std::string Cp1250(const std::string& utf8) { return gen::Utf8ToCp1250(utf8).value(); }
 
-// The generator's congregation as of `year`-`month`, written to a folder of its own; with `oldCurrentMonth`, the
-// slot of that month holds the figures of two years before.
+// The generator's congregation as of `year`-`month`, written to a folder of its own.
 struct GeneratedFolder {
-    GeneratedFolder(int year, int month, std::optional<gen::FixedPublisher> first, bool oldCurrentMonth = false) {
+    GeneratedFolder(int year, int month, std::optional<gen::FixedPublisher> first) {
         gen::GeneratorOptions options;
         options.year = year;
         options.month = month;
         options.firstPublisher = std::move(first);
-        options.oldCurrentMonth = oldCurrentMonth;
         generated = gen::Generate(options);
         EXPECT_TRUE(gen::WriteCongregation(generated, folder.Str()));
     }
@@ -96,8 +94,8 @@ struct GeneratedFolder {
 
 // ... and read back.
 struct LoadedCongregation : GeneratedFolder, LoadedFolder {
-    LoadedCongregation(int year, int month, std::optional<gen::FixedPublisher> first = {}, bool oldCurrentMonth = false)
-        : GeneratedFolder(year, month, std::move(first), oldCurrentMonth), LoadedFolder(folder.Str()) {}
+    LoadedCongregation(int year, int month, std::optional<gen::FixedPublisher> first = {})
+        : GeneratedFolder(year, month, std::move(first)), LoadedFolder(folder.Str()) {}
 };
 
 }  // namespace vorlant::test

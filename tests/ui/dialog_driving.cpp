@@ -42,6 +42,14 @@ HWND OpenLayout(const winauto::Program& program, HWND options) {
     return OpenDialog(program, options, IDC_OPT_DETAILED, IDC_LAY_RESTORE);
 }
 
+HWND OpenReadings(const winauto::Program& program, HWND mainWindow) {
+    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
+    HWND dialog = WaitForOtherWindow(program, mainWindow,
+                                     [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
+    EXPECT_NE(dialog, nullptr) << "no readings dialog";
+    return dialog;
+}
+
 HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs, HWND except) {
     return WaitForOtherWindow(
         program, except,
@@ -65,10 +73,14 @@ bool WaitForText(HWND dialog, int id, const std::string& text) {
     return winauto::WaitUntil([&] { return winauto::ItemText(dialog, id) == text; }, kDialogWaitMs);
 }
 
+void SetText(HWND dialog, int id, const std::string& text) {
+    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(winauto::Wide(text).c_str()));
+}
+
 void TypeAndLeave(HWND dialog, int id, const char* text) {
     PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
     ASSERT_TRUE(WaitForFocus(dialog, id)) << id;
-    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(winauto::Wide(text).c_str()));
+    SetText(dialog, id, text);
     winauto::PressKey(dialog, VK_TAB);
 }
 

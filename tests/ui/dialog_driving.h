@@ -21,6 +21,8 @@ HWND WaitForOtherWindow(const winauto::Program& program, HWND except, const std:
 // The options dialog from the main window, the detailed layout dialog from the options dialog.
 HWND OpenOptions(const winauto::Program& program, HWND mainWindow);
 HWND OpenLayout(const winauto::Program& program, HWND options);
+// The test page's readings dialog from the main window's system menu.
+HWND OpenReadings(const winauto::Program& program, HWND mainWindow);
 
 // The program's message box other than `except`: captioned "Vorlant", its
 // text in the static control 0xFFFF; null after the timeout.
@@ -32,6 +34,8 @@ std::string TakeMessage(const winauto::Program& program);
 bool WaitForFocus(HWND dialog, int id);
 bool WaitForText(HWND dialog, int id, const std::string& text);
 
+// Puts `text` into the field, as a paste would.
+void SetText(HWND dialog, int id, const std::string& text);
 // Gives the field the focus (posted: a message box opened by another field
 // being left must not block the test), puts `text` into it, then presses
 // Tab, which leaves the field and checks its value.

@@ -166,7 +166,8 @@ TEST_F(ListAndPanelsTest, ShowTheDataAndFilterTheList) {
 // The search by typed letters in any case, Polish ones included, on entries of the data and entries put into the
 // list: the first from the top whose start matches, as the platform folds both, whatever the list box's own search
 // does. Each row starts with another entry selected; the prefix left by a row ends there, so the next row's first
-// letter starts afresh.
+// letter starts afresh. So does a letter after a pause (twice the double-click time), and one after the list lost
+// the focus and gained it again.
 TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase) {
     gen::GeneratorOptions options;
     gen::FixedPublisher& fixed = options.firstPublisher.emplace();
@@ -175,77 +176,46 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
     WriteCongregation(options);
     ASSERT_NE(Start(), nullptr);
     ASSERT_EQ(Expected(kAll).front(), "Śliwa, Łukasz");
-    const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena"};
-    for (int at = 0; at < 4; ++at) {
+    const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena",
+                                    L"Ółkowski, Piotr", L"Anna Kowal"};
+    for (int at = 0; at < 6; ++at) {
         ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
                                       reinterpret_cast<LPARAM>(above[at])),
                   at);
     }
-    const int last = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size()) - 1;
-    const struct {
-        int from;
-        std::wstring typed;
-        int selected;
-    } rows[] = {
-        {last, L"Ś", 4},       // "Śliwa, Łukasz" of the data, by its capital
-        {last, L"ś", 4},       // and by the small letter
-        {last, L"kół", 0},     // the capitals above "Kółko", which the list box's own search would take
-        {last, L"łą", 3},      // past "Łukowska": the entry's small "ą" matches the typed one folded alike
-    };
-    for (const auto& row : rows) {
-        ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, row.from));
-        for (const wchar_t c : row.typed) winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, c);
-        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), row.selected) << winauto::Utf8(row.typed);
-    }
-    ExitWithButton();
-}
-
-// The prefix starts afresh when a letter comes after a pause (twice the double-click time), and when the list has
-// lost the focus and gained it again: typed at once "K" and "a" find "Kaczmarek"; "K", a pause, and "a" find
-// "Anna"; "K", a click on a month box, back to the list, and "ó" find "Ółkowski", not "Kółko".
-TEST_F(ListAndPanelsTest, TheTypedPrefixStartsAfreshAfterAPauseAndAfterTheFocusLeftTheList) {
-    WriteCongregation();
-    ASSERT_NE(Start(), nullptr);
-    const wchar_t* const above[] = {L"Kaczmarek, Ewa", L"Kółko, Anna", L"Ółkowski, Piotr", L"Anna Kowal"};
-    for (int at = 0; at < 4; ++at) {
-        ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
-                                      reinterpret_cast<LPARAM>(above[at])),
-                  at);
-    }
-    HWND list = GetDlgItem(mainWindow, IDC_PUBLISHER_LIST);
     const int last = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size()) - 1;
     const DWORD pause = 2 * GetDoubleClickTime();
+    const auto waitOutThePause = [&] {
+        const DWORD typed = GetTickCount();
+        // The pause itself: the clock has to pass it.
+        ASSERT_TRUE(winauto::WaitUntil([&] { return GetTickCount() - typed > pause + 200; }, pause + 5000));
+    };
+    const auto leaveTheListAndComeBack = [&] {
+        winauto::Click(mainWindow, IDC_MONTH_FIRST);
+        ASSERT_TRUE(WaitForFocus(mainWindow, IDC_MONTH_FIRST));
+        PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(mainWindow, IDC_PUBLISHER_LIST)),
+                     TRUE);
+        ASSERT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+    };
     const struct {
-        const char* what;
-        wchar_t second;
-        std::function<void()> between;
+        std::wstring typed;
+        std::function<void()> afterTheFirst;
         int selected;
     } rows[] = {
-        {"at once", L'a', [] {}, 0},
-        {"after a pause",  L'a',
-         [&] {
-             const DWORD typed = GetTickCount();
-             // The pause itself: the clock has to pass it.
-             ASSERT_TRUE(winauto::WaitUntil([&] { return GetTickCount() - typed > pause + 200; }, pause + 5000));
-         },
-         3},
-        {"after the focus left the list", L'ó',
-         [&] {
-             winauto::Click(mainWindow, IDC_MONTH_FIRST);
-             ASSERT_TRUE(WaitForFocus(mainWindow, IDC_MONTH_FIRST));
-             PostMessageA(mainWindow, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
-             ASSERT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
-         },
-         2},
+        {L"Ś", {}, 6},                        // "Śliwa, Łukasz" of the data, by its capital
+        {L"ś", {}, 6},                        // and by the small letter
+        {L"kół", {}, 0},                      // the capitals above "Kółko", which the list box's search would take
+        {L"łą", {}, 3},                       // past "Łukowska": its small "ą" matches the typed one folded alike
+        {L"Ka", waitOutThePause, 5},          // "a" alone: "Anna Kowal"
+        {L"Kó", leaveTheListAndComeBack, 4},  // "ó" alone: "Ółkowski", not "KÓŁKO"
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
         ASSERT_TRUE(winauto::SelectListEntry(mainWindow, IDC_PUBLISHER_LIST, last));
-        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, L'K');
-        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), 0);
-        row.between();
-        winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, row.second);
-        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), row.selected);
+        for (std::size_t i = 0; i < row.typed.size(); ++i) {
+            winauto::TypeCharacter(mainWindow, IDC_PUBLISHER_LIST, row.typed[i]);
+            if (i == 0 && row.afterTheFirst) row.afterTheFirst();
+        }
+        EXPECT_EQ(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST), row.selected) << winauto::Utf8(row.typed);
     }
     ExitWithButton();
 }

@@ -95,7 +95,9 @@ TEST_F(OptionsDialogTest, RefusedLengthsKeepTheirValueAndCancelKeepsTheFiles) {
     EXPECT_EQ(folder.Read("cplot.dat"), CustomLayout());
 }
 
-// Also run on Windows of other languages: the dialogs' texts keep their Polish letters.
+// Also run on Windows of other languages: the dialogs' texts keep their Polish letters. Tab after the last field
+// reaches OK, then "Anuluj"; the restore button comes last in both dialogs, so that a user who types the values
+// and confirms with Tab and Enter never restores the defaults over them.
 TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     EXPECT_EQ(ItemText(options, IDC_OPT_RESTORE), "Cofnij do wartości domyślnych");
     EXPECT_EQ(ItemText(options, IDC_OPT_DETAILED), "Szczegółowy układ");
@@ -109,9 +111,21 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
     ASSERT_NE(layout, nullptr);
     EXPECT_EQ(winauto::WindowText(layout), "Szczegóły układu - S-21-P  11/23");
     EXPECT_EQ(ItemText(layout, IDC_LAY_RESTORE), "Przywróć domyślne - S-21-P  11/23");
+    const std::tuple<HWND, int, int> dialogs[] = {{options, IDC_OPT_TOP_MARGIN, IDC_OPT_RESTORE},
+                                                  {layout, IDC_LAY_MONTHLY_TOP, IDC_LAY_RESTORE}};
+    for (const auto& [dialog, first, restore] : dialogs) {
+        HWND ok = GetDlgItem(dialog, IDOK), cancel = GetDlgItem(dialog, IDCANCEL), last = GetDlgItem(dialog, restore);
+        EXPECT_EQ(GetNextDlgTabItem(dialog, ok, FALSE), cancel) << restore;
+        EXPECT_EQ(GetNextDlgTabItem(dialog, last, TRUE), cancel) << restore;
+        EXPECT_EQ(GetNextDlgTabItem(dialog, last, FALSE), GetDlgItem(dialog, first)) << restore;  // the last of all
+    }
     TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
     ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
-    CloseWith(layout, IDOK);
+    TypeAndLeave(layout, IDC_LAY_COLUMN_LAST, "5.5");
+    ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_LAST, "5.50"));
+    EXPECT_TRUE(WaitForFocus(layout, IDOK));
+    winauto::PressKey(layout, VK_RETURN);
+    ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(layout); }, kDialogWaitMs)) << "Enter did not end it";
     CloseWith(options, IDOK);
 
     EXPECT_FALSE(folder.Exists("Vorlant.INI"));  // settings are written only at exit
@@ -120,9 +134,10 @@ TEST_F(OptionsDialogTest, OkChangesTheFilesAtExit) {
         EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), line)) << line;
     }
     const auto bytes = folder.Read("cplot.dat");
-    // The restore reached every slot, not only the two the spinners show.
-    for (const auto& [offset, value] : {std::pair{320, "2.62"}, {328, "3.09"}, {336, "2.50"}, {384, "4.65"}}) {
-        EXPECT_EQ(std::string(bytes.begin() + offset, bytes.begin() + offset + 4), value) << offset;
+    // The restore reached every slot, not only the two the spinners show; the typed columns stay.
+    for (const auto& [offset, value] :
+         {std::pair{320, "2.62"}, {328, "3.09"}, {336, "2.50"}, {344, "2.60"}, {384, "5.50"}}) {
+        EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
 
@@ -135,26 +150,11 @@ protected:
         ASSERT_NE(Start(), nullptr);
     }
 
-    HWND OpenReadings() {
-        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
-        HWND dialog = WaitForOtherWindow(*program, mainWindow,
-                                         [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
-        EXPECT_NE(dialog, nullptr) << "no readings dialog";
-        return dialog;
-    }
-
-    void Type(HWND dialog, int field, const char* text) {
-        Send(GetDlgItem(dialog, IDC_READ_EDIT_FIRST + field), WM_SETTEXT, 0,
-             reinterpret_cast<LPARAM>(winauto::Wide(text).c_str()));
-    }
-
-    std::string Slot(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-        return std::string(bytes.begin() + static_cast<long>(offset), bytes.begin() + static_cast<long>(offset) + 4);
-    }
+    static void Type(HWND dialog, int field, const char* text) { SetText(dialog, IDC_READ_EDIT_FIRST + field, text); }
 };
 
 TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMovesTheSettings) {
-    HWND readings = OpenReadings();
+    HWND readings = OpenReadings(*program, mainWindow);
     ASSERT_NE(readings, nullptr);
     EXPECT_EQ(winauto::WindowText(readings), "Odczyty ze strony próbnej");
     EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 1), "Sierpień");
@@ -165,11 +165,11 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 1, "Owoc Wysokość: 3.10, po zmianie 3.07"));
     CloseWith(readings, IDCANCEL);
     ExitWithButton();
-    EXPECT_EQ(Slot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
+    EXPECT_EQ(LayoutSlot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
     EXPECT_FALSE(folder.Exists("Vorlant.INI"));
 
     ASSERT_NE(Start(), nullptr);
-    readings = OpenReadings();
+    readings = OpenReadings(*program, mainWindow);
     ASSERT_NE(readings, nullptr);
     // Each refusal names its field and keeps the dialog, with the focus on that field.
     struct Refusal { int field; const char *typed, *says; };
@@ -191,35 +191,7 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     // Start 2.62 - 0.04, height 3.10 + 11 x 12/11, each column + its reading; the hidden ones as they were.
     for (const auto& [offset, value] : {std::pair{320, "2.58"}, {328, "3.22"}, {336, "1.72"}, {344, "2.36"},
                                        {352, "3.59"}, {360, "4.32"}, {384, "4.66"}}) {
-        EXPECT_EQ(Slot(bytes, offset), value) << offset;
-    }
-}
-
-// Tab after the last field reaches OK, then "Anuluj"; the restore button comes last in both dialogs, so that a
-// user who types the values and confirms with Tab and Enter never restores the defaults over them.
-TEST_F(OptionsDialogTest, TabAndEnterAfterTheLastFieldKeepWhatWasTyped) {
-    HWND layout = OpenLayout(*program, options);
-    ASSERT_NE(layout, nullptr);
-    const std::tuple<HWND, int, int> dialogs[] = {{options, IDC_OPT_TOP_MARGIN, IDC_OPT_RESTORE},
-                                                  {layout, IDC_LAY_MONTHLY_TOP, IDC_LAY_RESTORE}};
-    for (const auto& [dialog, first, restore] : dialogs) {
-        HWND ok = GetDlgItem(dialog, IDOK), cancel = GetDlgItem(dialog, IDCANCEL), last = GetDlgItem(dialog, restore);
-        EXPECT_EQ(GetNextDlgTabItem(dialog, ok, FALSE), cancel) << restore;
-        EXPECT_EQ(GetNextDlgTabItem(dialog, last, TRUE), cancel) << restore;
-        EXPECT_EQ(GetNextDlgTabItem(dialog, last, FALSE), GetDlgItem(dialog, first)) << restore;  // the last of all
-    }
-    TypeAndLeave(layout, IDC_LAY_COLUMN_LAST, "5.5");
-    ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_LAST, "5.50"));
-    EXPECT_TRUE(WaitForFocus(layout, IDOK));
-    winauto::PressKey(layout, VK_RETURN);
-    ASSERT_TRUE(winauto::WaitUntil([&] { return !IsWindow(layout); }, kDialogWaitMs)) << "Enter did not end it";
-    CloseWith(options, IDOK);
-    ExitWithButton();
-    const auto bytes = folder.Read("cplot.dat");
-    ASSERT_EQ(bytes.size(), 400u);
-    // The typed column, and the others as they were: no defaults.
-    for (const auto& [offset, value] : {std::pair{384, "5.50"}, {336, "0.52"}, {320, "0.50"}}) {
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + offset), value) << offset;
+        EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
     }
 }
 

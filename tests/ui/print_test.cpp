@@ -279,13 +279,27 @@ protected:
         pdfsBefore = winauto::PdfFiles(pdfFolder);
     }
 
-    // Presses "&Drukuj" and reads the card it prints; the focus goes back to the list.
-    std::optional<Card> PrintCard() {
+    // Presses "&Drukuj" (or prints the test page from the system menu) and reads the page printed; the focus goes
+    // back to the list.
+    std::optional<Card> PrintCard(bool testPage = false) {
         const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
-        PressPrint();
+        if (testPage) {
+            PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
+        } else {
+            PressPrint();
+        }
         const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
         EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
         return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
+    }
+
+    // The user's INI file with its margins, and a layout file: the monthly block's top and height, then the seven
+    // columns, from byte 320.
+    void WriteUsersLayout(const char* top, const char* left, const std::array<const char*, 9>& slots) {
+        folder.Write("Vorlant.INI", "[Margins]\r\nTop=" + std::string(top) + "\r\nLeft=" + left + "\r\n");
+        std::string layout(400, '\0');
+        for (std::size_t k = 0; k < 9; ++k) layout.replace(320 + 8 * k, 4, slots[k]);
+        folder.Write("cplot.dat", layout);
     }
 
     // A list entry after the first whose ticked rows hold figures and only remarks that end well inside a
@@ -372,76 +386,17 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document per card, no more";
 }
 
-// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
-// with the settings and the scales around the rows.
-TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
-    folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.40\r\nLeft=0.15\r\n"));
-    // A layout file of the user's: the monthly block's top and height, then the seven columns, from byte 320.
-    const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
-    std::string layout(400, '\0');
-    const char* slots[] = {"2.40", "3.30", "1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"};
-    for (std::size_t k = 0; k < 9; ++k) layout.replace(320 + 8 * k, 4, slots[k]);
-    folder.Write("cplot.dat", layout);
-    ASSERT_NE(Start(), nullptr);
-    ASSERT_TRUE(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).empty());
-
-    ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));
-    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
-    ASSERT_FALSE(pdf.empty()) << "no page printed";
-    EXPECT_NE(pdf.find("Card_Test"), std::string::npos) << pdf;
-    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
-    const std::optional<Card> card = ReadCard(pdf, *printer);
-    ASSERT_TRUE(card) << "no page read from " << pdf;
-    EXPECT_EQ(card->pages, 1);
-    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
-    PrintedRows rows;
-    for (std::size_t row = 0; row < 12; ++row) {
-        const int month = static_cast<int>(row + 8) % 12 + 1;
-        rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
-    }
-    // Besides the rows: the scales' labels, and under the rows the settings in one line.
-    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
-    const double lastRowBottom = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top) +
-                                              Device(printer->py, at.monthlyHeight) / 12 * 12);
-    std::vector<Word> settingsLine;
-    int labels = 0;
-    ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
-        // The font's hyphen that draws the minus sign reads back as a soft hyphen.
-        const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
-        if (scaleLabels.contains(label)) return ++labels, true;
-        if (word.yMin > lastRowBottom + 0.25 * 72) return settingsLine.push_back(word), true;
-        return false;
-    });
-    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
-    std::ranges::sort(settingsLine, {}, &Word::xMin);
-    std::string settings;
-    for (const Word& word : settingsLine) {
-        settings += (settings.empty() ? "" : " ") + word.text;
-        EXPECT_NEAR(word.yMax, settingsLine.front().yMax, kTolerancePt) << word.text << ": not in one line";
-        EXPECT_LT(word.xMax, 7.9 * 72) << word.text << ": beyond the printable part of an A4 or Letter page";
-    }
-    EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
-                        "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
-    ExitWithButton();
-    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "one page, no more";
-}
-
 // Where a test page's scales read 0, found on the paper as a reader finds them, in the page's pixels: the September
 // and the August row's top line, then the lines of the five columns from left to right.
 struct ScaleZeros { double september = 0, august = 0; std::array<double, 5> columns{}; };
 
 // The middle of the dark run through (x, y) along x (or y), within `reach` pixels; -1 when (x, y) is not dark.
 double RunMiddle(const Card& card, int x, int y, bool alongX, int reach) {
-    if (!card.DarkIn(x, y, x, y)) return -1;
+    const auto dark = [&](int d) { return alongX ? card.DarkIn(x + d, y, x + d, y) : card.DarkIn(x, y + d, x, y + d); };
+    if (!dark(0)) return -1;
     int low = 0, high = 0;
-    while (low < reach && card.DarkIn(alongX ? x - low - 1 : x, alongX ? y : y - low - 1, alongX ? x - low - 1 : x,
-                                      alongX ? y : y - low - 1)) {
-        ++low;
-    }
-    while (high < reach && card.DarkIn(alongX ? x + high + 1 : x, alongX ? y : y + high + 1,
-                                       alongX ? x + high + 1 : x, alongX ? y : y + high + 1)) {
-        ++high;
-    }
+    while (low < reach && dark(-low - 1)) ++low;
+    while (high < reach && dark(high + 1)) ++high;
     return (alongX ? x : y) + (high - low) / 2.0;
 }
 
@@ -523,43 +478,70 @@ int ClearanceAtZeros(const Card& card, const Printer& p) {
     if (!zeros) return -1;
     const int least = Clearance(card, p, GridAt(*zeros), p.py / 10);
     EXPECT_GE(least, p.py / 50) << "a card at the zeros holds the figures with " << least << " px";
-    std::cout << "card at the zeros: every figure " << least << " px (" << least * 1.0 / p.py
-              << " inch) or more from its box's lines\n";
+    std::cout << "card at the zeros: every figure " << least << " px or more from its box's lines\n";
     return least;
 }
 
-TEST_F(PrintTest, ACardWithItsLinesAtTheZerosOfTheInitialTestPageHoldsEveryFigure) {
+// The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
+// with the settings and the scales around the rows; a card laid under it with its lines at the scales' zeros holds
+// every figure in its box.
+TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
+    const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
+    WriteUsersLayout("0.40", "0.15", {"2.40", "3.30", "1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"});
     ASSERT_NE(Start(), nullptr);
-    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
+    ASSERT_TRUE(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).empty());
+
+    ASSERT_TRUE(PostMessageA(mainWindow, WM_SYSCOMMAND, 32, 0));
     const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, kPrintTimeoutMs);
     ASSERT_FALSE(pdf.empty()) << "no page printed";
+    EXPECT_NE(pdf.find("Card_Test"), std::string::npos) << pdf;
+    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
     const std::optional<Card> card = ReadCard(pdf, *printer);
-    ASSERT_TRUE(card);
+    ASSERT_TRUE(card) << "no page read from " << pdf;
+    EXPECT_EQ(card->pages, 1);
+    const char* abbreviations[] = {"Wrz", "Paź", "Lis", "Gru", "Sty", "Lut", "Mar", "Kwi", "Maj", "Cze", "Lip", "Sie"};
+    PrintedRows rows;
+    for (std::size_t row = 0; row < 12; ++row) {
+        const int month = static_cast<int>(row + 8) % 12 + 1;
+        rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
+    }
+    // Besides the rows: the scales' labels, and under the rows the settings in one line.
+    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
+    const double lastRowBottom = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top) +
+                                              Device(printer->py, at.monthlyHeight) / 12 * 12);
+    std::vector<Word> settingsLine;
+    int labels = 0;
+    ExpectCard(*card, *printer, at, rows, [&](const Word& word) {
+        // The font's hyphen that draws the minus sign reads back as a soft hyphen.
+        const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
+        if (scaleLabels.contains(label)) return ++labels, true;
+        if (word.yMin > lastRowBottom + 0.25 * 72) return settingsLine.push_back(word), true;
+        return false;
+    });
+    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
+    std::ranges::sort(settingsLine, {}, &Word::xMin);
+    std::string settings;
+    for (const Word& word : settingsLine) {
+        settings += (settings.empty() ? "" : " ") + word.text;
+        EXPECT_NEAR(word.yMax, settingsLine.front().yMax, kTolerancePt) << word.text << ": not in one line";
+        EXPECT_LT(word.xMax, 7.9 * 72) << word.text << ": beyond the printable part of an A4 or Letter page";
+    }
+    EXPECT_EQ(settings, "Górny: 0.40 Lewy: 0.15 Start (Wrzesień): 2.40 Owoc Wysokość: 3.30 Służbie: 1.50 "
+                        "Kursy biblijne: 2.45 Pionier Pomocniczy: 3.20 Godziny: 4.10 Uwagi: 4.50");
     ClearanceAtZeros(*card, *printer);
     ExitWithButton();
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 1) << "one page, no more";
 }
 
 // The test page read as a secretary reads it: a card laid under it whose lines lie where they would have the
 // figures sit in their boxes when the page's scales read 0; then a card of its own, placed as no layout yet
 // knows, read, the readings typed in, and a second page printed that fits it.
 TEST_F(PrintTest, ATestPageReadOverACardAndItsReadingsTypedInFitTheNextPageToTheCard) {
-    folder.Write("Vorlant.INI", std::string("[Margins]\r\nTop=0.25\r\nLeft=0.10\r\n"));
-    std::string layout(400, '\0');
-    const char* slots[] = {"2.45", "3.20", "1.50", "2.55", "3.30", "4.25", "3.30", "3.30", "4.55"};
-    for (std::size_t k = 0; k < 9; ++k) layout.replace(320 + 8 * k, 4, slots[k]);
-    folder.Write("cplot.dat", layout);
+    WriteUsersLayout("0.25", "0.10", {"2.45", "3.20", "1.50", "2.55", "3.30", "4.25", "3.30", "3.30", "4.55"});
     ASSERT_NE(Start(), nullptr);
-    const auto printTestPage = [&]() -> std::optional<Card> {
-        const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
-        PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
-        const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
-        EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
-        return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
-    };
     const int spare = printer->py / 50;  // 0.02 inch
-    const auto inches = [&](int pixels) { return testing::Message() << pixels * 1.0 / printer->py << " inch"; };
 
-    const std::optional<Card> first = printTestPage();
+    const std::optional<Card> first = PrintCard(true);
     ASSERT_TRUE(first);
     const std::optional<ScaleZeros> zeros = FindZeros(*first, *printer);
     ASSERT_TRUE(zeros) << "the scales' zeros not found";
@@ -581,23 +563,16 @@ TEST_F(PrintTest, ATestPageReadOverACardAndItsReadingsTypedInFitTheNextPageToThe
     std::array<int, 7> readings{reading(card.september, zeros->september, printer->py),
                                 reading(card.Row(11), zeros->august, printer->py)};
     for (std::size_t k = 0; k < 5; ++k) readings[2 + k] = reading(card.columns[k], zeros->columns[k], printer->px);
-    PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
-    HWND dialog = WaitForOtherWindow(*program, mainWindow,
-                                     [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
+    HWND dialog = OpenReadings(*program, mainWindow);
     ASSERT_NE(dialog, nullptr);
     for (int field = 0; field < 7; ++field) {
-        const std::string typed = std::to_string(readings[static_cast<std::size_t>(field)]);
-        Send(GetDlgItem(dialog, IDC_READ_EDIT_FIRST + field), WM_SETTEXT, 0,
-             reinterpret_cast<LPARAM>(winauto::Wide(typed).c_str()));
+        SetText(dialog, IDC_READ_EDIT_FIRST + field, std::to_string(readings[static_cast<std::size_t>(field)]));
     }
     CloseWith(dialog, IDOK);
-    std::cout << "readings typed:";
-    for (const int r : readings) std::cout << ' ' << r;
-    std::cout << '\n';
 
     // The check page: the card's lines now cross the scales at 0 (the August row within the dots the rows'
     // height moves by), and every figure sits in its box.
-    const std::optional<Card> second = printTestPage();
+    const std::optional<Card> second = PrintCard(true);
     ASSERT_TRUE(second);
     const std::optional<ScaleZeros> after = FindZeros(*second, *printer);
     ASSERT_TRUE(after);
@@ -605,9 +580,8 @@ TEST_F(PrintTest, ATestPageReadOverACardAndItsReadingsTypedInFitTheNextPageToThe
     EXPECT_LE(std::abs(reading(card.Row(11), after->august, printer->py)), 2);
     for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(reading(card.columns[k], after->columns[k], printer->px), 0) << k;
     const int fitted = Clearance(*second, *printer, card, printer->py / 10);
-    EXPECT_GE(fitted, spare) << "the card holds the figures with " << inches(fitted);
-    std::cout << "card after the readings: every figure " << fitted << " px (" << fitted * 1.0 / printer->py
-              << " inch) or more from its box's lines\n";
+    EXPECT_GE(fitted, spare) << "the card holds the figures with " << fitted << " px";
+    std::cout << "card after the readings: every figure " << fitted << " px or more from its box's lines\n";
     ExitWithButton();
 }
 

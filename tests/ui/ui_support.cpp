@@ -50,6 +50,12 @@ bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text) {
     return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
 }
 
+std::string LayoutSlot(const std::vector<std::uint8_t>& layoutFile, std::size_t offset) {
+    if (offset + 8 > layoutFile.size()) return "(a file of " + std::to_string(layoutFile.size()) + " bytes)";
+    const auto slot = layoutFile.begin() + static_cast<std::ptrdiff_t>(offset);
+    return {slot, std::find(slot, slot + 8, 0)};
+}
+
 void VorlantTest::SetUp() {
     // A run on a chosen day (tests/ui/CMakeLists.txt) must really see that day, or it proves nothing.
     if (const char* day = std::getenv("VORLANT_TEST_DAY")) {

@@ -54,6 +54,8 @@ using Files = std::map<std::string, std::vector<std::uint8_t>>;
 Files Snapshot(const test::TempFolder& folder, const std::string& except = {});
 // Whether a file's bytes hold `text`.
 bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text);
+// The text of the layout file's slot at `offset` (320: the monthly block's top, 336: the first column).
+std::string LayoutSlot(const std::vector<std::uint8_t>& layoutFile, std::size_t offset);
 
 class VorlantTest : public ::testing::Test {
 protected:

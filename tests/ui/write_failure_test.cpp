@@ -61,19 +61,23 @@ protected:
 };
 
 // A file is named only when its changes are lost: a folder that cannot be written is no alarm where
-// nothing in its file was changed. Both files lost make one message.
+// nothing in its file was changed. Both files lost make one message. Windows ends the program after a
+// shutdown's WM_ENDSESSION: the exit runs there and writes every file, but shows nothing, not even for a file
+// it could not write (no one could answer, and a message would hold the shutdown up); a shutdown called off
+// changes nothing.
 TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChangesAreLost) {
     const struct {
         const char* name;
-        bool blockLayout, blockIni, dateStyle, column;
+        bool blockLayout, blockIni, dateStyle, column, shutdown;
         std::vector<std::string> lost;     // named in the one message, in this order
         std::vector<std::string> written;  // the files that appear
-    } cases[] = {{"nothing changed", true, false, false, false, {}, {}},
-                 {"a setting changed", true, false, true, false, {}, {"Vorlant.INI"}},
-                 {"the layout changed", true, false, false, true, {"cplot.dat"}, {"Vorlant.INI"}},
-                 {"the INI file, the layout changed", false, true, false, true, {}, {"cplot.dat"}},
-                 {"the INI file, a setting changed", false, true, true, false, {"Vorlant.INI"}, {"cplot.dat"}},
-                 {"both, both changed", true, true, true, true, {"Vorlant.INI", "cplot.dat"}, {}}};
+    } cases[] = {{"nothing changed", true, false, false, false, false, {}, {}},
+                 {"a setting changed", true, false, true, false, false, {}, {"Vorlant.INI"}},
+                 {"the layout changed", true, false, false, true, false, {"cplot.dat"}, {"Vorlant.INI"}},
+                 {"the INI file, the layout changed", false, true, false, true, false, {}, {"cplot.dat"}},
+                 {"the INI file, a setting changed", false, true, true, false, false, {"Vorlant.INI"}, {"cplot.dat"}},
+                 {"both, both changed", true, true, true, true, false, {"Vorlant.INI", "cplot.dat"}, {}},
+                 {"the INI file, both changed, a shutdown", false, true, true, true, true, {}, {"cplot.dat"}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::error_code ignored;
@@ -83,7 +87,13 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
         const Files before = Snapshot(folder);
         ASSERT_NE(Start(), nullptr);
         if (c.dateStyle || c.column) Change(c.dateStyle, c.column);
-        winauto::Click(mainWindow, IDC_EXIT);
+        if (c.shutdown) {
+            ASSERT_TRUE(winauto::SendAndWait(mainWindow, WM_ENDSESSION, FALSE));
+            EXPECT_TRUE(program->Running() && IsWindowVisible(mainWindow)) << "a shutdown called off";
+            PostMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
+        } else {
+            winauto::Click(mainWindow, IDC_EXIT);
+        }
         if (!c.lost.empty()) {
             std::string message;
             for (const std::string& name : c.lost) message += (message.empty() ? "" : "\n\n") + CannotSave(name);
@@ -92,6 +102,7 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
         ExpectNoMessageAndExit();
 
         Files after = Snapshot(folder);
+        if (c.column && !c.blockLayout) { EXPECT_EQ(LayoutSlot(after["cplot.dat"], 336), "2.50"); }
         for (const std::string& name : c.written) EXPECT_EQ(after.erase(name), 1u) << name;
         EXPECT_EQ(after, before);
     }
@@ -120,76 +131,55 @@ TEST_F(WriteFailureTest, ACloseRequestDuringTheExitsMessageEndsNothingTwice) {
 TEST_F(WriteFailureTest, ACloseRequestDuringADialogEndsTheProgramWhenTheDialogCloses) {
     const struct {
         const char* dialog;
-        std::function<void(HWND& dialog)> open;  // opens the dialog, posts the close request, changes what it changes
-        std::function<void(HWND dialog)> close;
-        const char* iniHolds;                    // empty: no INI file
-        const char* layoutColumn;                // the first column in cplot.dat
+        std::function<HWND()> open;  // opens the dialog, posts the close request, changes what it changes
+        const char* iniHolds;        // empty: no INI file
+        const char* layoutColumn;    // the first column in cplot.dat
     } cases[] = {
         {"Opcje",
-         [&](HWND& dialog) {
-             dialog = OpenOptions(*program, mainWindow);
-             ASSERT_NE(dialog, nullptr);
+         [&] {
+             HWND options = OpenOptions(*program, mainWindow);
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-             Tick(dialog, IDC_OPT_DATE_LAST);
+             if (options != nullptr) Tick(options, IDC_OPT_DATE_LAST);
+             return options;
          },
-         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "Alt Date Format=3", "1.60"},
+         "Alt Date Format=3", "1.60"},
         {"Szczegóły układu",
-         [&](HWND& dialog) {
-             dialog = OpenOptions(*program, mainWindow);
-             ASSERT_NE(dialog, nullptr);
-             HWND layout = OpenLayout(*program, dialog);
-             ASSERT_NE(layout, nullptr);
+         [&] {
+             HWND options = OpenOptions(*program, mainWindow);
+             HWND layout = options != nullptr ? OpenLayout(*program, options) : nullptr;
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             if (layout == nullptr) return layout;
              TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
-             ASSERT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
+             EXPECT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
              CloseWith(layout, IDOK);
              EXPECT_TRUE(program->Running()) << "the options dialog is still open";
+             return options;
          },
-         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "Card Version=0", "2.50"},
+         "Card Version=0", "2.50"},
         {"O programie",
-         [&](HWND& dialog) {
+         [&] {
              PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-             dialog = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
-             ASSERT_NE(dialog, nullptr);
+             HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             return about;
          },
-         [&](HWND dialog) { CloseWith(dialog, IDOK); }, "", "1.60"}};
+         "", "1.60"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
         std::error_code ignored;
         for (const char* name : {"cplot.dat", "Vorlant.INI"}) std::filesystem::remove_all(folder / name, ignored);
         ASSERT_NE(Start(), nullptr);
-        HWND dialog = nullptr;
-        c.open(dialog);
+        HWND dialog = c.open();
         ASSERT_NE(dialog, nullptr);
         ASSERT_TRUE(program->Running() && IsWindowVisible(mainWindow)) << "the request did not wait";
-        c.close(dialog);
+        CloseWith(dialog, IDOK);
         ExpectNoMessageAndExit();
         EXPECT_EQ(c.iniHolds[0] != 0, folder.Exists("Vorlant.INI"));
         if (c.iniHolds[0] != 0) { EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), c.iniHolds)); }
         const std::vector<std::uint8_t> layout = folder.Read("cplot.dat");
         ASSERT_EQ(layout.size(), 400u);
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(layout.data()) + 336), c.layoutColumn);
+        EXPECT_EQ(LayoutSlot(layout, 336), c.layoutColumn);
     }
-}
-
-// Windows ends the program after a shutdown's WM_ENDSESSION: the exit runs there and writes every file, but
-// shows nothing, not even for a file it could not write (no one could answer, and a message would hold the
-// shutdown up). A shutdown called off changes nothing.
-TEST_F(WriteFailureTest, AShutdownWritesEveryFileItCanAndShowsNothing) {
-    Block("Vorlant.INI");
-    const Files before = Snapshot(folder);
-    ASSERT_NE(Start(), nullptr);
-    Change(true, true);
-    ASSERT_TRUE(winauto::SendAndWait(mainWindow, WM_ENDSESSION, FALSE));
-    EXPECT_TRUE(program->Running() && IsWindowVisible(mainWindow));
-    PostMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
-    ExpectNoMessageAndExit();
-    Files after = Snapshot(folder);
-    ASSERT_EQ(after.count("cplot.dat"), 1u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(after["cplot.dat"].data()) + 336), "2.50");
-    after.erase("cplot.dat");
-    EXPECT_EQ(after, before);
 }
 
 // A working folder of 248 characters: "cplot.dat" in it stays below 260, but the temporary "cplot.dat.new" beside

@@ -34,9 +34,6 @@ constexpr std::uint32_t kPause = 1000;
 
 TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
     FakeList list({"Kowalski, Jan", "Kowalczyk, Ewa", "Nowak, Anna", "nowacki, Piotr", std::string(40, 'a')});
-    const int& selection = list.selection;
-    const std::string& searched = list.searched;
-    const auto& select = list.select;
     TypeAheadPrefix prefix;
     std::uint32_t now = 5000;  // a keystroke every tenth of a second
     // Only letters search: not digits, blanks or '-'; 'ł' (0xB3) does, though nothing begins with it.
@@ -47,13 +44,14 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
                                {' ', false, 2, "n"}, {'o', true, 2, "no"}, {'w', true, 2, "now"},
                                {'a', true, 2, "nowa"}, {'c', true, 3, "nowac"}, {'-', false, 3, "nowac"},
                                {'\xB3', true, 3, ""}, {'k', true, 0, "k"}}) {
-        EXPECT_EQ(prefix.Type(k.typed, k.letter, {now += 100, kPause}, select), k.letter) << k.typed;
-        EXPECT_EQ(std::pair(selection, std::string(prefix.Letters())), std::pair(k.selection, std::string(k.prefix)))
+        EXPECT_EQ(prefix.Type(k.typed, k.letter, {now += 100, kPause}, list.select), k.letter) << k.typed;
+        EXPECT_EQ(std::pair(list.selection, std::string(prefix.Letters())),
+                  std::pair(k.selection, std::string(k.prefix)))
             << k.typed;
     }
     // A prefix of 31 letters is still searched for; the next letter starts afresh.
-    for (int i = 0; i < 31; ++i) prefix.Type('a', true, {now += 100, kPause}, select);
-    EXPECT_EQ(std::tuple(selection, searched, prefix.Letters()), std::tuple(4, std::string(31, 'a'), ""));
+    for (int i = 0; i < 31; ++i) prefix.Type('a', true, {now += 100, kPause}, list.select);
+    EXPECT_EQ(std::tuple(list.selection, list.searched, prefix.Letters()), std::tuple(4, std::string(31, 'a'), ""));
 }
 
 // A letter typed more than the pause after the previous one starts a new prefix: "K" now and "a" later finds

@@ -141,62 +141,32 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
 }
 
 // The year's hours in the "Ogółem" row: those the preview shows of the months reported, before the month of
-// opening.
+// opening (whose slot still holds the figures of two years before); in September, when the preview shows the year
+// just ended, all twelve.
 TEST(CardPreviewTest, TotalsTheHoursItShowsOfTheMonthsReported) {
-    struct Case { const char* who; bool missionary; std::array<int, 12> status; std::array<std::uint16_t, 12> hours;
-                  const char* total; };
+    struct Case { const char* who; int opened; bool missionary; std::array<int, 12> status;
+                  std::array<std::uint16_t, 12> hours; const char* total; };
     // Opened in March: September to March are filled, April to August are not; March is not reported yet.
-    for (const Case& c : {Case{"regular pioneer", false, {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2},
-                               {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}, "315"},
-                          Case{"auxiliary pioneer twice", false, {0, 0, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0},
+    const std::array<int, 12> pioneer{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    const std::array<std::uint16_t, 12> pioneerHours{50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61};
+    for (const Case& c : {Case{"regular pioneer", 3, false, pioneer, pioneerHours, "315"},
+                          Case{"regular pioneer in September", 9, false, pioneer, pioneerHours, "666"},
+                          Case{"auxiliary pioneer twice", 3, false, {0, 0, 1, 0, 0, 1, 0, 1, 0, 0, 0, 0},
                                {9, 9, 30, 9, 9, 15, 9, 40, 9, 9, 9, 9}, "45"},
-                          Case{"publisher", false, {}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10}, nullptr},
-                          Case{"field missionary", true, {}, {65535, 1, 0, 0, 0, 0, 0, 70, 0, 0, 0, 0}, "65536"}}) {
+                          Case{"publisher", 3, false, {}, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10}, nullptr},
+                          Case{"field missionary", 3, true, {}, {65535, 1, 0, 0, 0, 0, 0, 70, 0, 0, 0, 0}, "65536"}}) {
         SCOPED_TRACE(c.who);
         gen::FixedPublisher known{"Anna", "Nowak", c.missionary, {}};
         for (std::size_t row = 0; row < 12; ++row) known.rows[row] = {c.status[row], c.hours[row], 0, false, ""};
-        const test::LoadedCongregation loaded(2025, 3, known);
+        const test::LoadedCongregation loaded(2025, c.opened, known);
         test::RecordingSurface surface(96, 96);
-        DrawCardPreview(surface, {0, 0, 700, 249}, ReadCardYear(loaded.table, loaded.remarks, 1, 1, 2025),
+        DrawCardPreview(surface, {0, 0, 700, 249}, ReadCardYear(loaded.table, loaded.remarks, 1, c.opened - 2, 2025),
                         test::Look(), kStrings);
         std::vector<std::string> totals;  // under the hours of the months, on the line of "Ogółem"
         for (const auto& t : surface.texts) {
             if (t.x == 425 && t.y == 13 * 17 + 6 && t.align == kRight) totals.push_back(t.text);
         }
         EXPECT_EQ(totals, c.total ? std::vector<std::string>{c.total} : std::vector<std::string>{});
-    }
-}
-
-// Real data: the slot of the month of opening still holds the hours of the same month two years before. The
-// preview shows them in that month's row, but the year's total leaves them out; in September, when the preview
-// shows the year just ended, all twelve months are reported.
-TEST(CardPreviewTest, TheTotalLeavesOutTheOldHoursOfTheMonthOfOpening) {
-    for (const int month : {3, 9, 10, 8}) {
-        SCOPED_TRACE(month);
-        const test::LoadedCongregation loaded(2025, month, {}, true);
-        const gen::Congregation& g = loaded.generated;
-        int oldHoursShown = 0;  // of the pioneers in the row of the month of opening
-        for (const gen::PublisherInfo& p : g.publishers) {
-            const CardYear year = ReadCardYear(loaded.table, loaded.remarks, p.record, g.reportMonth, 2025);
-            int reported = 0;
-            for (int row = 0; row < kCardRows; ++row) {
-                const int m = MonthOfRow(row);
-                const gen::MonthFigures& f = p.months[static_cast<std::size_t>(m)][gen::CardYearSlot(g.serviceYear, m)];
-                const int hours = f.status != 0 || p.fieldMissionary ? f.hours : 0;
-                if (row < year.limitRow) reported += hours;
-                if (row == year.limitRow) oldHoursShown += hours;
-            }
-            test::RecordingSurface surface(96, 96);
-            DrawCardPreview(surface, {0, 0, 700, 249}, year, test::Look(), kStrings);
-            std::vector<std::string> totals;
-            for (const auto& t : surface.texts) {
-                if (t.x == 425 && t.y == 13 * 17 + 6 && t.align == kRight) totals.push_back(t.text);
-            }
-            EXPECT_EQ(totals, reported != 0 ? std::vector<std::string>{std::to_string(reported)}
-                                            : std::vector<std::string>{}) << p.record;
-        }
-        // The data hold what the total must leave out (in September there is no such row).
-        EXPECT_EQ(oldHoursShown > 0, month != 9);
     }
 }
 
