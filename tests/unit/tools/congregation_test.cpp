@@ -16,7 +16,7 @@ namespace {
 
 using test::Cp1250;
 
-struct Variant { bool scrambled, maximum; unsigned seed; int month; };
+struct Variant { bool scrambled, maximum; unsigned seed; int month; bool oldCurrentMonth; };
 
 class RoundTrip : public ::testing::TestWithParam<Variant> {};
 
@@ -26,6 +26,7 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
     options.maximum = GetParam().maximum;
     options.seed = GetParam().seed;
     options.month = GetParam().month;
+    options.oldCurrentMonth = GetParam().oldCurrentMonth;
     const Congregation g = Generate(options);
     const test::TempFolder folder;
     ASSERT_TRUE(WriteCongregation(g, folder.Str()));
@@ -36,6 +37,12 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
     EXPECT_EQ(data->groups.Count(), static_cast<int>(g.groupTexts.size()));
     EXPECT_EQ(data->details.Count(), std::min(g.detailsRecords, 601));
     EXPECT_EQ(data->remarks.Count(), g.usableRemarks + 1);
+
+    // This month's slot holds hours only where it was left with those of two years before.
+    const int today = options.month - 1, todaySlot = options.year % 2;
+    const bool oldHours = std::ranges::any_of(
+        g.publishers, [&](const PublisherInfo& p) { return p.months[today][todaySlot].hours != 0; });
+    EXPECT_EQ(oldHours, options.oldCurrentMonth);
 
     for (const PublisherInfo& p : g.publishers) {
         SCOPED_TRACE(p.firstName + " " + p.lastName);
@@ -70,7 +77,7 @@ TEST_P(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Congregations, RoundTrip,
-                         ::testing::Values(Variant{false, false, 5, 12}, Variant{true, true, 1, 3}));
+                         ::testing::Values(Variant{false, false, 5, 12, false}, Variant{true, true, 1, 3, true}));
 
 TEST(GarbageCongregation, EveryRecordReadsWithinItsBoundsAndNoFileChanges) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
