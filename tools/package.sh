@@ -104,8 +104,8 @@ package_of() {
     package="$(dpkg-query -S "$(readlink -f "$1")" 2>/dev/null | head -n 1 | cut -d: -f1 || true)"
     if [ -n "$package" ]; then dpkg-query -W -f '${Package} ${Version}\n' "$package"; else echo "$1"; fi
 }
-# The two texts of the package end their lines with CR LF: Notepad before
-# Windows 10 shows a text with bare LF line ends as one line, and GNU
+# The two texts of the package end their lines with CR LF: Notepad until
+# Windows 10 version 1809 shows bare LF line ends as one line, and GNU
 # `sha256sum -c` reads CR LF lines as well.
 crlf() { sed 's/$/\r/'; }
 {
