@@ -229,8 +229,9 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
     EXPECT_EQ(named[1].str(), version[1].str());
 }
 
-// The numbers the guide gives for the password and the scramble key, and
-// the INI lines it tells the secretary to write, are the program's.
+// The numbers the guide gives for the password, the scramble key and the
+// left margin of a first run, and the INI lines it tells the secretary to
+// write, are the program's.
 TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
     std::smatch found;
@@ -251,6 +252,11 @@ TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     test::FakeProfile ini;
     ini.values[found[2].str() + '/' + found[3].str()] = found[4].str();
     EXPECT_EQ(LoadScrambleBase(ini, ScrambleBase), key);
+
+    ASSERT_TRUE(std::regex_search(page, found, std::regex(R"(margines <code>([0-9.]+)</code> zmieniasz)")));
+    Settings firstRun;
+    LoadSettings(test::FakeProfile(), 1, firstRun);
+    EXPECT_EQ(found[1].str(), firstRun.leftMargin) << "the left margin a first run has";
 }
 
 // The numbers the calibration chapter gives are the test page's: the scales'
