@@ -5,6 +5,7 @@
 #   Instrukcja.html                          the user guide, pictures inside
 #   SHA256SUMS                               the executables' sums, for
 #                                            `sha256sum -c` in the unpacked folder
+#                                            and for Notepad (CRLF line ends)
 #   BUILDINFO                                what built them: the commit, its
 #                                            date, the exact versions of the
 #                                            compilers, binutils, the mingw-w64
@@ -103,6 +104,10 @@ package_of() {
     package="$(dpkg-query -S "$(readlink -f "$1")" 2>/dev/null | head -n 1 | cut -d: -f1 || true)"
     if [ -n "$package" ]; then dpkg-query -W -f '${Package} ${Version}\n' "$package"; else echo "$1"; fi
 }
+# The two texts of the package end their lines with CR LF: Notepad until
+# Windows 10 version 1809 shows bare LF line ends as one line, and GNU
+# `sha256sum -c` reads CR LF lines as well.
+crlf() { sed 's/$/\r/'; }
 {
     echo "Vorlant $version"
     echo "commit: $commit${changes:+ with uncommitted changes}"
@@ -118,10 +123,16 @@ package_of() {
     done
     version_of "$(command -v cmake)"
     echo "zip: $(zip -h 2>/dev/null | sed -n 's/^\(Zip [^ ]* ([^)]*)\).*/\1/p') ($(package_of "$(command -v zip)"))"
-} >"$stage/BUILDINFO"
+} | crlf >"$stage/BUILDINFO"
 
 entries=(64-bit/Vorlant.exe 32-bit/Vorlant.exe Instrukcja.html SHA256SUMS BUILDINFO)
-(cd "$stage" && sha256sum 64-bit/Vorlant.exe 32-bit/Vorlant.exe >SHA256SUMS)
+(cd "$stage" && sha256sum 64-bit/Vorlant.exe 32-bit/Vorlant.exe | crlf >SHA256SUMS)
+# What the package promises of SHA256SUMS: every line ends with CR LF and
+# `sha256sum -c` in the unpacked folder checks both executables.
+if grep -qv $'\r$' "$stage/SHA256SUMS" || ! (cd "$stage" && sha256sum --check --strict --quiet SHA256SUMS); then
+    echo "package: SHA256SUMS does not check with sha256sum -c or has a line without CR LF" >&2
+    exit 1
+fi
 (cd "$stage" && chmod 644 "${entries[@]}" && touch -d "@$epoch" "${entries[@]}")
 
 mkdir -p dist
