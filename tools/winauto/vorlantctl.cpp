@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
     }
     if (command == "testpage") {
         // Posted as the menu would: the program prints while this returns.
-        return PostMessageA(window, WM_SYSCOMMAND, IDM_TESTPAGE, 0) ? 0 : 1;
+        return PostMessageA(window, WM_SYSCOMMAND, IDM_CALIBRATION_PAGE, 0) ? 0 : 1;
     }
     if (command == "options") {
         return OpenDialog(window, IDC_OPTIONS, window, IDC_OPT_RESTORE,
