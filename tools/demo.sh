@@ -102,7 +102,18 @@ picture vorlant-options "$(frame_of 96 options)"
 picture vorlant-layout "$(frame_of 96 layout)"
 wine "$ctl" cancel
 wine "$ctl" cancel
-picture vorlant-readings "$(frame_of 96 readings)"
+# The readings of a card off every way typed in, the notes beside them; then
+# a September line beyond its scale and the message that says which way.
+readings="$(frame_of 96 readings)"
+field=1110  # the September field; the others follow it
+for reading in +13 +19 +8 -6 +11 -9 +4; do
+    wine "$ctl" type "$field" "$reading"
+    field=$(( field + 1 ))
+done
+picture vorlant-readings "$readings"
+wine "$ctl" type 1110 +52
+picture vorlant-whole-rows "$(frame_of 96 refused)"
+wine "$ctl" dismiss
 wine "$ctl" cancel
 
 # The first PDF in the printer's folder that is whole and is none of the

@@ -37,6 +37,20 @@ void TrimInPlace(std::string& text) {
     text = std::string(trimmed);
 }
 
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string filled;
+    const std::string_view* next = values.begin();
+    std::size_t from = 0;
+    for (std::size_t at = pattern.find("%s"); at != std::string_view::npos && next != values.end();
+         at = pattern.find("%s", from)) {
+        filled.append(pattern.substr(from, at - from));
+        filled.append(*next++);
+        from = at + 2;
+    }
+    filled.append(pattern.substr(from));
+    return filled;
+}
+
 std::string ComposeTitle(std::string_view title, std::string_view versionName) {
     std::string composed(title);
     composed += " - ";

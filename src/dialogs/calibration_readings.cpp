@@ -5,41 +5,45 @@
 
 #include "common/string_source.h"
 #include "common/text.h"
-#include "layout/file_message.h"
-#include "render/calibration_page.h"
-#include "render/figures_page.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
 
 namespace vorlant {
 namespace {
 
-constexpr int kLargestLength = 999;  // 9.99 inches
-
-// A layout length in hundredths, read as the printing reads it.
-int Hundredths(std::string_view text) { return static_cast<int>(LayoutLengthToDevice(100, text)); }
-
-std::string LengthText(int hundredths) {
-    char text[16] = {};
-    const int size = hundredths < 0 ? -hundredths : hundredths;
-    std::snprintf(text, sizeof(text), "%s%d.%02d", hundredths < 0 ? "-" : "", size / 100, size % 100);
+// A reading as the scales label it: "+40", "-40".
+std::string SignedReading(int reading) {
+    char text[8] = {};
+    std::snprintf(text, sizeof(text), "%+d", reading);
     return text;
 }
 
-SettingChange Change(const CardLayout& layout, std::size_t slot, unsigned label, int by) {
-    SettingChange change{slot, label, std::string(layout.Slot(slot)), std::string(layout.Slot(slot)), true};
-    if (by == 0) return change;
-    const int after = Hundredths(change.now) + by;
-    change.after = LengthText(after);
-    change.inRange = after >= 0 && after <= kLargestLength;
-    return change;
+// One row of the card as long as the layout makes it, as a length: what
+// "Start (Wrzesień)" moves by for a whole row.
+std::string RowHeightText(const CardLayout& layout) {
+    const int row = (static_cast<int>(LayoutLengthToDevice(100, layout.MonthlyHeight())) + kCardRows / 2) / kCardRows;
+    char text[8] = {};
+    std::snprintf(text, sizeof(text), "%d.%02d", row / 100, row % 100);
+    return text;
+}
+
+// The message for a reading beyond its scale: a row's scale says how to
+// move the rows by whole rows, a column's which end value to type.
+std::string BeyondMessage(std::size_t field, int reading, const CardLayout& layout, const StringSource& strings) {
+    const std::string end = SignedReading(reading < 0 ? -kCalibrationReach : kCalibrationReach);
+    const std::string scale = ScaleName(field, strings);
+    if (field >= 2) {
+        return FillIn(strings.Load(reading < 0 ? IDS_READING_BEYOND_LEFT : IDS_READING_BEYOND_RIGHT),
+                      {scale, end, end});
+    }
+    return FillIn(strings.Load(reading < 0 ? IDS_READING_BEYOND_UP : IDS_READING_BEYOND_DOWN),
+                  {scale, end, strings.Load(IDS_SETTING_MONTHLY_TOP), RowHeightText(layout)});
 }
 
 }  // namespace
 
 std::optional<int> ParseReading(std::string_view text) {
-    std::string trimmed(text);
-    TrimInPlace(trimmed);
+    const std::string_view trimmed = Trim(text);
     if (trimmed.empty()) return 0;
     std::string_view digits = trimmed;
     const bool negative = digits.front() == '-';
@@ -51,28 +55,10 @@ std::optional<int> ParseReading(std::string_view text) {
     return negative ? -value : value;
 }
 
-bool WithinReach(int reading) { return reading >= -kCalibrationReach && reading <= kCalibrationReach; }
-
-std::array<SettingChange, kReadingCount> ReadingChanges(const CardLayout& layout, const Readings& readings) {
-    const int september = readings[0], august = readings[1];
-    // The August row lies eleven rows below the September row: the twelve
-    // rows' height grows by 12/11 of the difference, halves away from zero.
-    const int difference = august - september;
-    const int stretch = (difference * 12 + (difference < 0 ? -5 : 5)) / 11;
-    std::array<SettingChange, kReadingCount> changes;
-    changes[0] = Change(layout, card_layout::kMonthlyTop, IDS_SETTING_MONTHLY_TOP, september);
-    changes[1] = Change(layout, card_layout::kMonthlyHeight, IDS_SETTING_MONTHLY_HEIGHT, stretch);
-    for (std::size_t i = 0; i < kPageColumns.size(); ++i) {
-        changes[2 + i] = Change(layout, card_layout::ColumnX(kPageColumns[i]),
-                                IDS_SETTING_COLUMN_BASE + static_cast<unsigned>(i), readings[2 + i]);
-    }
-    return changes;
-}
-
-void ApplyReadingChanges(const std::array<SettingChange, kReadingCount>& changes, CardLayout& layout) {
-    for (const SettingChange& change : changes) {
-        if (change.after != change.now) layout.SetSlot(change.slot, change.after);
-    }
+Readings ReadingsForNotes(const ReadingTexts& texts) {
+    Readings readings{};
+    for (std::size_t i = 0; i < kReadingCount; ++i) readings[i] = ParseReading(texts[i]).value_or(0);
+    return readings;
 }
 
 std::string ScaleName(std::size_t field, const StringSource& strings) {
@@ -82,14 +68,12 @@ std::string ScaleName(std::size_t field, const StringSource& strings) {
 }
 
 std::string ChangeNote(const SettingChange& change, const StringSource& strings) {
-    const bool moved = change.after != change.now;
-    std::string note = FillIn(strings.Load(moved ? IDS_READING_NOTE_MOVED : IDS_READING_NOTE_SAME),
-                                   strings.Load(change.label));
-    note = FillIn(note, change.now);
-    return moved ? FillIn(note, change.after) : note;
+    const std::string label = strings.Load(change.label);
+    if (change.after == change.now) return FillIn(strings.Load(IDS_READING_NOTE_SAME), {label, change.now});
+    return FillIn(strings.Load(IDS_READING_NOTE_MOVED), {label, change.now, change.after});
 }
 
-ReadingsOutcome EvaluateReadings(const std::array<std::string, kReadingCount>& texts, const CardLayout& layout,
+ReadingsOutcome EvaluateReadings(const ReadingTexts& texts, const CardLayout& layout, const PrinterResolution& printer,
                                  const StringSource& strings) {
     ReadingsOutcome outcome;
     Readings readings{};
@@ -97,20 +81,19 @@ ReadingsOutcome EvaluateReadings(const std::array<std::string, kReadingCount>& t
         const std::optional<int> reading = ParseReading(texts[i]);
         if (!reading || !WithinReach(*reading)) {
             outcome.refusedField = i;
-            outcome.message = FillIn(strings.Load(reading ? IDS_READING_BEYOND : IDS_READING_UNREADABLE),
-                                          ScaleName(i, strings));
+            outcome.message = reading ? BeyondMessage(i, *reading, layout, strings)
+                                      : FillIn(strings.Load(IDS_READING_UNREADABLE), ScaleName(i, strings));
             return outcome;
         }
         readings[i] = *reading;
     }
-    outcome.changes = ReadingChanges(layout, readings);
+    outcome.changes = ReadingChanges(layout, readings, printer);
     for (std::size_t i = 0; i < kReadingCount; ++i) {
         const SettingChange& change = outcome.changes[i];
         if (change.inRange) continue;
         outcome.refusedField = i;
-        const std::string which =
-            FillIn(strings.Load(IDS_READING_OUT_OF_RANGE), strings.Load(change.label));
-        outcome.message = FillIn(which, change.after) + "\n\n" + strings.Load(IDS_LENGTH_MESSAGE);
+        outcome.message = FillIn(strings.Load(IDS_READING_OUT_OF_RANGE), {strings.Load(change.label), change.after}) +
+                          "\n\n" + strings.Load(IDS_LENGTH_MESSAGE);
         return outcome;
     }
     return outcome;

@@ -11,8 +11,8 @@ namespace {
 
 int EditOf(std::size_t field) { return IDC_READ_EDIT_FIRST + static_cast<int>(field); }
 
-std::array<std::string, kReadingCount> TypedTexts(HWND dialog) {
-    std::array<std::string, kReadingCount> texts;
+ReadingTexts TypedTexts(HWND dialog) {
+    ReadingTexts texts;
     for (std::size_t i = 0; i < kReadingCount; ++i) texts[i] = ItemText(dialog, EditOf(i));
     return texts;
 }
@@ -31,18 +31,14 @@ BOOL CReadingsDlg::OnInitDialog() {
 }
 
 void CReadingsDlg::UpdateNotes() {
-    // A field that cannot be read yet counts as 0 here; OK refuses it.
-    Readings readings{};
-    const std::array<std::string, kReadingCount> texts = TypedTexts(Handle());
-    for (std::size_t i = 0; i < kReadingCount; ++i) readings[i] = ParseReading(texts[i]).value_or(0);
-    const auto changes = ReadingChanges(workLayout, readings);
+    const auto changes = ReadingChanges(workLayout, ReadingsForNotes(TypedTexts(Handle())), printer);
     for (std::size_t i = 0; i < kReadingCount; ++i) {
         SetItemText(Handle(), IDC_READ_NOTE_FIRST + static_cast<int>(i), ChangeNote(changes[i], strings));
     }
 }
 
 void CReadingsDlg::Ok() {
-    const ReadingsOutcome outcome = EvaluateReadings(TypedTexts(Handle()), workLayout, strings);
+    const ReadingsOutcome outcome = EvaluateReadings(TypedTexts(Handle()), workLayout, printer, strings);
     if (outcome.refusedField) {
         win::ShowMessage(Handle(), outcome.message);
         const HWND field = Item(EditOf(*outcome.refusedField));

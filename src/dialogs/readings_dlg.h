@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "layout/card_layout.h"
+#include "render/calibration_fit.h"
 #include "win/dialog.h"
 
 namespace vorlant {
@@ -18,8 +19,10 @@ class CReadingsDlg : public win::CDialog {
 public:
     explicit CReadingsDlg(const StringSource& strings);
 
-    // Set by the caller before the dialog runs; read back after OK.
+    // Set by the caller before the dialog runs; the layout is read back
+    // after OK. The printer is the one the test page came from.
     CardLayout workLayout;
+    PrinterResolution printer;
 
 private:
     BOOL OnInitDialog() override;

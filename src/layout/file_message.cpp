@@ -1,16 +1,10 @@
 #include "layout/file_message.h"
 
 #include "common/string_source.h"
+#include "common/text.h"
 #include "resources/resource.h"
 
 namespace vorlant {
-
-std::string FillIn(std::string_view pattern, std::string_view text) {
-    std::string filled(pattern);
-    const std::size_t at = filled.find("%s");
-    if (at != std::string::npos) filled.replace(at, 2, text);
-    return filled;
-}
 
 std::string CannotSaveMessage(const StringSource& strings, std::string_view fileName) {
     return FillIn(strings.Load(IDS_WRITE_FAILED), fileName);

@@ -1,6 +1,5 @@
-// Resource texts with values put in: the messages that name one of the
-// program's own files (a layout file, the INI file), and the notes that
-// name a setting with its values.
+// The messages that name one of the program's own files (a layout file, the
+// INI file) that could not be written.
 #pragma once
 
 #include <string>
@@ -10,10 +9,6 @@
 namespace vorlant {
 
 class StringSource;
-
-// `pattern` with its first "%s" replaced by `text`; any other '%' stays as
-// it is. A pattern without "%s" is returned as it is.
-std::string FillIn(std::string_view pattern, std::string_view text);
 
 // The message that `fileName` could not be written, so that the changes made
 // to it in this run are lost.

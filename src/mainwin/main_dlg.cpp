@@ -48,7 +48,7 @@ BOOL CMainDlg::OnInitDialog() {
 
     UpdateFilterButton();
     AddAboutMenuItem();
-    AddTestPageMenuItem();
+    AddCalibrationMenuItems();
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
 
@@ -114,11 +114,11 @@ void CMainDlg::AddAboutMenuItem() {
     AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
-void CMainDlg::AddTestPageMenuItem() {
+void CMainDlg::AddCalibrationMenuItems() {
     HMENU systemMenu = GetSystemMenu(Handle(), FALSE);
     if (systemMenu == nullptr) return;
-    const std::wstring text = win::LoadResourceText(IDS_TEST_PAGE_MENU);
-    if (!text.empty()) AppendMenuW(systemMenu, MF_STRING, IDM_TESTPAGE, text.c_str());
+    const std::wstring text = win::LoadResourceText(IDS_CALIBRATION_PAGE_MENU);
+    if (!text.empty()) AppendMenuW(systemMenu, MF_STRING, IDM_CALIBRATION_PAGE, text.c_str());
     const std::wstring readings = win::LoadResourceText(IDS_READINGS_MENU);
     if (!readings.empty()) AppendMenuW(systemMenu, MF_STRING, IDM_READINGS, readings.c_str());
 }
@@ -196,8 +196,8 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
             about.DoModal(Handle());
             break;
         }
-        case IDM_TESTPAGE:
-            PrintTestPage();
+        case IDM_CALIBRATION_PAGE:
+            PrintCalibrationPage();
             break;
         case IDM_READINGS:
             RunReadings();

@@ -21,6 +21,7 @@
 #include "layout/settings.h"
 #include "mainwin/panels.h"
 #include "mainwin/type_ahead_list_box.h"
+#include "render/calibration_fit.h"
 #include "render/card_year.h"
 #include "render/figures_page.h"
 #include "win/dialog.h"
@@ -44,7 +45,7 @@ private:
     void LoadCongregationData();
     bool CheckPassword();
     void AddAboutMenuItem();
-    void AddTestPageMenuItem();
+    void AddCalibrationMenuItems();
     void UpdateFilterButton();
 
     // The one way names and dates are turned into text (main_dlg_list.cpp).
@@ -78,7 +79,10 @@ private:
 
     // Printing the card and the calibration page (main_dlg_print.cpp).
     void PrintCard();
-    void PrintTestPage();
+    void PrintCalibrationPage();
+    // The application printer's resolution and figures line, which the
+    // readings are worked out for; Arial's at 600 dpi without a printer.
+    PrinterResolution CurrentPrinterResolution();
     // One document of one page on the application's printer, drawn by `compose`.
     void PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
     void OnMonthBoxClicked();

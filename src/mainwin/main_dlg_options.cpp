@@ -37,6 +37,7 @@ void CMainDlg::FollowUpOptions(const OptionsFollowUp& next) {
 void CMainDlg::RunReadings() {
     CReadingsDlg dialog(strings);
     dialog.workLayout = layout;
+    dialog.printer = CurrentPrinterResolution();
     // Owned by the main window, which stays disabled while it runs.
     const bool ok = dialog.DoModal(Handle()) == IDOK;
 

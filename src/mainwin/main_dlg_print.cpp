@@ -10,6 +10,7 @@
 #include "mainwin/main_dlg.h"
 #include "render/figures_page.h"
 #include "render/calibration_page.h"
+#include "render/primitives.h"
 #include "resources/resource.h"
 #include "win/gdi_surface.h"
 #include "win/text_codec.h"
@@ -42,9 +43,24 @@ void CMainDlg::PrintCard() {
     PrintPage("Card Header", [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); });
 }
 
-void CMainDlg::PrintTestPage() {
+void CMainDlg::PrintCalibrationPage() {
     const CalibrationPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
     PrintPage("Card Test", [&](DrawingSurface& surface) { return ComposeCalibrationPage(surface, page, strings); });
+}
+
+PrinterResolution CMainDlg::CurrentPrinterResolution() {
+    constexpr unsigned kCommonPrinter = 600;
+    PrinterResolution resolution{kCommonPrinter, kCommonPrinter, ArialFiguresLine(kCommonPrinter)};
+    if (!printer.Ensure(Handle())) return resolution;
+    const win::UniquePrinterDc dc = printer.CreateDc();
+    if (dc.Get() == nullptr) return resolution;
+    win::GdiSurface surface(dc.Get());
+    resolution.px = surface.PixelsPerInchX();
+    resolution.py = surface.PixelsPerInchY();
+    const SurfaceObjectOwner font(surface, CreateFiguresFont(surface, resolution.py, CardCharset));
+    const ScopedSurfaceSelect selectFont(surface, font.Get());
+    resolution.figuresLine = surface.FontLineHeight();
+    return resolution;
 }
 
 void CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {

@@ -25,8 +25,9 @@ struct CalibrationPage {
 };
 
 // A scale reaches this many hundredths of an inch either side of its 0:
-// a card row is about 0.26 inch, so the neighbouring row's line stays off it.
-inline constexpr int kCalibrationReach = 24;
+// printers shift a card by more than a quarter of an inch (a tray's guides,
+// a card fed against the other edge), and the first page is to read it.
+inline constexpr int kCalibrationReach = 40;
 // Boxes and numbers end this many hundredths before their column's line,
 // remarks begin as far after it.
 inline constexpr int kColumnLineGap = 5;
@@ -51,14 +52,16 @@ CardLines WellPlacedCardLines(unsigned px, unsigned py, const PageGeometry& g, i
 std::string CalibrationSettingsLine(const CalibrationPage& page, const StringSource& strings);
 
 // Draws the test page onto `surface`: the calibration figures in every row
-// (as ComposeFiguresPage draws them); a vertical scale left of the first
-// and the last row, positive downwards; a horizontal scale at each column,
-// positive to the right, in the band of the card's column headings above
-// the first row (a second level above it where two would meet); each with
-// a tick every 0.02 inch and a label in hundredths every 0.10, its lines at
-// least 0.1 mm wide. The settings line goes under the table, at least 0.40
-// inch under the last row. Scales and the settings line keep more than
-// 0.10 inch from every figure, box and remark.
+// (as ComposeFiguresPage draws them); a vertical scale beside the first and
+// the last row, plus downwards; a horizontal scale for each column, plus to
+// the right, carrying its setting's name, where the card's column lines run:
+// in the band of the column headings just above the first row, or, where
+// two would meet there, in the band of the card's totals row under the last
+// one; the vertical scales left of them all. Each scale has a tick every
+// 0.02 inch and a label in hundredths every 0.10, its lines at least 0.1 mm
+// wide. The settings line goes under the table, at least 0.40 inch under
+// the last row. Scales and the settings line keep more than 0.10 inch from
+// every figure, box and remark.
 void ComposeCalibrationPage(DrawingSurface& surface, const CalibrationPage& page, const StringSource& strings);
 
 }  // namespace vorlant

@@ -14,7 +14,7 @@
 
 // System menu commands: the About box and the calibration page
 #define IDM_ABOUTBOX              0x0010
-#define IDM_TESTPAGE              0x0020
+#define IDM_CALIBRATION_PAGE      0x0020
 #define IDM_READINGS              0x0030  // the test page's readings typed in
 
 // Main dialog (template 102)
@@ -101,20 +101,24 @@
 #define IDS_LABEL_MALE            150
 #define IDS_LABEL_FEMALE          151
 #define IDS_WRITE_FAILED          160   // %s: the file's name
-#define IDS_TEST_PAGE_MENU        161
+#define IDS_CALIBRATION_PAGE_MENU 161
 #define IDS_READINGS_MENU         162
 #define IDS_READING_SEPTEMBER     163   // the scales of the rows, as the readings dialog names them
 #define IDS_READING_AUGUST        164
 #define IDS_READING_NOTE_MOVED    165   // %s: the setting, its value now, its value after
 #define IDS_READING_NOTE_SAME     166   // %s: the setting, its value
 #define IDS_READING_UNREADABLE    167   // %s: the scale
-#define IDS_READING_BEYOND        168   // %s: the scale
 #define IDS_READING_OUT_OF_RANGE  169   // %s: the setting, its new value
 #define IDS_SETTING_TOP_MARGIN    170   // the test page's settings line, labelled as the dialogs label them
 #define IDS_SETTING_LEFT_MARGIN   171
 #define IDS_SETTING_MONTHLY_TOP   172
 #define IDS_SETTING_MONTHLY_HEIGHT 173
 #define IDS_SETTING_COLUMN_BASE   174   // + the page's column 0..4: shared, studies, auxiliary, hours, remarks
+#define IDS_SCALE_SHARED_LINE     230   // %s: the remarks' setting, the hours' setting
+#define IDS_READING_BEYOND_DOWN   231   // %s: the scale, its end, the start's setting, a row's height
+#define IDS_READING_BEYOND_UP     232   // %s: the scale, its end, the start's setting, a row's height
+#define IDS_READING_BEYOND_RIGHT  233   // %s: the scale, its end
+#define IDS_READING_BEYOND_LEFT   234   // %s: the scale, its end
 #define IDS_VERSION_NAME_BASE     400   // + card version
 #define IDS_VERSION_OFFSET_BASE   410   // + card version; not read
 #define IDS_DEFAULT_HEADER_X_BASE 500   // + 20 * version + header item

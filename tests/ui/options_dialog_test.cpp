@@ -160,9 +160,8 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 1), "Sierpień");
     EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 4), "Pionier Pomocniczy");
     EXPECT_EQ(ItemText(readings, IDC_READ_NOTE_FIRST), "Start (Wrzesień): 2.62, bez zmian");
-    Type(readings, 0, "+3");
-    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST, "Start (Wrzesień): 2.62, po zmianie 2.65"));
-    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 1, "Owoc Wysokość: 3.10, po zmianie 3.07"));
+    Type(readings, 2, "+3");
+    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 2, "Służbie: 1.60, po zmianie 1.63"));
     CloseWith(readings, IDCANCEL);
     ExitWithButton();
     EXPECT_EQ(LayoutSlot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
@@ -174,7 +173,7 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     // Each refusal names its field and keeps the dialog, with the focus on that field.
     struct Refusal { int field; const char *typed, *says; };
     for (const Refusal& r : {Refusal{3, "0.12", "Odczyt podziałki „Kursy biblijne” to liczba setnych cala"},
-                             Refusal{5, "-30", "Odczyt podziałki „Godziny” leży poza jej końcem"}}) {
+                             Refusal{5, "-45", "Odczyt podziałki „Godziny” leży poza jej końcem"}}) {
         Type(readings, r.field, r.typed);
         winauto::Click(readings, IDOK);
         EXPECT_TRUE(TakeMessage(*program).starts_with(r.says)) << r.typed;
@@ -188,10 +187,14 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     CloseWith(readings, IDOK);
     ExitWithButton();
     const auto bytes = folder.Read("cplot.dat");
-    // Start 2.62 - 0.04, height 3.10 + 11 x 12/11, each column + its reading; the hidden ones as they were.
-    for (const auto& [offset, value] : {std::pair{320, "2.58"}, {328, "3.22"}, {336, "1.72"}, {344, "2.36"},
-                                       {352, "3.59"}, {360, "4.32"}, {384, "4.66"}}) {
+    // Each column + its reading; start and height about 2.62 - 0.04 and 3.10 + 11 x 12/11, as the printer's dots
+    // make them.
+    for (const auto& [offset, value] : {std::pair{336, "1.72"}, {344, "2.36"}, {352, "3.59"}, {360, "4.32"},
+                                       {384, "4.66"}}) {
         EXPECT_EQ(LayoutSlot(bytes, offset), value) << offset;
+    }
+    for (const auto& [offset, about] : {std::pair{320, 2.58}, {328, 3.22}}) {
+        EXPECT_NEAR(std::stod(LayoutSlot(bytes, offset)), about, 0.015) << offset;
     }
 }
 

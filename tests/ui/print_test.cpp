@@ -284,7 +284,7 @@ protected:
     std::optional<Card> PrintCard(bool testPage = false) {
         const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
         if (testPage) {
-            PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_TESTPAGE, 0);
+            PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_CALIBRATION_PAGE, 0);
         } else {
             PressPrint();
         }
@@ -413,9 +413,12 @@ std::optional<ScaleZeros> FindZeros(const Card& card, const Printer& p) {
         const Word& w = zeros[i];
         const bool vertical = i < 2;
         // A point of the long tick past its label and beyond the short ticks' reach (0.05 inch).
+        // A column's scale under the rows hangs its ticks down from its line, its labels under them.
+        const bool below = !vertical && w.yMin * p.py / 72 > found.august;
         const int x = vertical ? static_cast<int>(w.xMax * p.px / 72 + 0.05 * p.px)
                                : static_cast<int>((w.xMin + w.xMax) / 2 * p.px / 72);
         const int y = vertical ? static_cast<int>((w.yMin + w.yMax) / 2 * p.py / 72)
+                      : below  ? static_cast<int>(w.yMin * p.py / 72 - 0.04 * p.py)
                                : static_cast<int>(w.yMax * p.py / 72 + 0.04 * p.py);
         double middle = -1;
         const int reach = (vertical ? p.py : p.px) / 25;
@@ -485,7 +488,7 @@ int ClearanceAtZeros(const Card& card, const Printer& p) {
 // The calibration page needs no congregation: every row is filled, where the user's own layout and margins put it,
 // with the settings and the scales around the rows; a card laid under it with its lines at the scales' zeros holds
 // every figure in its box.
-TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
+TEST_F(PrintTest, TheCalibrationPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) {
     const Placement at{40, 15, 240, 330, {150, 245, 320, 410, 450}};
     WriteUsersLayout("0.40", "0.15", {"2.40", "3.30", "1.50", "2.45", "3.20", "4.10", "3.30", "3.30", "4.50"});
     ASSERT_NE(Start(), nullptr);
@@ -505,8 +508,10 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
         const int month = static_cast<int>(row + 8) % 12 + 1;
         rows[row] = {true, true, true, std::to_string(month), std::to_string(10 * month), abbreviations[row]};
     }
-    // Besides the rows: the scales' labels, and under the rows the settings in one line.
-    const std::set<std::string> scaleLabels{"-20", "-10", "0", "+10", "+20"};
+    // Besides the rows: the scales' labels, above and under the rows the scales' names, and last the settings in
+    // one line.
+    const std::set<std::string> scaleLabels{"-40", "-30", "-20", "-10", "0", "+10", "+20", "+30", "+40"};
+    const double firstRowTop = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top));
     const double lastRowBottom = printer->YPt(Device(printer->py, at.monthlyTop) + Device(printer->py, at.top) +
                                               Device(printer->py, at.monthlyHeight) / 12 * 12);
     std::vector<Word> settingsLine;
@@ -516,9 +521,12 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
         const std::string label = std::regex_replace(word.text, std::regex("^\xC2\xAD"), "-");
         if (scaleLabels.contains(label)) return ++labels, true;
         if (word.yMin > lastRowBottom + 0.25 * 72) return settingsLine.push_back(word), true;
-        return false;
+        return word.yMax < firstRowTop || word.yMin > lastRowBottom;
     });
-    EXPECT_EQ(labels, 7 * 5) << "five labels on each of two vertical and five horizontal scales";
+    EXPECT_EQ(labels, 7 * 9) << "nine labels on each of two vertical and five horizontal scales";
+    ASSERT_FALSE(settingsLine.empty()) << "no settings line";
+    const double settingsBaseline = std::ranges::max(settingsLine, {}, &Word::yMax).yMax;
+    std::erase_if(settingsLine, [&](const Word& w) { return w.yMax < settingsBaseline - kTolerancePt; });
     std::ranges::sort(settingsLine, {}, &Word::xMin);
     std::string settings;
     for (const Word& word : settingsLine) {
@@ -536,7 +544,7 @@ TEST_F(PrintTest, TheTestPageFillsEveryRowAtTheUsersLayoutWithoutACongregation) 
 // The test page read as a secretary reads it: a card laid under it whose lines lie where they would have the
 // figures sit in their boxes when the page's scales read 0; then a card of its own, placed as no layout yet
 // knows, read, the readings typed in, and a second page printed that fits it.
-TEST_F(PrintTest, ATestPageReadOverACardAndItsReadingsTypedInFitTheNextPageToTheCard) {
+TEST_F(PrintTest, ACalibrationPageReadOverACardAndItsReadingsTypedInFitTheNextPageToTheCard) {
     WriteUsersLayout("0.25", "0.10", {"2.45", "3.20", "1.50", "2.55", "3.30", "4.25", "3.30", "3.30", "4.55"});
     ASSERT_NE(Start(), nullptr);
     const int spare = printer->py / 50;  // 0.02 inch

@@ -84,7 +84,7 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     FreeLibrary(module);
 }
 
-TEST(MainDialog, SystemMenuEndsWithSeparatorAboutTestPageAndReadingsItems) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageAndReadingsItems) {
     test::TempFolder folder;
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);

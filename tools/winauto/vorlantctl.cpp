@@ -20,6 +20,9 @@
 //   vorlantctl ok               presses "OK" in the uppermost open dialog and
 //                               waits for it to close
 //   vorlantctl cancel           the same with "Anuluj" (OK in the About box)
+//   vorlantctl refused          presses "OK" in the uppermost open dialog, waits for
+//                               the message that refuses it and prints its frame
+//   vorlantctl dismiss          closes that message with its OK
 //   vorlantctl password [seconds]  waits for the password dialog of a starting
 //                               program and prints its frame
 //   vorlantctl refuse           leaves the password dialog with Escape: the program
@@ -45,7 +48,7 @@ constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
     std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | options | layout | readings"
-               " | about | type ID TEXT | ok | cancel | refuse\n",
+               " | about | type ID TEXT | ok | cancel | refused | dismiss | refuse\n",
                stderr);
     return 2;
 }
@@ -144,6 +147,37 @@ int Close(HWND mainWindow, int button) {
     return WaitUntil([&] { return !IsWindow(dialog); }, kDialogWaitMs) ? 0 : 1;
 }
 
+// The program's open message box, or null: the window that shows a
+// message's text in its static 0xFFFF.
+HWND MessageBoxOf(HWND mainWindow) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(mainWindow, &process);
+    for (HWND window : TopLevelWindows(process)) {
+        if (window != mainWindow && IsWindowVisible(window) && GetDlgItem(window, 0xFFFF) != nullptr) return window;
+    }
+    return nullptr;
+}
+
+int Refused(HWND mainWindow) {
+    HWND dialog = UppermostDialog(mainWindow);
+    if (dialog == nullptr) return 1;
+    Click(dialog, IDOK);
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = MessageBoxOf(mainWindow)) != nullptr && Painted(box, {IDOK}); },
+                   kDialogWaitMs)) {
+        return 1;
+    }
+    PrintFrame(box);
+    return 0;
+}
+
+int Dismiss(HWND mainWindow) {
+    HWND box = MessageBoxOf(mainWindow);
+    if (box == nullptr) return 1;
+    Click(box, IDOK);
+    return WaitUntil([&] { return !IsWindow(box); }, kDialogWaitMs) ? 0 : 1;
+}
+
 // The field gets the focus first, so that leaving it runs its check.
 int Type(HWND mainWindow, int id, const std::string& text) {
     HWND dialog = UppermostDialog(mainWindow);
@@ -224,7 +258,7 @@ int main(int argc, char** argv) {
     }
     if (command == "testpage") {
         // Posted as the menu would: the program prints while this returns.
-        return PostMessageA(window, WM_SYSCOMMAND, IDM_TESTPAGE, 0) ? 0 : 1;
+        return PostMessageA(window, WM_SYSCOMMAND, IDM_CALIBRATION_PAGE, 0) ? 0 : 1;
     }
     if (command == "options") {
         return OpenDialog(window, IDC_OPTIONS, window, IDC_OPT_RESTORE,
@@ -239,5 +273,7 @@ int main(int argc, char** argv) {
     if (command == "type") return Type(window, std::atoi(argv[2]), argv[3]);
     if (command == "ok") return Close(window, IDOK);
     if (command == "cancel") return Close(window, IDCANCEL);
+    if (command == "refused") return Refused(window);
+    if (command == "dismiss") return Dismiss(window);
     return Usage();
 }

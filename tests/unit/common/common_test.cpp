@@ -19,6 +19,16 @@ TEST(Trim, RemovesWhiteSpaceAtBothEndsNeverReadingPastTheBuffer) {
     EXPECT_STREQ(buffer, "ab");
 }
 
+// Each "%s" takes the next value, in one pass: a value holding "%s" (a label, a hand-edited layout value) is put in
+// as it is, never filled by the value after it.
+TEST(FillInTest, PutsEachValueInOnceInOnePassOverThePattern) {
+    EXPECT_EQ(FillIn("100% %s %s", "a%sb"), "100% a%sb %s");
+    EXPECT_EQ(FillIn("%s: %s, po %s", {"%s", "1.%s", "2.00"}), "%s: 1.%s, po 2.00");
+    EXPECT_EQ(FillIn("%s-%s", {"x", "y", "z"}), "x-y");
+    EXPECT_EQ(FillIn("no values %s", {}), "no values %s");
+    EXPECT_EQ(FillIn("%%s%", {"v"}), "%v%");
+}
+
 // The tag of this build sets the Central European fonts and nothing else; a tag that differs from a known one
 // only in case or by a blank is another language, which switches nothing.
 TEST(LanguageTest, TagsAreComparedExactly) {

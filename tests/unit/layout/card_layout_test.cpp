@@ -161,10 +161,9 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
     EXPECT_EQ(folder.Read("cplot.dat"), Bytes(moved.Bytes().begin(), moved.Bytes().end()));
 }
 
-TEST(FillInTest, PutsTheTextIntoTheResourceText) {
+TEST(CannotSaveMessageTest, NamesEachFileItCouldNotWrite) {
     EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, "cplot.dat"),
               "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
-    EXPECT_EQ(FillIn("100% %s %s", "a%sb"), "100% a%sb %s");  // the first "%s" only, nothing else read
     // Files whose changes are lost together are named in one message, a paragraph each.
     EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, std::vector<std::string>{"Vorlant.INI", "cplot.dat"}),
               "Nie można zapisać pliku „Vorlant.INI”.\nZmiany nie zostały zachowane.\n\n"
