@@ -1,5 +1,6 @@
 #include "dialogs/round_dlg.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "dialogs/item_text.h"
@@ -25,8 +26,29 @@ CRoundDlg::Answer CRoundDlg::Run(HWND owner) {
 BOOL CRoundDlg::OnInitDialog() {
     SetItemText(Handle(), IDC_ROUND_CARD, cardText);
     SetItemText(Handle(), IDC_ROUND_AGAIN, againText);
-    CenterWindow();
+    PlaceBelowOwner();
     return TRUE;
+}
+
+void CRoundDlg::PlaceBelowOwner() {
+    // The list and the panels above it stay in sight: they show whose card
+    // is asked for.
+    RECT work{};
+    RECT owner{};
+    RECT own{};
+    const bool known = SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) &&
+                       GetWindowRect(GetWindow(Handle(), GW_OWNER), &owner) && GetWindowRect(Handle(), &own);
+    if (!known) {
+        CenterWindow();
+        return;
+    }
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    const int x = std::clamp<int>((owner.left + owner.right - width) / 2, work.left,
+                                  std::max<int>(work.left, work.right - width));
+    // Below the window when there is room, else over its lowest part.
+    const int y = owner.bottom + height <= work.bottom ? owner.bottom : std::max(work.top, owner.bottom - height);
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CRoundDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {

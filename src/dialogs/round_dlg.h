@@ -23,6 +23,7 @@ public:
 
 private:
     BOOL OnInitDialog() override;
+    void PlaceBelowOwner();
     void OnCommand(int id, int notifyCode, HWND control) override;
 
     std::string cardText;

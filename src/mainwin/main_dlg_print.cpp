@@ -45,9 +45,8 @@ bool CMainDlg::PrintFiguresPage(const TickedRows& ticked) {
     const CardYear year = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
     const bool previousYear = IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED;
     const FiguresPage page{year, layout, settings.topMargin, settings.leftMargin, ticked, previousYear, CardCharset};
-    if (!PrintPage("Card Header", [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); })) {
-        return false;
-    }
+    const auto compose = [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); };
+    if (!PrintPage("Card Header", compose)) return false;
     TickedRows filled = ticked;
     for (int row = 0; row < kCardRows && previousYear; ++row) {
         if (row < year.limitRow) filled[static_cast<std::size_t>(row)] = false;

@@ -117,9 +117,8 @@ bool AppendToPrintRecord(const std::string& path, const std::vector<PrintedRow>&
 PrintedRows PrintedRowsOf(const PrintRecord& record, const RecordedPerson& person, int cardYear) {
     PrintedRows printed;
     for (const PrintedRow& row : record.rows) {
-        if (row.cardYear != cardYear || row.person.publisherId != person.publisherId || row.person.name != person.name) {
-            continue;
-        }
+        const bool same = row.person.publisherId == person.publisherId && row.person.name == person.name;
+        if (!same || row.cardYear != cardYear) continue;
         // Later lines are later prints: the last one is said.
         printed[static_cast<std::size_t>(RowOfMonth(row.month))] = row.printedAt;
     }
@@ -157,7 +156,7 @@ std::string PrintedMonthsText(const std::vector<int>& rows, const PrintedRows& p
                               bool withDates) {
     std::string text;
     for (const int row : rows) {
-        if (!text.empty()) text += ", ";
+        if (!text.empty()) text += withDates ? "\n" : ", ";
         text += strings.Load(IDS_MONTH_FULL_BASE + static_cast<unsigned>(MonthOfRow(row)));
         if (withDates) text += " (" + printed[static_cast<std::size_t>(row)] + ")";
     }

@@ -76,9 +76,9 @@ bool AllTickedPrinted(const TickedRows& ticked, const PrintedRows& printed);
 std::vector<PrintedRow> RowsOfCard(const RecordedPerson& person, int cardYear, const TickedRows& ticked,
                                    const std::string& printedAt);
 
-// "wrzesień (2026-10-05 14:30), październik (...)": the rows by their month
-// names from `strings`, in the strings' code page, each with when it was
-// printed, or the names alone.
+// The rows by their month names from `strings`, in the strings' code page:
+// a line each with when it was printed, "wrzesień (2026-10-05 14:30)", or
+// the names alone, "wrzesień, październik".
 std::string PrintedMonthsText(const std::vector<int>& rows, const PrintedRows& printed, const StringSource& strings,
                               bool withDates = true);
 

@@ -358,6 +358,10 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
     ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str()), ERROR_SUCCESS);
     PressPrint();
+    // The same card a second time: asked first, and answered Tak.
+    HWND printedBefore = WaitForMessageBox(*program);
+    ASSERT_NE(printedBefore, nullptr) << "no warning before the same rows are printed again";
+    CloseWith(printedBefore, IDYES);
     EXPECT_EQ(TakeMessage(*program), "no hdc");
     EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
     ExitWithButton();

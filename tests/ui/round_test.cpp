@@ -165,7 +165,9 @@ TEST_F(RoundTest, ASecondPrintOfTheSameMonthsAsksAndNoPrintsNothing) {
 
     // With one more month ticked the round asks for the card and names the months it prints again.
     std::vector<std::string> again;
-    for (const int row : ticked) again.push_back(strings.Load(IDS_MONTH_FULL_BASE + static_cast<unsigned>((row + 8) % 12)));
+    for (const int row : ticked) {
+        again.push_back(strings.Load(IDS_MONTH_FULL_BASE + static_cast<unsigned>((row + 8) % 12)));
+    }
     const int extra = static_cast<int>(ticked.size());
     winauto::Click(mainWindow, IDC_MONTH_FIRST + extra);
     ASSERT_TRUE(winauto::WaitUntil([&] { return winauto::ItemChecked(mainWindow, IDC_MONTH_FIRST + extra); }, 5000));

@@ -31,7 +31,8 @@ TEST(PrintRecordTest, LinesAreAppendedAndReadBackAroundLinesThatCannotBeRead) {
     EXPECT_TRUE(ReadPrintRecord(path).rows.empty()) << "a missing file: nothing printed";
     EXPECT_FALSE(folder.Exists(kPrintRecordFileName)) << "reading makes no file";
 
-    const std::vector<PrintedRow> first = {{"2026-10-05 14:30", 2027, 9, kLucja}, {"2026-10-05 14:30", 2027, 10, kLucja}};
+    const std::vector<PrintedRow> first = {{"2026-10-05 14:30", 2027, 9, kLucja},
+                                           {"2026-10-05 14:30", 2027, 10, kLucja}};
     ASSERT_TRUE(AppendToPrintRecord(path, first));
     // Someone's own line, without its line break at the end of the file: kept as it stands, ours on a line after it.
     const std::string garbled = "2026-11-02\tzepsute\t3\t17\tKtoś";
@@ -88,8 +89,9 @@ TEST(PrintRecordTest, TheTickedMonthsAlreadyPrintedAreThoseOfTheSamePersonAndCar
 
     const test::RcStringSource strings;
     EXPECT_EQ(PrintedMonthsText({0, 4}, printed, strings),
-              strings.Load(IDS_MONTH_FULL_BASE + 8) + " (c), " + strings.Load(IDS_MONTH_FULL_BASE) + " (b)");
-    EXPECT_EQ(PrintedMonthsText({4}, printed, strings, false), strings.Load(IDS_MONTH_FULL_BASE));
+              strings.Load(IDS_MONTH_FULL_BASE + 8) + " (c)\n" + strings.Load(IDS_MONTH_FULL_BASE) + " (b)");
+    EXPECT_EQ(PrintedMonthsText({0, 4}, printed, strings, false),
+              strings.Load(IDS_MONTH_FULL_BASE + 8) + ", " + strings.Load(IDS_MONTH_FULL_BASE));
 }
 
 }  // namespace
