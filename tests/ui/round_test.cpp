@@ -48,22 +48,21 @@ protected:
         const auto record = winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA, WPARAM(entry));
         return congregation.publishers.at(std::size_t(record) - 1);
     }
-    // The record's lines as (id, name, month); those of the ticked rows of `entries`' cards.
-    std::multiset<std::tuple<int, std::string, int>> Recorded() const {
+    // The record's lines as (id, name, card year, month); those of the ticked rows of `entries`' cards.
+    using Rows = std::multiset<std::tuple<int, std::string, int, int>>;
+    Rows Recorded() const {
         const std::vector<std::uint8_t> bytes = folder.Read(kPrintRecordFileName);
-        const PrintRecord record = ParsePrintRecord(std::string(bytes.begin(), bytes.end()));
-        std::multiset<std::tuple<int, std::string, int>> rows;
-        for (const PrintedRow& r : record.rows) {
-            EXPECT_EQ(r.cardYear, congregation.serviceYear);
-            rows.emplace(r.person.publisherId, r.person.name, r.month);
+        Rows rows;
+        for (const PrintedRow& r : ParsePrintRecord(std::string(bytes.begin(), bytes.end())).rows) {
+            rows.emplace(r.person.publisherId, r.person.name, r.cardYear, r.month);
         }
         return rows;
     }
-    std::multiset<std::tuple<int, std::string, int>> Expected(std::initializer_list<int> entries) const {
-        std::multiset<std::tuple<int, std::string, int>> rows;
-        for (const int entry : entries) {
+    Rows Expected(std::initializer_list<int> entries) const {
+        Rows rows;
+        for (const int e : entries) {
             for (int row = 0; row < ticked; ++row) {
-                rows.emplace(Publisher(entry).id, names[std::size_t(entry)], (row + 8) % 12 + 1);
+                rows.emplace(Publisher(e).id, names[std::size_t(e)], congregation.serviceYear, (row + 8) % 12 + 1);
             }
         }
         return rows;
