@@ -41,4 +41,12 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size)
     return false;
 }
 
+bool AppendToFile(const std::string& path, const void* data, std::size_t size) {
+    std::FILE* file = OpenFile(path, "ab");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(data, 1, size, file) == size;
+    written = written && FlushToDisk(file);
+    return std::fclose(file) == 0 && written;
+}
+
 }  // namespace vorlant

@@ -41,6 +41,10 @@ std::size_t ReadUpTo(std::FILE* file, void* buffer, std::size_t size);
 // behind, when any step fails.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
 
+// Adds `size` bytes to the end of `path` (made when missing) and hands them
+// to the disk before it returns. False when any step failed.
+bool AppendToFile(const std::string& path, const void* data, std::size_t size);
+
 // The platform's side, implemented once per platform. Paths are UTF-8;
 // on Windows they reach the wide file functions.
 std::FILE* OpenFile(const std::string& path, const char* mode);

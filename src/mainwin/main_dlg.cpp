@@ -49,6 +49,7 @@ BOOL CMainDlg::OnInitDialog() {
     UpdateFilterButton();
     AddAboutMenuItem();
     AddCalibrationMenuItems();
+    AddRoundMenuItem();
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
 
@@ -78,6 +79,7 @@ BOOL CMainDlg::OnInitDialog() {
 
     layout = layoutFiles.Load(settings.cardVersion, strings);
     layoutLoaded = true;
+    LoadPrintRecord();
     CardCharset = CardCharsetFor(languageCode);
     UpdateTitle();
     EnableWindow(Item(IDC_PRINT), FALSE);
@@ -144,6 +146,7 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
             // open finds the window disabled: it is held until the dialog
             // has closed, so that what its OK took over is saved too.
             closePending = true;
+            EndRoundCard();
             break;
         case IDC_OPTIONS:
             RunOptions();
@@ -171,6 +174,7 @@ void CMainDlg::Exit(bool sessionEnding) {
     // under way.
     if (exiting) return;
     exiting = true;
+    EndRoundCard();
     // Every file is written before anything is said, and the files whose
     // changes are lost are named in one message afterwards. The panels
     // behind the message still draw from the table, so it is released last.
@@ -201,6 +205,9 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
             break;
         case IDM_READINGS:
             RunReadings();
+            break;
+        case IDM_ROUND:
+            RunRound();
             break;
         default:
             return false;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "data/extended_details.h"
 #include "data/group_file.h"
@@ -20,6 +21,7 @@
 #include "layout/layout_files.h"
 #include "layout/settings.h"
 #include "mainwin/panels.h"
+#include "mainwin/print_record.h"
 #include "mainwin/type_ahead_list_box.h"
 #include "render/calibration_fit.h"
 #include "render/card_year.h"
@@ -84,8 +86,30 @@ private:
     // readings are worked out for; Arial's at 600 dpi without a printer.
     PrinterResolution CurrentPrinterResolution();
     // One document of one page on the application's printer, drawn by `compose`.
-    void PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
+    // True when the page went to the printer.
+    bool PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
     void OnMonthBoxClicked();
+    TickedRows TickedMonthRows() const;
+
+    // The figures of the ticked rows of the selected publisher onto the card
+    // in the printer, and, when the page went to the printer, its rows into
+    // the record of what was printed: the one place where the record grows.
+    bool PrintFiguresPage(const TickedRows& ticked);
+
+    // The month's round and the record of what was printed (main_dlg_round.cpp).
+    void RunRound();
+    void LoadPrintRecord();
+    void AddRoundMenuItem();
+    // A close request during the round: the card's question ends the round.
+    void EndRoundCard();
+    // The name as the list shows it, and the person as the record knows him.
+    std::string ListName(int record) const;
+    RecordedPerson RecordedPersonOf(int record) const;
+    PrintedRows PrintedRowsOfSelected() const;
+    // Asks before printing onto the card rows that the record holds; true to print.
+    bool ConfirmPrintAgain(const std::vector<int>& rows, const PrintedRows& printed);
+    // The rows of the selected publisher's card of `cardYear` printed now.
+    void RecordPrinted(const TickedRows& filled, int cardYear);
 
     win::Win32StringSource strings;
     std::string iniPath;
@@ -118,6 +142,9 @@ private:
     LayoutFiles layoutFiles;     // what the layout files hold: read at the start, written since
     ExtendedDetails details;
     win::CAppPrinter printer;   // the system default until the printer setup picks another
+    PrintRecord printRecord;    // what was printed: read at the start, added to at every card
+    bool recordWriteFailed = false;  // said once
+    bool roundRunning = false;  // a close request ends the round after its card
 };
 
 }  // namespace vorlant

@@ -40,9 +40,12 @@ void CMainDlg::DrawHeaderPanel(const RECT& rect, HDC dc) {
 
 void CMainDlg::DrawCardPreview(const RECT& rect, HDC dc) {
     const CardYear data = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
+    PrintedMarks marks{};
+    const PrintedRows printed = PrintedRowsOfSelected();
+    for (std::size_t row = 0; row < marks.size(); ++row) marks[row] = !printed[row].empty();
     win::GdiSurface surface(dc);
     vorlant::DrawCardPreview(surface, SurfaceRectOf(rect), data, LookOf(Handle(), dc, languageCode, CardCharset),
-                             strings);
+                             strings, marks);
 }
 
 }  // namespace vorlant

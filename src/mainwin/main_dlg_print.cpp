@@ -19,8 +19,8 @@ namespace vorlant {
 namespace {
 
 // Which card rows the month boxes of the dialog tick, September first.
-std::array<bool, kCardRows> TickedRows(HWND dialog) {
-    std::array<bool, kCardRows> ticked{};
+TickedRows TickedRowsOf(HWND dialog) {
+    TickedRows ticked{};
     for (int row = 0; row < kCardRows; ++row) {
         ticked[static_cast<std::size_t>(row)] = IsDlgButtonChecked(dialog, IDC_MONTH_FIRST + row) == BST_CHECKED;
     }
@@ -32,16 +32,31 @@ std::array<bool, kCardRows> TickedRows(HWND dialog) {
 void CMainDlg::PrintCard() {
     const std::string name = FormatName(selectedRecord, settings.lastNameFirst);
     if (Trim(name).empty()) return;
-    const CardYear year = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
-    const FiguresPage page{year,
-                           layout,
-                           settings.topMargin,
-                           settings.leftMargin,
-                           TickedRows(Handle()),
-                           IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
-                           CardCharset};
-    PrintPage("Card Header", [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); });
+    const TickedRows ticked = TickedRowsOf(Handle());
+    const PrintedRows printed = PrintedRowsOfSelected();
+    const std::vector<int> again = TickedAndPrinted(ticked, printed);
+    if (!again.empty() && !ConfirmPrintAgain(again, printed)) {
+        SetFocus(Item(IDC_PUBLISHER_LIST));
+        return;
+    }
+    PrintFiguresPage(ticked);
 }
+
+bool CMainDlg::PrintFiguresPage(const TickedRows& ticked) {
+    const CardYear year = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
+    const bool previousYear = IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED;
+    const FiguresPage page{year, layout, settings.topMargin, settings.leftMargin, ticked, previousYear, CardCharset};
+    const auto compose = [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); };
+    if (!PrintPage("Card Header", compose)) return false;
+    TickedRows filled = ticked;
+    for (int row = 0; row < kCardRows && previousYear; ++row) {
+        if (row < year.limitRow) filled[static_cast<std::size_t>(row)] = false;
+    }
+    RecordPrinted(filled, year.serviceYear);
+    return true;
+}
+
+TickedRows CMainDlg::TickedMonthRows() const { return TickedRowsOf(Handle()); }
 
 void CMainDlg::PrintCalibrationPage() {
     const CalibrationPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
@@ -63,7 +78,7 @@ PrinterResolution CMainDlg::CurrentPrinterResolution() {
     return resolution;
 }
 
-void CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {
+bool CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {
     const std::wstring name = win::Widen(documentName);
     DOCINFOW document{};
     document.cbSize = sizeof(document);
@@ -71,22 +86,24 @@ void CMainDlg::PrintPage(const char* documentName, const std::function<void(Draw
 
     if (!printer.Ensure(Handle())) {
         win::ShowMessage(Handle(), "No Printer");
-        return;
+        return false;
     }
     const win::UniquePrinterDc dc = printer.CreateDc();
+    bool handedOver = false;
     if (dc.Get() == nullptr) {
         // Without a device there is no document to open; the user is told
         // and goes back to the list as after a print.
         win::ShowMessage(Handle(), "no hdc");
     } else {
-        StartDocW(dc.Get(), &document);
+        const bool started = StartDocW(dc.Get(), &document) > 0;
         StartPage(dc.Get());
         win::GdiSurface surface(dc.Get());
         compose(surface);
         EndPage(dc.Get());
-        EndDoc(dc.Get());
+        handedOver = EndDoc(dc.Get()) > 0 && started;
     }
     SetFocus(Item(IDC_PUBLISHER_LIST));
+    return handedOver;
 }
 
 void CMainDlg::OnMonthBoxClicked() {
@@ -94,7 +111,7 @@ void CMainDlg::OnMonthBoxClicked() {
     InvalidateRect(Item(IDC_HEADER_PANEL), nullptr, TRUE);
     InvalidateRect(Item(IDC_CARD_PREVIEW), nullptr, TRUE);
     bool any = false;
-    for (const bool ticked : TickedRows(Handle())) any = any || ticked;
+    for (const bool ticked : TickedRowsOf(Handle())) any = any || ticked;
     EnableWindow(Item(IDC_PRINT), any ? TRUE : FALSE);
 }
 

@@ -13,10 +13,27 @@ namespace {
 constexpr unsigned kTickBoxDivisor = 9;  // boxes of 1/9 inch
 constexpr int kRuledRows = 13;           // the twelve months and the total
 
+// A tick at the left of the month column in the band of every printed row,
+// its size and stroke grown with the row and the display's scale.
+void DrawPrintedMarks(DrawingSurface& surface, const PrintedMarks& printed, int x, int bandTop, int rowH, int left) {
+    if (std::find(printed.begin(), printed.end(), true) == printed.end()) return;
+    const int stroke = std::max(2, static_cast<int>(surface.PixelsPerInchX() / 48));
+    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(stroke, 0));
+    const ScopedSurfaceSelect selectPen(surface, pen.Get());
+    const int a = std::max(rowH / 4, 2);
+    for (int row = 0; row < kCardRows; ++row) {
+        if (!printed[static_cast<std::size_t>(row)]) continue;
+        const int middle = bandTop + row * rowH + rowH / 2;
+        surface.MoveTo(x + left, middle);
+        surface.LineTo(x + left + a, middle + a);
+        surface.LineTo(x + left + 3 * a, middle - a);
+    }
+}
+
 }  // namespace
 
 void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardYear& data,
-                     const PanelLook& look, const StringSource& strings) {
+                     const PanelLook& look, const StringSource& strings, const PrintedMarks& printed) {
     const SurfaceObjectOwner font(surface, CreatePanelFont(surface, look.dialogFont, look.cardCharset));
     const unsigned px = surface.PixelsPerInchX();
     // The service year ends at half of the card's second column stop.
@@ -51,6 +68,9 @@ void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const Car
         surface.MoveTo(x, y + 3 * cy + k * rowH);
         surface.LineTo(x + w, y + 3 * cy + k * rowH);
     }
+
+    // The first row's band lies below the second rule.
+    DrawPrintedMarks(surface, printed, x, y + 3 * cy + rowH, rowH, 4 * cx);
 
     const ScopedSurfaceSelect selectFont(surface, font.Get());
     surface.SetTextAlign(TextAlign::Right);

@@ -3,6 +3,8 @@
 // filled up to the month in which the program was opened.
 #pragma once
 
+#include <array>
+
 #include "render/card_year.h"
 #include "render/panel_look.h"
 #include "render/surface.h"
@@ -11,10 +13,15 @@ namespace vorlant {
 
 class StringSource;
 
+// The rows that the record of what was printed holds for the shown person
+// and card year, September first.
+using PrintedMarks = std::array<bool, kCardRows>;
+
 // Draws the preview of a card year into `rect`, with headings from `strings`:
 // the rows up to its limit row are filled, and the hours of those before it
-// (the months reported) totalled.
+// (the months reported) totalled. A row of `printed` gets a tick in front of
+// its month's name.
 void DrawCardPreview(DrawingSurface& surface, const SurfaceRect& rect, const CardYear& data,
-                     const PanelLook& look, const StringSource& strings);
+                     const PanelLook& look, const StringSource& strings, const PrintedMarks& printed = {});
 
 }  // namespace vorlant

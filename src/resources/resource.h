@@ -10,12 +10,14 @@
 #define IDD_OPTIONS               130
 #define IDD_LAYOUT                131
 #define IDD_READINGS              132
+#define IDD_ROUND                 133
 #define IDI_APP                   128
 
 // System menu commands: the About box and the calibration page
 #define IDM_ABOUTBOX              0x0010
 #define IDM_CALIBRATION_PAGE      0x0020
 #define IDM_READINGS              0x0030  // the test page's readings typed in
+#define IDM_ROUND                 0x0050  // the ticked months printed for everybody in the list
 
 // Main dialog (template 102)
 #define IDC_PRINT                 1     // IDOK: "&Drukuj"
@@ -78,6 +80,11 @@
 #define IDC_READ_EDIT_LAST        1116
 #define IDC_READ_NOTE_FIRST       1120  // + scale 0..6
 
+// The round's card dialog (template 133): OK prints, IDCANCEL ends the round
+#define IDC_ROUND_SKIP            1101  // "Pomiń"
+#define IDC_ROUND_CARD            1102  // whose card to put in, and the place in the round
+#define IDC_ROUND_AGAIN           1103  // the months that will be printed again, or nothing
+
 // Numbered strings
 #define IDS_ABOUT_MENU            101
 #define IDS_PASSWORD_PROMPT       102
@@ -114,6 +121,15 @@
 #define IDS_SETTING_MONTHLY_TOP   172
 #define IDS_SETTING_MONTHLY_HEIGHT 173
 #define IDS_SETTING_COLUMN_BASE   174   // + the page's column 0..4: shared, studies, auxiliary, hours, remarks
+#define IDS_ROUND_MENU            200
+#define IDS_ROUND_CARD            201   // %s: the name, the place in the round, the round's length
+#define IDS_ROUND_AGAIN           202   // %s: the months with when they were printed
+#define IDS_ROUND_SUMMARY         203   // %s: printed, passed over as printed before, skipped
+#define IDS_ROUND_NO_MONTHS       204
+#define IDS_ROUND_EMPTY_LIST      205
+#define IDS_PRINTED_BEFORE        206   // %s: the name, the card year, the months with when they were printed
+#define IDS_RECORD_WRITE_FAILED   207   // %s: the file's name
+#define IDS_MONTH_FULL_BASE       210   // + month index 0..11: "styczeń" .. "grudzień"
 #define IDS_SCALE_SHARED_LINE     230   // %s: the remarks' setting, the hours' setting
 #define IDS_READING_BEYOND_DOWN   231   // %s: the scale, its end, the start's setting, a row's height
 #define IDS_READING_BEYOND_UP     232   // %s: the scale, its end, the start's setting, a row's height

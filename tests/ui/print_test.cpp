@@ -106,28 +106,6 @@ std::optional<Printer> DefaultPrinter() {
     return p;
 }
 
-std::string ReadWholeFile(const std::string& unixPath) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(winauto::WindowsPathOf(unixPath), std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
-// Runs Unix commands (wine starts Unix programs natively); their exit status lands in `status` last.
-bool RunUnixCommands(const std::string& commands, const std::string& status) {
-    std::string line = "/bin/sh -c \"(" + commands + ") 2>/dev/null; echo $? > '" + status + ".part' && mv '" +
-                       status + ".part' '" + status + "'\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::string exit;
-    if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        WaitUntil([&] { return !(exit = ReadWholeFile(status)).empty(); }, 30000);
-    }
-    return exit.starts_with("0");
-}
-
 double NumberAfter(const std::string& text, const std::string& key) {
     const std::size_t at = text.find(key);
     return at == std::string::npos ? 0.0 : std::atof(text.c_str() + at + key.size());
@@ -380,6 +358,10 @@ TEST_F(PrintTest, PrintsTheTickedRowsWhereLayoutAndMarginsPutThemOrSaysWhyNot) {
     const std::string key = "System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer->name;
     ASSERT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str()), ERROR_SUCCESS);
     PressPrint();
+    // The same card a second time: asked first, and answered Tak.
+    HWND printedBefore = WaitForMessageBox(*program);
+    ASSERT_NE(printedBefore, nullptr) << "no warning before the same rows are printed again";
+    CloseWith(printedBefore, IDYES);
     EXPECT_EQ(TakeMessage(*program), "no hdc");
     EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
     ExitWithButton();

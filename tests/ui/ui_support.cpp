@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "dialog_driving.h"
 #include "resources/resource.h"
@@ -108,6 +110,27 @@ void VorlantTest::ExitWithButton() {
     ASSERT_NE(mainWindow, nullptr);
     winauto::Click(mainWindow, IDCANCEL);
     EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
+}
+
+std::string ReadWholeFile(const std::string& unixPath) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(winauto::WindowsPathOf(unixPath), std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+bool RunUnixCommands(const std::string& commands, const std::string& status) {
+    std::string line = "/bin/sh -c \"(" + commands + ") 2>/dev/null; echo $? > '" + status + ".part' && mv '" +
+                       status + ".part' '" + status + "'\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::string exit;
+    if (CreateProcessA("Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        winauto::WaitUntil([&] { return !(exit = ReadWholeFile(status)).empty(); }, 30000);
+    }
+    return exit.starts_with("0");
 }
 
 }  // namespace vorlant::uitest

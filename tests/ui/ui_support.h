@@ -57,6 +57,11 @@ bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text);
 // The text of the layout file's slot at `offset` (320: the monthly block's top, 336: the first column).
 std::string LayoutSlot(const std::vector<std::uint8_t>& layoutFile, std::size_t offset);
 
+// The bytes of a file by its Unix path; empty when it cannot be read.
+std::string ReadWholeFile(const std::string& unixPath);
+// Runs Unix commands (wine starts Unix programs natively); their exit status lands in `status` last.
+bool RunUnixCommands(const std::string& commands, const std::string& status);
+
 class VorlantTest : public ::testing::Test {
 protected:
     void SetUp() override;

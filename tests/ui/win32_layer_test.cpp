@@ -12,6 +12,7 @@
 
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
+#include "support/rc_strings.h"
 #include "support/temp_folder.h"
 #include "win/subclass.h"
 #include "win/text_codec.h"
@@ -84,7 +85,7 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     FreeLibrary(module);
 }
 
-TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageAndReadingsItems) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsAndRoundItems) {
     test::TempFolder folder;
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
@@ -104,7 +105,11 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageAndReadingsItems
     watcher.join();
     SetCurrentDirectoryW(previous);
 
-    ASSERT_GE(items.size(), 5u);
+    // The round's item last.
+    ASSERT_GE(items.size(), 6u);
+    EXPECT_EQ(items.back().id, static_cast<UINT>(IDM_ROUND));
+    EXPECT_EQ(items.back().text, test::RcStringSource().Load(IDS_ROUND_MENU));
+    items.pop_back();
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
     EXPECT_TRUE(items[items.size() - 4].separator);
     EXPECT_EQ(items[items.size() - 3].id, static_cast<UINT>(IDM_ABOUTBOX));

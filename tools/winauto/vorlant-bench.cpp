@@ -121,8 +121,11 @@ std::optional<double> WalkTheList(HWND main) {
     return (NowMs() - start) / static_cast<double>(count);
 }
 
-// Milliseconds from the click on "&Drukuj" to the card's PDF on disk.
-std::optional<double> PrintCard(HWND main, const std::string& pdfFolder) {
+// Milliseconds from the click on "&Drukuj" to the card's PDF on disk, for
+// list entry `entry`: each run another card, since the program asks before
+// it prints the same months onto a card a second time.
+std::optional<double> PrintCard(HWND main, const std::string& pdfFolder, int entry) {
+    if (!SelectListEntry(main, IDC_PUBLISHER_LIST, entry, kStepTimeoutMs)) return std::nullopt;
     const std::set<std::string> before = PdfFiles(pdfFolder);
     const double start = NowMs();
     Click(main, IDC_PRINT);
@@ -235,8 +238,9 @@ int main(int argc, char** argv) {
         for (int id = IDC_MONTH_FIRST; id <= IDC_MONTH_LAST; ++id) {
             SendAndWait(GetDlgItem(main, id), BM_CLICK, 0, 0, kStepTimeoutMs);
         }
+        int entry = 0;
         const std::optional<Pair> print = MediansInTurn(
-            runs, [&] { return PrintCard(main, pdfFolder); }, [&] { return PrintOneLine(pdfFolder); });
+            runs, [&] { return PrintCard(main, pdfFolder, entry++); }, [&] { return PrintOneLine(pdfFolder); });
         if (print) {
             Report("printing a card (12 months)", print->value, "print-one-line", print->baseline, 1.20);
         } else {

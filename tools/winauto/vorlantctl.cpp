@@ -6,6 +6,9 @@
 //   vorlantctl print            presses "&Drukuj" (the page follows a moment later)
 //   vorlantctl testpage         chooses the test page from the system menu (the
 //                               page follows a moment later)
+//   vorlantctl round            chooses the month's round from the system menu (the
+//                               first card's dialog follows a moment later; "ok"
+//                               prints the card, "cancel" ends the round)
 //   vorlantctl options          presses "Opcje", waits for the options dialog and
 //                               prints its frame
 //   vorlantctl layout           presses "Szczegółowy układ" in the open options
@@ -47,8 +50,8 @@ constexpr const char* kCaptionPrefix = "Vorlant - ";
 constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
-    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | options | layout | readings"
-               " | about | type ID TEXT | ok | cancel | refused | dismiss | refuse\n",
+    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | round | options"
+               " | layout | readings | about | type ID TEXT | ok | cancel | refused | dismiss | refuse\n",
                stderr);
     return 2;
 }
@@ -131,7 +134,7 @@ int Readings(HWND mainWindow) {
 // The detailed layout dialog when it is open, else the options dialog, else
 // the readings dialog, else null.
 HWND UppermostDialog(HWND mainWindow) {
-    for (const int marker : {IDC_LAY_RESTORE, IDC_OPT_RESTORE, IDC_READ_EDIT_FIRST}) {
+    for (const int marker : {IDC_LAY_RESTORE, IDC_OPT_RESTORE, IDC_READ_EDIT_FIRST, IDC_ROUND_SKIP}) {
         if (HWND dialog = DialogWith(mainWindow, marker)) return dialog;
     }
     return nullptr;
@@ -260,6 +263,7 @@ int main(int argc, char** argv) {
         // Posted as the menu would: the program prints while this returns.
         return PostMessageA(window, WM_SYSCOMMAND, IDM_CALIBRATION_PAGE, 0) ? 0 : 1;
     }
+    if (command == "round") return PostMessageA(window, WM_SYSCOMMAND, IDM_ROUND, 0) ? 0 : 1;
     if (command == "options") {
         return OpenDialog(window, IDC_OPTIONS, window, IDC_OPT_RESTORE,
                           {IDC_OPT_RESTORE, IDC_OPT_DETAILED, IDC_OPT_VERSION_LIST, IDOK});

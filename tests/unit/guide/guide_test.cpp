@@ -25,6 +25,7 @@
 #include "layout/card_layout.h"
 #include "layout/settings.h"
 #include "mainwin/filter.h"
+#include "mainwin/print_record.h"
 #include "mainwin/startup.h"
 #include "render/calibration_page.h"
 #include "resources/resource.h"
@@ -122,6 +123,7 @@ TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
 TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
     const test::RcStringSource strings;
     std::set<std::string> files = {kPublisherFileName, kGroupFileName, kDetailsFileName, kRemarkFileName,
+                                   kPrintRecordFileName,
                                    std::string(FileNameOf(IniPathFor("C:\\Zbor\\Vorlant.exe")))};
     for (int v = 0; v < VersionsOffered(strings); ++v) files.insert(LayoutFileName(v));
 

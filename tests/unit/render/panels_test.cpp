@@ -183,5 +183,25 @@ TEST(HeaderPanelTest, ReadsThePublisherOfTheReportMonth) {
     }
 }
 
+// The months that the record holds get a tick in front of their names, in their own row, thicker at a larger scale.
+TEST(CardPreviewTest, TicksTheMonthsPrintedBeforeInFrontOfTheirNames) {
+    for (const unsigned ppi : {96u, 144u}) {
+        const int w = 700 * int(ppi) / 96, h = 249 * int(ppi) / 96, rowH = h / 14;
+        const CardYear year{2027, 3, {}};
+        test::RecordingSurface plain(ppi, ppi), marked(ppi, ppi);
+        DrawCardPreview(plain, {0, 0, w, h}, year, test::Look(), kStrings);
+        DrawCardPreview(marked, {0, 0, w, h}, year, test::Look(), kStrings, {false, true, false, false, false, false,
+                                                                          false, false, false, false, false, true});
+        EXPECT_TRUE(marked.Leftovers().empty());
+        ASSERT_EQ(marked.lines.size(), plain.lines.size() + 4) << ppi;
+        for (const auto& t : marked.lines) {
+            if (std::ranges::find(plain.lines, t) != plain.lines.end()) continue;
+            const int row = t.y1 < h / 2 ? 1 : 11;  // October, and August beyond the rows filled
+            EXPECT_TRUE(t.penWidth >= int(ppi / 48) && t.x1 > 0 && t.x2 > t.x1 && t.x2 < w / 16) << ppi << ": " << t.x2;
+            for (const int y : {t.y1, t.y2}) EXPECT_TRUE(y > (row + 1) * rowH && y < (row + 2) * rowH) << ppi;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vorlant
