@@ -177,8 +177,8 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
     ASSERT_NE(Start(), nullptr);
     ASSERT_EQ(Expected(kAll).front(), "Śliwa, Łukasz");
     const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena",
-                                    L"Ółkowski, Piotr", L"Anna Kowal"};
-    for (int at = 0; at < 6; ++at) {
+                                    L"Ółkowski, Piotr", L"Anna Kowal", L"Kalina, Ewa"};
+    for (int at = 0; at < 7; ++at) {
         ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
                                       reinterpret_cast<LPARAM>(above[at])),
                   at);
@@ -202,11 +202,12 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
         std::function<void()> afterTheFirst;
         int selected;
     } rows[] = {
-        {L"Ś", {}, 6},                        // "Śliwa, Łukasz" of the data, by its capital
-        {L"ś", {}, 6},                        // and by the small letter
+        {L"Ś", {}, 7},                        // "Śliwa, Łukasz" of the data, by its capital
+        {L"ś", {}, 7},                        // and by the small letter
         {L"kół", {}, 0},                      // the capitals above "Kółko", which the list box's search would take
         {L"łą", {}, 3},                       // past "Łukowska": its small "ą" matches the typed one folded alike
-        {L"Ka", waitOutThePause, 5},          // "a" alone: "Anna Kowal"
+        {L"Ka", {}, 6},                       // "Kalina", the prefix kept
+        {L"Ka", waitOutThePause, 5},          // "a" alone after the pause: "Anna Kowal"
         {L"Kó", leaveTheListAndComeBack, 4},  // "ó" alone: "Ółkowski", not "KÓŁKO"
     };
     for (const auto& row : rows) {
