@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "dialogs/layout_fields.h"
-#include "dialogs/length_value.h"
+#include "layout/length.h"
 #include "support/rc_strings.h"
 #include "support/temp_folder.h"
 
@@ -64,7 +64,7 @@ TEST(StepLengthTest, MovesOneHundredthButNeverAwayFromTheRange) {
     for (const auto& [shown, delta, result] :
          {std::tuple{"2.62", +1, "2.63"}, {"2.62", -1, "2.61"}, {"2.80", +1, "2.80"}, {"2.30", -1, "2.30"},
           {"1.32", -1, "1.32"}, {"1.32", +1, "1.33"}, {"3.50", +1, "3.50"}, {"3.50", -5, "3.49"},
-          {"0.05", +1, "0.06"}, {"1.234", -1, "1.23"}}) {  // 1233 hundredths: the first three digits
+          {"0.05", +1, "0.06"}, {"1.234", -1, "1.23"}, {"12345", -1, "1.23"}}) {  // the first three digits
         EXPECT_EQ(StepLength(shown, delta, kMonthlyTopRange), result) << '"' << shown << "\" by " << delta;
     }
 }
