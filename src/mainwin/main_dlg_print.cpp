@@ -39,12 +39,12 @@ void CMainDlg::PrintCard() {
                            TickedRows(Handle()),
                            IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED,
                            CardCharset};
-    PrintPage("Card Header", [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); });
+    PrintPage("Card Header", [&](DrawingSurface& surface) { vorlant::ComposeFiguresPage(surface, page); });
 }
 
 void CMainDlg::PrintTestPage() {
     const CalibrationPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
-    PrintPage("Card Test", [&](DrawingSurface& surface) { return ComposeCalibrationPage(surface, page, strings); });
+    PrintPage("Card Test", [&](DrawingSurface& surface) { ComposeCalibrationPage(surface, page, strings); });
 }
 
 void CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {
@@ -54,14 +54,14 @@ void CMainDlg::PrintPage(const char* documentName, const std::function<void(Draw
     document.lpszDocName = name.c_str();
 
     if (!printer.Ensure(Handle())) {
-        win::ShowMessage(Handle(), "No Printer");
+        RunModal([this] { win::ShowMessage(Handle(), "No Printer"); });
         return;
     }
     const win::UniquePrinterDc dc = printer.CreateDc();
     if (dc.Get() == nullptr) {
         // Without a device there is no document to open; the user is told
         // and goes back to the list as after a print.
-        win::ShowMessage(Handle(), "no hdc");
+        RunModal([this] { win::ShowMessage(Handle(), "no hdc"); });
     } else {
         StartDocW(dc.Get(), &document);
         StartPage(dc.Get());

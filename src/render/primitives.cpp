@@ -7,8 +7,6 @@
 namespace vorlant {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x000000;
-
 // The outline of a box of w x h with its lower-right corner at (x, y), drawn
 // with the selected pen from (x, y) round and back to (x, y).
 void DrawBoxOutline(DrawingSurface& surface, int x, int y, int w, int h) {
@@ -41,8 +39,8 @@ void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned di
     if (divisor == 0) return;
     const int w = static_cast<int>(px / divisor);
     const int h = static_cast<int>(py / divisor);
-    const SurfaceObjectOwner outlinePen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), kBlack));
-    const SurfaceObjectOwner tickPen(surface, surface.CreateSolidPen(static_cast<int>(px / 45), kBlack));
+    const SurfaceObjectOwner outlinePen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), DrawingSurface::kBlack));
+    const SurfaceObjectOwner tickPen(surface, surface.CreateSolidPen(static_cast<int>(px / 45), DrawingSurface::kBlack));
     const ScopedSurfaceSelect select(surface, outlinePen.Get());
     DrawBoxOutline(surface, x, y, w, h);
     if (marked) {
@@ -61,7 +59,7 @@ void DrawCrossBox(DrawingSurface& surface, int x, int y, bool marked, unsigned d
     if (divisor == 0) return;
     const int w = static_cast<int>(px / divisor);
     const int h = static_cast<int>(py / divisor);
-    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), kBlack));
+    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), DrawingSurface::kBlack));
     const ScopedSurfaceSelect select(surface, pen.Get());
     DrawBoxOutline(surface, x, y, w, h);
     if (marked) {

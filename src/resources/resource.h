@@ -37,6 +37,7 @@
 
 // About box (template 100)
 #define IDC_ABOUT_LOCATION        1068  // the working directory
+#define IDC_ABOUT_VERSION         1090  // "%s" in its text: the version
 
 // Password dialog (template 120)
 #define IDC_PASSWORD_EDIT         244

@@ -12,7 +12,9 @@
 
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
+#include "resources/version.h"
 #include "support/temp_folder.h"
+#include "win/file_win32.h"
 #include "win/subclass.h"
 #include "win/text_codec.h"
 #include "winauto.h"
@@ -34,8 +36,8 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     }
     std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
     ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
-    for (const auto& [name, expected] : {std::pair{"ProductName", "Vorlant"}, {"FileVersion", "5b"},
-                                         {"ProductVersion", "5b"}}) {
+    for (const auto& [name, expected] : {std::pair{"ProductName", "Vorlant"}, {"FileVersion", VORLANT_VERSION},
+                                         {"ProductVersion", VORLANT_VERSION}}) {
         char* text = nullptr;
         UINT length = 0;
         const std::string path = std::string("\\StringFileInfo\\041504E2\\") + name;

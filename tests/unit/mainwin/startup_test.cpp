@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace vorlant {
 namespace {
@@ -23,6 +26,34 @@ TEST(ReportDateTest, IsThePreviousMonthWithItsYearAsOneByte) {
 TEST(IniPathTest, ReplacesTheLastFourCharacters) {
     EXPECT_EQ(IniPathFor("C:\\Programy\\Vorlant.exe"), "C:\\Programy\\Vorlant.INI");
     EXPECT_EQ(IniPathFor("C:\\Zbór\\Łódź"), "C:\\Zbór\\.INI");
+}
+
+// Every file is written, in its order, before the exit says anything; it names those that lost their changes,
+// and says nothing while the session ends.
+TEST(SaveAtExitTest, WritesEveryFileThenNamesTheLostOnesUnlessTheSessionEnds) {
+    using enum FileSave;
+    struct Case { std::optional<FileSave> ini, layout; bool sessionEnding; std::vector<std::string> lost; bool sayNow; };
+    const Case cases[] = {
+        {Written, Written, false, {}, false},
+        {std::nullopt, FailedNothingLost, false, {}, false},
+        {FailedChangesLost, Written, false, {"Vorlant.INI"}, true},
+        {std::nullopt, FailedChangesLost, false, {"cplot2.dat"}, true},
+        {FailedChangesLost, FailedChangesLost, false, {"Vorlant.INI", "cplot2.dat"}, true},
+        {FailedChangesLost, FailedChangesLost, true, {"Vorlant.INI", "cplot2.dat"}, false},
+        {FailedChangesLost, std::nullopt, false, {"Vorlant.INI"}, true},
+    };
+    for (const Case& c : cases) {
+        std::string written;
+        const auto file = [&](const char* name, std::optional<FileSave> result) {
+            ExitFile f{name, {}};
+            if (result) f.save = [&written, name, result] { written += name; written += ' '; return *result; };
+            return f;
+        };
+        const ExitReport report = SaveAtExit({file("Vorlant.INI", c.ini), file("cplot2.dat", c.layout)}, c.sessionEnding);
+        EXPECT_EQ(written, std::string(c.ini ? "Vorlant.INI " : "") + (c.layout ? "cplot2.dat " : ""));
+        EXPECT_EQ(report.lost, c.lost);
+        EXPECT_EQ(report.sayNow, c.sayNow);
+    }
 }
 
 }  // namespace
