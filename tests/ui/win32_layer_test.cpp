@@ -13,6 +13,7 @@
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
 #include "resources/version.h"
+#include "support/rc_strings.h"
 #include "support/temp_folder.h"
 #include "win/file_win32.h"
 #include "win/subclass.h"
@@ -109,12 +110,13 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutTestPageAndReadingsItems) {
     ASSERT_GE(items.size(), 5u);
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
     EXPECT_TRUE(items[items.size() - 4].separator);
-    EXPECT_EQ(items[items.size() - 3].id, static_cast<UINT>(IDM_ABOUTBOX));
-    EXPECT_EQ(items[items.size() - 3].text, "O programie Vorlant");
-    EXPECT_EQ(items[items.size() - 2].id, 32u);
-    EXPECT_EQ(items[items.size() - 2].text, "Strona próbna");
-    EXPECT_EQ(items.back().id, 48u);
-    EXPECT_EQ(items.back().text, "Odczyty ze strony próbnej...");
+    const test::RcStringSource strings;
+    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU}, {32, IDS_TEST_PAGE_MENU},
+                                              {48, IDS_READINGS_MENU}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const winauto::MenuItem& item = items[items.size() - 3 + i];
+        EXPECT_EQ(std::pair(item.id, item.text), std::pair(ours[i].first, strings.Load(ours[i].second)));
+    }
 }
 
 // The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code
