@@ -3,11 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
+#include <utility>
 
 #include "render/primitives.h"
 
 namespace vorlant {
 namespace {
+
+TEST(NormalizeLengthTest, AcceptedTextsTakeTheCanonicalFormRejectedOnesStayAsTyped) {
+    const std::pair<const char*, const char*> cases[] = {  // no canonical form: rejected
+        {"", "0.00"}, {"\t\r\n ", "0.00"}, {" 2.5 ", "2.50"}, {"7", "7.00"}, {".25", "0.25"}, {".", "0.00"},
+        {"5.", "5.00"}, {"12", "1.00"}, {"125", "1.25"}, {"1234", "1.23"}, {"1.5", "1.50"}, {"1.234", "1.234"},
+        {"1.2345678901", "1.2345678901"}, {"10.5", nullptr}, {"10.", nullptr}, {"1.2.3", nullptr}, {"..", nullptr},
+        {"1,5", nullptr}, {"-1", nullptr}, {"+1", nullptr}, {"x.50", nullptr}, {"1 2", nullptr}, {"\xd9\xa1", nullptr},
+    };
+    for (const auto& [typed, canonical] : cases) {
+        std::string text = typed;
+        EXPECT_EQ(NormalizeLength(text), canonical != nullptr) << '"' << typed << '"';
+        EXPECT_EQ(text, canonical != nullptr ? canonical : typed);
+    }
+}
 
 // The two specified readings side by side: the printing's (one digit of inches, two of hundredths; in device
 // units the hundredths truncated at 96 pixels per inch) and the spinners' (the points dropped), which part over
