@@ -1,4 +1,4 @@
-// The rules of the options and detailed layout dialogs: the lengths typed and stepped, what OK stores and takes
+// The rules of the options and detailed layout dialogs: the lengths stepped, what OK stores and takes
 // over, and the switch of the card version.
 #include "dialogs/options_rules.h"
 
