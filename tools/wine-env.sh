@@ -24,7 +24,7 @@ VORLANT_WINE_LOG="$VORLANT_ROOT/build/wine-env.log"
 # (exit 127), says nothing about the kernel: that is a set-up failure, and
 # VORLANT_WINE32_FAULT says what to install (the 64-bit loader serves the
 # rest meanwhile).
-VORLANT_WINE32_LOADER=/usr/lib/wine/wine
+VORLANT_WINE32_LOADER="${VORLANT_WINE32_LOADER:-/usr/lib/wine/wine}"
 VORLANT_WINE64_LOADER=/usr/lib/wine/wine64
 VORLANT_WINE32_FAULT="${VORLANT_WINE32_FAULT:-}"
 if [ -z "${VORLANT_RUNS_32BIT:-}" ]; then
