@@ -34,12 +34,8 @@ if [ ! -x "$guide" ]; then
     echo "package: $guide is missing (it writes the user guide, Instrukcja.html)" >&2
     exit 1
 fi
-# The version the executable's properties show, e.g. 5b.
-version="$(sed -n 's/.*VALUE "ProductVersion", *"\([^"\\]*\).*/\1/p' src/resources/version.rc)"
-if [ -z "$version" ]; then
-    echo "package: no ProductVersion in src/resources/version.rc" >&2
-    exit 1
-fi
+# The program's version, from the one place that names it.
+version="$(tools/guide/make-guide.sh --version)"
 epoch="${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || true)}"
 if [ -z "$epoch" ]; then
     echo "package: not a git checkout; set SOURCE_DATE_EPOCH to date the package's files" >&2

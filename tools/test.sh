@@ -28,7 +28,8 @@ cmake --build build/gcc -j "$jobs"
 
 echo "== windows build (mingw-w64, 64-bit)"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVORLANT_WERROR=ON >/dev/null
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVORLANT_WERROR=ON \
+      -DVORLANT_OTHER_BUILD_DIR="$root/build/win32" >/dev/null
 cmake --build build/win -j "$jobs"
 
 echo "== windows build (mingw-w64, 32-bit)"
@@ -38,24 +39,41 @@ cmake --build build/win32 -j "$jobs"
 
 status=0
 passed=0 failed=0 skipped=0
-# ctest_counted ARGS...: ctest with its result added to the counts above.
+# ctest_counted ARGS...: ctest with its result added to the counts above,
+# from ctest's own summary: "N% tests passed, F tests failed out of T" (T
+# holds the skipped tests, counted there as passed) and the list of the
+# tests that did not run (skipped, or disabled and not in T). A run that
+# gives no count at all (no tests found) is a failure.
 ctest_counted() {
     local out rc=0
     out="$(mktemp)"
     ctest "$@" 2>&1 | tee "$out" || rc=$?
-    local line
+    local line notrun
     line="$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$out" | tail -n 1)"
+    notrun="$(sed -n '/^The following tests did not run:/,/^$/p' "$out" | grep -E '^\s+[0-9]+ - ' || true)"
     rm -f "$out"
-    if [ -n "$line" ]; then
-        local f t
-        f="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")"
-        t="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")"
-        passed=$((passed + t - f))
-        failed=$((failed + f))
-    elif [ "$rc" -ne 0 ]; then
+    if [ -z "$line" ]; then
+        echo "== ctest $* gave no test count: no tests were found, or ctest did not finish" >&2
         failed=$((failed + 1))
+        return 1
     fi
+    local f t s d
+    f="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")"
+    t="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")"
+    s="$(grep -c . <<<"$notrun" || true)"
+    d="$(grep -c '(Disabled)$' <<<"$notrun" || true)"
+    passed=$((passed + t - f - (s - d)))
+    failed=$((failed + f))
+    skipped=$((skipped + s))
     return "$rc"
+}
+
+# setup_failed WHAT: a step of the set-up failed; it counts as one failed
+# test, and the tests that need it do not run.
+setup_failed() {
+    echo "== set-up failed: $1" >&2
+    status=1
+    failed=$((failed + 1))
 }
 
 echo "== native tests"
@@ -67,32 +85,51 @@ echo "== windows tests (wine)"
 source tools/wine-env.sh
 source tools/cups-env.sh
 trap 'vorlant_cups_stop; vorlant_wine_stop' EXIT
-vorlant_display_start
-if [ "$(id -u)" -eq 0 ]; then
-    vorlant_cups_start "$root/build/win/cups" || status=1
-else
+windows=1 no_32bit=0
+vorlant_display_start || { setup_failed "the X server: the Windows tests did not run"; windows=0; }
+if [ "$windows" = 1 ] && [ "$(id -u)" -eq 0 ]; then
+    vorlant_cups_start "$root/build/win/cups" || setup_failed "the print spooler"
+elif [ "$windows" = 1 ]; then
     echo "== not root: no print spooler, the printing test is skipped"
 fi
-vorlant_wine_start
-# A Windows in English and one in Russian, whose ANSI code pages lack the
-# Polish letters: the tests named after them run there.
-vorlant_wine_variant_start en en_US.UTF-8 || status=1
-vorlant_wine_variant_start ru ru_RU.UTF-8 || status=1
-# The display scales of the DisplayScale tests (tests/ui/CMakeLists.txt).
-for dpi in 120 144 192; do vorlant_wine_variant_start "dpi$dpi" pl_PL.UTF-8 "$dpi" || status=1; done
-echo "== windows tests, 64-bit build (wine)"
-ctest_counted --test-dir build/win --output-on-failure --timeout 180 || status=1
-if [ "$VORLANT_RUNS_32BIT" = 1 ]; then
-    echo "== windows tests, 32-bit build (wine)"
-    ctest_counted --test-dir build/win32 --output-on-failure --timeout 180 || status=1
-else
-    echo "== windows tests, 32-bit build: $(vorlant_no_32bit_line)"
-    # What needs no running: the executable's machine type, its imports and
-    # its reproducibility, here; its manifest and version resources were
-    # read by the 64-bit build's tests above (ExecutableResources.Of32BitBuild).
-    ctest_counted --test-dir build/win32/tests/release --output-on-failure || status=1
-    # The tests it skipped: those of the 64-bit build that the 32-bit one has too.
-    skipped=$((skipped + $(ctest --test-dir build/win -N -LE '64-bit|release' | sed -nE 's/^Total Tests: ([0-9]+)/\1/p')))
+if [ "$windows" = 1 ]; then
+    vorlant_wine_start || { setup_failed "wine: the Windows tests did not run"; windows=0; }
+fi
+if [ "$windows" = 1 ]; then
+    # A Windows in English and one in Russian, whose ANSI code pages lack the
+    # Polish letters: the tests named after them run there.
+    vorlant_wine_variant_start en en_US.UTF-8 || setup_failed "the wine prefix in English"
+    vorlant_wine_variant_start ru ru_RU.UTF-8 || setup_failed "the wine prefix in Russian"
+    # The display scales of the DisplayScale tests (tests/ui/CMakeLists.txt).
+    for dpi in 120 144 192; do
+        vorlant_wine_variant_start "dpi$dpi" pl_PL.UTF-8 "$dpi" || setup_failed "the wine prefix at $dpi pixels per inch"
+    done
+    echo "== windows tests, 64-bit build (wine)"
+    ctest_counted --test-dir build/win --output-on-failure --timeout 180 || status=1
+    if [ "$VORLANT_RUNS_32BIT" = 1 ]; then
+        echo "== windows tests, 32-bit build (wine)"
+        ctest_counted --test-dir build/win32 --output-on-failure --timeout 180 || status=1
+    else
+        if [ -n "$VORLANT_WINE32_FAULT" ]; then
+            setup_failed "$VORLANT_WINE32_FAULT; the 32-bit build's Windows tests did not run"
+        else
+            echo "== windows tests, 32-bit build: $(vorlant_no_32bit_line)"
+            no_32bit=1
+        fi
+        # What needs no running: the executable's machine type, its imports and
+        # its reproducibility, here; its manifest and version resources were
+        # read by the 64-bit build's tests above (ExecutableResources.Of32BitBuild).
+        ctest_counted --test-dir build/win32/tests/release --output-on-failure || status=1
+        if [ -z "$VORLANT_WINE32_FAULT" ]; then
+            # The tests it skipped: those of the 64-bit build that the 32-bit one has too.
+            total="$(ctest --test-dir build/win -N -LE '64-bit|release' | sed -nE 's/^Total Tests: ([0-9]+)$/\1/p')"
+            if [ -n "$total" ]; then
+                skipped=$((skipped + total))
+            else
+                setup_failed "ctest -N gave no count of the 32-bit build's Windows tests"
+            fi
+        fi
+    fi
 fi
 vorlant_cups_stop
 vorlant_wine_stop
@@ -102,6 +139,6 @@ echo "== soak (bad congregations, wine)"
 if tools/soak.sh 10; then passed=$((passed + 1)); else status=1 failed=$((failed + 1)); fi
 
 if [ "$status" -eq 0 ]; then echo "== all tests passed"; else echo "== some tests FAILED"; fi
-[ "$skipped" -eq 0 ] || echo "== $(vorlant_no_32bit_line)"
+[ "$no_32bit" = 0 ] || echo "== $(vorlant_no_32bit_line)"
 echo "tests: $passed passed, $failed failed, $skipped skipped"
 exit "$status"

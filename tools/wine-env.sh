@@ -14,22 +14,34 @@ VORLANT_WINE_LOG="$VORLANT_ROOT/build/wine-env.log"
 
 # Whether this machine runs 32-bit programs, found out once by running wine's
 # 32-bit loader. Some kernels have no 32-bit support at all: every i386
-# binary fails there ("Exec format error"), and Debian's `wine` script still
-# picks the 32-bit loader whenever wine32 is installed, even for a 64-bit
-# program. There every Windows program goes through the 64-bit loader: a
-# `wine` (and `wine-stable`, which `wineboot` calls) first in PATH that starts
-# it, and WINELOADER for the processes that wine itself starts. No 32-bit
-# Windows program can run there (wine 8 has no 32-on-64 mode).
-VORLANT_WINE32_LOADER=/usr/lib/wine/wine
+# binary fails there ("Exec format error", exit 126), and Debian's `wine`
+# script still picks the 32-bit loader whenever wine32 is installed, even for
+# a 64-bit program. There every Windows program goes through the 64-bit
+# loader: a `wine` (and `wine-stable`, which `wineboot` calls) first in PATH
+# that starts it, and WINELOADER for the processes that wine itself starts.
+# No 32-bit Windows program can run there (wine 8 has no 32-on-64 mode).
+# A loader that is not there at all, or whose 32-bit libraries are missing
+# (exit 127), says nothing about the kernel: that is a set-up failure, and
+# VORLANT_WINE32_FAULT says what to install (the 64-bit loader serves the
+# rest meanwhile).
+VORLANT_WINE32_LOADER="${VORLANT_WINE32_LOADER:-/usr/lib/wine/wine}"
 VORLANT_WINE64_LOADER=/usr/lib/wine/wine64
+VORLANT_WINE32_FAULT="${VORLANT_WINE32_FAULT:-}"
 if [ -z "${VORLANT_RUNS_32BIT:-}" ]; then
-    if "$VORLANT_WINE32_LOADER" --version >/dev/null 2>&1; then
-        VORLANT_RUNS_32BIT=1
-    else
-        VORLANT_RUNS_32BIT=0
-    fi
+    vorlant_rc=0
+    vorlant_out="$("$VORLANT_WINE32_LOADER" --version 2>&1)" || vorlant_rc=$?
+    case "$vorlant_rc" in
+        0) VORLANT_RUNS_32BIT=1 ;;
+        126) VORLANT_RUNS_32BIT=0 ;;
+        *)
+            VORLANT_RUNS_32BIT=0
+            VORLANT_WINE32_FAULT="wine's 32-bit loader $VORLANT_WINE32_LOADER does not start (exit $vorlant_rc: ${vorlant_out:-no output}):"
+            VORLANT_WINE32_FAULT+=" install wine32 and libc6:i386 (tools/setup.sh does, with the i386 architecture added)"
+            ;;
+    esac
+    unset vorlant_rc vorlant_out
 fi
-export VORLANT_RUNS_32BIT
+export VORLANT_RUNS_32BIT VORLANT_WINE32_FAULT
 if [ "$VORLANT_RUNS_32BIT" = 0 ] && [ -x "$VORLANT_WINE64_LOADER" ]; then
     vorlant_wine64_bin="$VORLANT_ROOT/build/wine64-bin"
     mkdir -p "$vorlant_wine64_bin"

@@ -1,7 +1,9 @@
 #include "dialogs/about_dlg.h"
 
+#include "dialogs/item_text.h"
 #include "dialogs/path_lines.h"
 #include "resources/resource.h"
+#include "resources/version.h"
 #include "win/gdi.h"
 #include "win/text_codec.h"
 
@@ -60,6 +62,11 @@ std::wstring CurrentFolder() {
 CAboutDlg::CAboutDlg(std::wstring location) : CDialog(IDD_ABOUT), location(std::move(location)) {}
 
 BOOL CAboutDlg::OnInitDialog() {
+    // "Vorlant Wersja %s" in the template: the version goes in.
+    std::string title = ItemText(Handle(), IDC_ABOUT_VERSION);
+    if (const std::size_t hole = title.find("%s"); hole != std::string::npos) {
+        SetItemText(Handle(), IDC_ABOUT_VERSION, title.replace(hole, 2, VORLANT_VERSION));
+    }
     HWND item = Item(IDC_ABOUT_LOCATION);
     SetWindowTextW(item, FitToItem(item, location).c_str());
     CenterWindow();

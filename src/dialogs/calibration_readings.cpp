@@ -5,6 +5,7 @@
 
 #include "common/string_source.h"
 #include "common/text.h"
+#include "layout/length.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
 
@@ -21,10 +22,7 @@ std::string SignedReading(int reading) {
 // One row of the card as long as the layout makes it, as a length: what
 // "Start (Wrzesień)" moves by for a whole row.
 std::string RowHeightText(const CardLayout& layout) {
-    const int row = (static_cast<int>(LayoutLengthToDevice(100, layout.MonthlyHeight())) + kCardRows / 2) / kCardRows;
-    char text[8] = {};
-    std::snprintf(text, sizeof(text), "%d.%02d", row / 100, row % 100);
-    return text;
+    return LengthText((PrintedLengthHundredths(layout.MonthlyHeight()) + kCardRows / 2) / kCardRows);
 }
 
 // The message for a reading beyond its scale: a row's scale says how to
@@ -92,7 +90,7 @@ ReadingsOutcome EvaluateReadings(const ReadingTexts& texts, const CardLayout& la
         const SettingChange& change = outcome.changes[i];
         if (change.inRange) continue;
         outcome.refusedField = i;
-        outcome.message = FillIn(strings.Load(IDS_READING_OUT_OF_RANGE), {strings.Load(change.label), change.after}) +
+        outcome.message = FillIn(strings.Load(IDS_READING_OUT_OF_RANGE), {strings.Load(change.label), change.after, LengthText(0), LengthText(kLargestLength)}) +
                           "\n\n" + strings.Load(IDS_LENGTH_MESSAGE);
         return outcome;
     }

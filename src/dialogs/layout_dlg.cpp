@@ -4,7 +4,7 @@
 #include "common/text.h"
 #include "dialogs/item_text.h"
 #include "dialogs/layout_fields.h"
-#include "dialogs/length_value.h"
+#include "layout/length.h"
 #include "resources/resource.h"
 #include "win/resources.h"
 

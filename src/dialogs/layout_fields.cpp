@@ -1,6 +1,6 @@
 #include "dialogs/layout_fields.h"
 
-#include "dialogs/length_value.h"
+#include "layout/length.h"
 #include "resources/resource.h"
 
 namespace vorlant {

@@ -1,7 +1,5 @@
 #include "dialogs/options_rules.h"
 
-#include <cstdio>
-
 #include "common/language.h"
 
 namespace vorlant {
@@ -13,11 +11,10 @@ std::string StepLength(std::string_view shown, int delta, SpinRange range) {
     } else if (delta > 0 && value < range.upper) {
         ++value;
     }
-    // Zero-padded, so that a value below one inch reads "0.05" and the point
-    // stays at index 1, where every reader of a length expects it.
-    char digits[16] = {};
-    std::snprintf(digits, sizeof(digits), "%03d", value);
-    return std::string{digits[0], '.', digits[1], digits[2]};
+    // Of a longer value the first three digits are shown: the point stays at
+    // index 1, where every reader of a length expects it.
+    while (value > kLargestLength) value /= 10;
+    return LengthText(value);
 }
 
 OptionsValues OptionsValuesOf(const Settings& settings, const CardLayout& layout) {

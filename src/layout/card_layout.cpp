@@ -1,7 +1,6 @@
 #include "layout/card_layout.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "common/file.h"
 #include "common/string_source.h"
@@ -68,19 +67,6 @@ void CardLayout::SetSlot(std::size_t offset, std::string_view text) {
 std::string LayoutFileName(int version) {
     if (version == 0) return "cplot.dat";
     return "cplot" + std::to_string(version) + ".dat";
-}
-
-int LayoutValueHundredths(std::string_view text) {
-    constexpr int kLimit = std::numeric_limits<int>::max();
-    int value = 0;
-    for (const char c : text) {
-        if (c == '.') continue;
-        if (c < '0' || c > '9') break;
-        const int digit = c - '0';
-        if (value > (kLimit - digit) / 10) return kLimit;
-        value = value * 10 + digit;
-    }
-    return value;
 }
 
 }  // namespace vorlant

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/bytes.h"
+#include "layout/length.h"  // the slots hold lengths
 
 namespace vorlant {
 
@@ -70,10 +71,5 @@ private:
 
 // "cplot.dat" for version 0, "cplot<v>.dat" for the others.
 std::string LayoutFileName(int version);
-
-// A layout text with every point removed, read as a decimal integer:
-// "2.62" gives 262; 0 when it does not begin with a digit. A value too large
-// for an int gives the largest int.
-int LayoutValueHundredths(std::string_view text);
 
 }  // namespace vorlant

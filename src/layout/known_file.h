@@ -23,7 +23,11 @@ public:
     void Read(Value value) { held_ = std::move(value); }
 
     // Writes `value` with `write` (true when written) and tells what a
-    // failure costs. A failed write leaves the old file as it was.
+    // failure costs. After a failed write the file is taken to hold what it
+    // held before. So it does when a layout file fails (written beside it,
+    // then put in its place); the INI file is written key by key, and one
+    // that fails part-way may hold the keys written before the failure, of
+    // `value` already, and the others as before.
     template <typename Write>
     FileSave Save(const Value& value, Write&& write) {
         if (std::forward<Write>(write)(value)) {

@@ -63,7 +63,7 @@ BOOL CMainDlg::OnInitDialog() {
     if (table.Allocate()) {
         LoadCongregationData();
     } else {
-        win::ShowMessage(Handle(), "Couldn't allocate memory");
+        RunModal([this] { win::ShowMessage(Handle(), "Couldn't allocate memory"); });
     }
     if (HasFirstNameSort(languageCode) && table.Count() != 0) SortPublishers();
     FillPublisherList();
@@ -85,8 +85,7 @@ BOOL CMainDlg::OnInitDialog() {
     EnableWindow(Item(IDC_PRINT), FALSE);
 
     SetFocus(Item(IDC_PUBLISHER_LIST));
-    // A close request made while the password was asked for.
-    if (closePending) PostMessageW(Handle(), WM_COMMAND, IDC_EXIT, 0);
+    started = true;
     return FALSE;
 }
 
@@ -103,7 +102,10 @@ bool CMainDlg::CheckPassword() {
     const std::string expected(table.Password());
     if (!PasswordRequired(expected)) return true;
     CPasswordDlg dialog(expected);
-    dialog.DoModal(Handle());
+    RunModal([&] {
+        dialog.DoModal(Handle());
+        if (!dialog.Matched()) accessRefused = 1;
+    });
     return dialog.Matched();
 }
 
@@ -138,15 +140,18 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_PRINT:
             // Enter reaches here too; it prints only while the button is enabled.
-            if (notifyCode == BN_CLICKED && IsWindowEnabled(Item(IDC_PRINT))) PrintCard();
+            if (notifyCode == BN_CLICKED && IsWindowEnabled(Item(IDC_PRINT))) {
+                RunModal([this] { PrintCard(); });
+            }
             break;
         case IDC_EXIT:
             // Esc, the button and the close box. A close request from
             // outside ("Zakończ zadanie") while a dialog of this window is
             // open finds the window disabled: it is held until the dialog
-            // has closed, so that what its OK took over is saved too.
+            // has closed (RunModal), so that what its OK took over is saved too.
             closePending = true;
             EndRoundCard();
+            RunPendingClose();
             break;
         case IDC_OPTIONS:
             RunOptions();
@@ -161,11 +166,20 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
             if (id >= IDC_MONTH_FIRST && id <= IDC_MONTH_LAST && notifyCode == BN_CLICKED) OnMonthBoxClicked();
             break;
     }
+}
+
+void CMainDlg::RunModal(const std::function<void()>& run) {
+    run();
     RunPendingClose();
 }
 
 void CMainDlg::RunPendingClose() {
-    if (closePending && IsWindowEnabled(Handle())) Exit();
+    if (!closePending || accessRefused == 1 || !IsWindowEnabled(Handle())) return;
+    if (!started) {
+        PostMessageW(Handle(), WM_COMMAND, IDC_EXIT, 0);
+        return;
+    }
+    Exit();
 }
 
 void CMainDlg::Exit(bool sessionEnding) {
@@ -178,17 +192,18 @@ void CMainDlg::Exit(bool sessionEnding) {
     // Every file is written before anything is said, and the files whose
     // changes are lost are named in one message afterwards. The panels
     // behind the message still draw from the table, so it is released last.
-    std::vector<std::string> lost;
+    win::Win32ProfileStore profile(iniPath);
+    ExitFile ini{win::NarrowPath(FileNameOf(iniPath)), {}};
     if (settingsChanged == 1) {
-        win::Win32ProfileStore profile(iniPath);
-        const FileSave saved = settingsFile.Save(
-            settings, [&](const Settings& written) { return SaveSettings(profile, written, languageCode); });
-        if (saved == FileSave::FailedChangesLost) lost.push_back(win::NarrowPath(FileNameOf(iniPath)));
+        ini.save = [&] {
+            return settingsFile.Save(
+                settings, [&](const Settings& written) { return SaveSettings(profile, written, languageCode); });
+        };
     }
-    if (layoutLoaded && layoutFiles.Save(settings.cardVersion, layout) == FileSave::FailedChangesLost) {
-        lost.push_back(LayoutFileName(settings.cardVersion));
-    }
-    if (!lost.empty() && !sessionEnding) win::ShowMessage(Handle(), CannotSaveMessage(strings, lost));
+    ExitFile layoutFile{LayoutFileName(settings.cardVersion), {}};
+    if (layoutLoaded) layoutFile.save = [&] { return layoutFiles.Save(settings.cardVersion, layout); };
+    const ExitReport report = SaveAtExit({ini, layoutFile}, sessionEnding);
+    if (report.sayNow) win::ShowMessage(Handle(), CannotSaveMessage(strings, report.lost));
     table.Release();
     EndDialog(IDCANCEL);
 }
@@ -197,7 +212,7 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
     switch (command & 0xFFF0) {
         case IDM_ABOUTBOX: {
             CAboutDlg about(CurrentFolder());
-            about.DoModal(Handle());
+            RunModal([&] { about.DoModal(Handle()); });
             break;
         }
         case IDM_CALIBRATION_PAGE:
@@ -207,12 +222,11 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
             RunReadings();
             break;
         case IDM_ROUND:
-            RunRound();
+            RunModal([this] { RunRound(); });
             break;
         default:
             return false;
     }
-    RunPendingClose();
     return true;
 }
 

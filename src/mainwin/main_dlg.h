@@ -75,8 +75,13 @@ private:
     // Writes the program's files and ends the dialog. While Windows ends the
     // session nothing is shown: no one could answer.
     void Exit(bool sessionEnding = false);
-    // A close request that came while a dialog of this window was open runs
-    // once that dialog has closed.
+    // Every modal path of this window goes through here: `run` shows a dialog
+    // or a message over the window (disabled meanwhile) and takes over what
+    // it answers; a close request held meanwhile runs after that.
+    void RunModal(const std::function<void()>& run);
+    // A held close request, once no dialog of this window is open; during
+    // the start (the password dialog) it is posted to run when the window is
+    // up, and after a refused password it is dropped: nothing is written.
     void RunPendingClose();
 
     // Printing the card and the calibration page (main_dlg_print.cpp).
@@ -124,6 +129,7 @@ private:
     std::uint8_t settingsChanged = 0;
     bool exiting = false;   // the exit has begun: it runs once
     bool closePending = false;  // a close request waits for a dialog of this window to close
+    bool started = false;       // OnInitDialog has finished
     int accessRefused = 0;
     CHeaderPanel headerPanel;
     CTypeAheadListBox publisherList;

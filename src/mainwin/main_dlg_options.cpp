@@ -16,9 +16,10 @@ void CMainDlg::RunOptions() {
     dialog.values = OptionsValuesOf(settings, layout);
     dialog.showFnSort = HasFirstNameSort(languageCode);
     // Owned by the main window, which stays disabled while it runs.
-    const bool ok = dialog.DoModal(Handle()) == IDOK;
-
-    FollowUpOptions(TakeOverOptions(ok, dialog.values, languageCode, settings, layout, settingsChanged));
+    RunModal([&] {
+        const bool ok = dialog.DoModal(Handle()) == IDOK;
+        FollowUpOptions(TakeOverOptions(ok, dialog.values, languageCode, settings, layout, settingsChanged));
+    });
 }
 
 void CMainDlg::FollowUpOptions(const OptionsFollowUp& next) {
@@ -39,13 +40,14 @@ void CMainDlg::RunReadings() {
     dialog.workLayout = layout;
     dialog.printer = CurrentPrinterResolution();
     // Owned by the main window, which stays disabled while it runs.
-    const bool ok = dialog.DoModal(Handle()) == IDOK;
-
-    // Taken over as the options dialog's layout: what the readings change
-    // is written with the layout, as any other change of it.
-    OptionsValues values = OptionsValuesOf(settings, layout);
-    values.workLayout = dialog.workLayout;
-    FollowUpOptions(TakeOverOptions(ok, values, languageCode, settings, layout, settingsChanged));
+    RunModal([&] {
+        const bool ok = dialog.DoModal(Handle()) == IDOK;
+        // Taken over as the options dialog's layout: what the readings change
+        // is written with the layout, as any other change of it.
+        OptionsValues values = OptionsValuesOf(settings, layout);
+        values.workLayout = dialog.workLayout;
+        FollowUpOptions(TakeOverOptions(ok, values, languageCode, settings, layout, settingsChanged));
+    });
 }
 
 }  // namespace vorlant

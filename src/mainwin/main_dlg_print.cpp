@@ -46,7 +46,7 @@ bool CMainDlg::PrintFiguresPage(const TickedRows& ticked) {
     const CardYear year = ReadCardYear(table, remarks, selectedRecord, reportMonth, currentYear);
     const bool previousYear = IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED;
     const FiguresPage page{year, layout, settings.topMargin, settings.leftMargin, ticked, previousYear, CardCharset};
-    const auto compose = [&](DrawingSurface& surface) { return vorlant::ComposeFiguresPage(surface, page); };
+    const auto compose = [&](DrawingSurface& surface) { vorlant::ComposeFiguresPage(surface, page); };
     if (!PrintPage("Card Header", compose)) return false;
     TickedRows filled = ticked;
     for (int row = 0; row < kCardRows && previousYear; ++row) {
@@ -60,7 +60,7 @@ TickedRows CMainDlg::TickedMonthRows() const { return TickedRowsOf(Handle()); }
 
 void CMainDlg::PrintCalibrationPage() {
     const CalibrationPage page{layout, settings.topMargin, settings.leftMargin, CardCharset};
-    PrintPage("Card Test", [&](DrawingSurface& surface) { return ComposeCalibrationPage(surface, page, strings); });
+    PrintPage("Card Test", [&](DrawingSurface& surface) { ComposeCalibrationPage(surface, page, strings); });
 }
 
 PrinterResolution CMainDlg::CurrentPrinterResolution() {
@@ -85,7 +85,7 @@ bool CMainDlg::PrintPage(const char* documentName, const std::function<void(Draw
     document.lpszDocName = name.c_str();
 
     if (!printer.Ensure(Handle())) {
-        win::ShowMessage(Handle(), "No Printer");
+        RunModal([this] { win::ShowMessage(Handle(), "No Printer"); });
         return false;
     }
     const win::UniquePrinterDc dc = printer.CreateDc();
@@ -93,7 +93,7 @@ bool CMainDlg::PrintPage(const char* documentName, const std::function<void(Draw
     if (dc.Get() == nullptr) {
         // Without a device there is no document to open; the user is told
         // and goes back to the list as after a print.
-        win::ShowMessage(Handle(), "no hdc");
+        RunModal([this] { win::ShowMessage(Handle(), "no hdc"); });
     } else {
         const bool started = StartDocW(dc.Get(), &document) > 0;
         StartPage(dc.Get());

@@ -70,9 +70,9 @@ PrintedRows CMainDlg::PrintedRowsOfSelected() const {
 }
 
 bool CMainDlg::ConfirmPrintAgain(const std::vector<int>& rows, const PrintedRows& printed) {
-    std::string text = FillIn(strings.Load(IDS_PRINTED_BEFORE), ListName(selectedRecord));
-    text = FillIn(text, std::to_string(ServiceYear(reportMonth, currentYear)));
-    text = FillIn(text, PrintedMonthsText(rows, printed, strings));
+    const std::string text =
+        FillIn(strings.Load(IDS_PRINTED_BEFORE), {ListName(selectedRecord), std::to_string(ServiceYear(reportMonth, currentYear)),
+                                                  PrintedMonthsText(rows, printed, strings)});
     const std::wstring caption = win::LoadResourceText(IDS_APP_NAME);
     return MessageBoxW(Handle(), win::Widen(text).c_str(), caption.c_str(),
                        MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) == IDYES;
@@ -112,8 +112,8 @@ void CMainDlg::RunRound() {
             ++tally.passedOver;
             continue;
         }
-        std::string card = FillIn(strings.Load(IDS_ROUND_CARD), ListName(selectedRecord));
-        card = FillIn(FillIn(card, std::to_string(entry + 1)), std::to_string(count));
+        const std::string card = FillIn(strings.Load(IDS_ROUND_CARD),
+                                        {ListName(selectedRecord), std::to_string(entry + 1), std::to_string(count)});
         const std::vector<int> again = TickedAndPrinted(ticked, printed);
         const std::string againText =
             again.empty() ? std::string()
@@ -129,8 +129,9 @@ void CMainDlg::RunRound() {
     roundRunning = false;
     SetFocus(list);
     if (closePending || exiting) return;
-    std::string summary = FillIn(strings.Load(IDS_ROUND_SUMMARY), std::to_string(tally.printed));
-    summary = FillIn(FillIn(summary, std::to_string(tally.passedOver)), std::to_string(tally.skipped));
+    const std::string summary = FillIn(strings.Load(IDS_ROUND_SUMMARY), {std::to_string(tally.printed),
+                                                                       std::to_string(tally.passedOver),
+                                                                       std::to_string(tally.skipped)});
     win::ShowMessage(Handle(), summary, MB_ICONINFORMATION);
 }
 

@@ -25,4 +25,13 @@ std::string IniPathFor(std::string_view executablePath) {
     return std::string(executablePath.substr(0, keep)) + ".INI";
 }
 
+ExitReport SaveAtExit(const std::vector<ExitFile>& files, bool sessionEnding) {
+    ExitReport report;
+    for (const ExitFile& file : files) {
+        if (file.save && file.save() == FileSave::FailedChangesLost) report.lost.push_back(file.name);
+    }
+    report.sayNow = !report.lost.empty() && !sessionEnding;
+    return report;
+}
+
 }  // namespace vorlant

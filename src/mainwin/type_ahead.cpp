@@ -4,8 +4,11 @@ namespace vorlant {
 
 bool TypeAheadPrefix::Type(char c, bool isLetter, Timing timing, const SelectFirst& selectFirst) {
     if (!isLetter) return false;
-    // Unsigned: the difference holds across the clock's wrap.
-    if (timing.now - lastLetter_ > timing.pause) length_ = 0;
+    // Unsigned: the difference holds across the clock's wrap. One of half the
+    // clock's range or more is a time before the last letter's, as a clock
+    // read out of order gives: no time passed.
+    const std::uint32_t passed = timing.now - lastLetter_;
+    if (passed < kBackwards && passed > timing.pause) length_ = 0;
     lastLetter_ = timing.now;
     letters_[length_++] = c;
     letters_[length_] = '\0';

@@ -19,14 +19,17 @@ public:
     // The prefix holds at most this many letters; the search with the last
     // of them is still made, the next letter starts afresh.
     static constexpr std::size_t kMaxLetters = 31;
+    static constexpr std::uint32_t kBackwards = 0x80000000u;
 
     // Selects the list's first entry that begins with `prefix` (a terminated
     // text of the language's code page), ignoring case; false when none does.
     using SelectFirst = std::function<bool(const char* prefix)>;
 
-    // When a character was typed: `now` in milliseconds of a clock that
-    // wraps around (the platform's message time), and the pause after which
-    // the next letter no longer continues the prefix.
+    // When a character was typed: `now` in milliseconds of one clock that
+    // wraps around (the platform's tick count), and the pause after which
+    // the next letter no longer continues the prefix. A `now` that lies
+    // kBackwards or more after the previous letter's is taken as earlier
+    // than it: no time passed.
     struct Timing {
         std::uint32_t now = 0;
         std::uint32_t pause = 0;

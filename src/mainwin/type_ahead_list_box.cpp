@@ -61,10 +61,11 @@ void CTypeAheadListBox::OnChar(WPARAM code) {
     // The list is a Unicode window: the character comes as UTF-16.
     const auto typed = static_cast<wchar_t>(code);
     const char c = CodePageCharacter(typed);
-    // Typed keys come through the queue, stamped when they were pressed; a
-    // character sent from elsewhere takes the time it arrives. A pause twice
-    // the double-click time (a second by default) ends the prefix.
-    const auto now = static_cast<std::uint32_t>(InSendMessage() ? GetTickCount() : GetMessageTime());
+    // One clock for every character, however it came: the time it is
+    // handled. (A message's own time belongs to the last queued message, and
+    // a character sent from this thread would carry an earlier letter's.) A
+    // pause twice the double-click time (a second by default) ends the prefix.
+    const auto now = static_cast<std::uint32_t>(GetTickCount());
     const bool searched = prefix_.Type(c, c != '\0' && IsCharAlphaW(typed) != FALSE, {now, 2 * GetDoubleClickTime()},
                                        [list](const char* prefix) { return SelectFirst(list, prefix); });
     if (searched) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "layout/length.h"
 #include "render/figures_page.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
@@ -11,30 +12,17 @@
 namespace vorlant {
 namespace {
 
-constexpr int kLargestLength = 999;  // 9.99 inches
 // How far around the first guess the start and the height are looked for,
 // in hundredths: the guess is off by the centring and the whole dots only.
 constexpr int kSearch = 4;
 
-// A layout length in hundredths, read as the printing reads it.
-int HundredthsOfLength(std::string_view text) { return static_cast<int>(LayoutLengthToDevice(100, text)); }
-
-std::string LengthText(int hundredths) {
-    char text[16] = {};
-    const int size = std::abs(hundredths);
-    std::snprintf(text, sizeof(text), "%s%d.%02d", hundredths < 0 ? "-" : "", size / 100, size % 100);
-    return text;
-}
-
 SettingChange Change(const CardLayout& layout, std::size_t slot, unsigned label, int after) {
     SettingChange change{slot, label, std::string(layout.Slot(slot)), std::string(layout.Slot(slot)), true};
-    if (after == HundredthsOfLength(change.now)) return change;
+    if (after == PrintedLengthHundredths(change.now)) return change;
     change.after = LengthText(after);
-    change.inRange = after >= 0 && after <= kLargestLength;
+    change.inRange = IsLengthInRange(after);
     return change;
 }
-
-bool IsLength(int hundredths) { return hundredths >= 0 && hundredths <= kLargestLength; }
 
 // The September and the August zero of `layout` with its start and height
 // replaced, in hundredths of a dot.
@@ -53,7 +41,7 @@ std::optional<int> Nearest(int guess, Cost cost) {
     long long bestCost = 0;
     for (int d = 0; d <= kSearch; ++d) {
         for (const int value : {guess - d, guess + d}) {
-            if (!IsLength(value)) continue;
+            if (!IsLengthInRange(value)) continue;
             const long long c = cost(value);
             if (!best || c < bestCost) best = value, bestCost = c;
         }
@@ -76,8 +64,8 @@ CardLines CalibrationZeros(const CardLayout& layout, const PrinterResolution& pr
 
 std::array<SettingChange, kReadingCount> ReadingChanges(const CardLayout& layout, const Readings& readings,
                                                         const PrinterResolution& printer) {
-    const int start = HundredthsOfLength(layout.MonthlyTop());
-    const int height = HundredthsOfLength(layout.MonthlyHeight());
+    const int start = PrintedLengthHundredths(layout.MonthlyTop());
+    const int height = PrintedLengthHundredths(layout.MonthlyHeight());
     // The card's lines as read, in hundredths of a dot of this page.
     const auto py = static_cast<long long>(printer.py);
     const std::array<long long, 2> zeros = RowZeros(layout, start, height, printer);
@@ -110,7 +98,7 @@ std::array<SettingChange, kReadingCount> ReadingChanges(const CardLayout& layout
     for (std::size_t i = 0; i < kPageColumns.size(); ++i) {
         const std::size_t slot = card_layout::ColumnX(kPageColumns[i]);
         changes[2 + i] = Change(layout, slot, IDS_SETTING_COLUMN_BASE + static_cast<unsigned>(i),
-                                HundredthsOfLength(layout.Slot(slot)) + readings[2 + i]);
+                                PrintedLengthHundredths(layout.Slot(slot)) + readings[2 + i]);
     }
     return changes;
 }

@@ -17,7 +17,6 @@
 namespace vorlant {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x000000;
 
 // Lengths on the paper in hundredths of an inch.
 constexpr int kTickPitch = 2;              // a tick every 0.02: closer ones run together
@@ -269,8 +268,8 @@ void ComposeCalibrationPage(DrawingSurface& surface, const CalibrationPage& page
 
     // Pens at least 0.1 mm wide across the line they draw: a line down the
     // page is as wide as ppi / 254 dots across, one along it as high.
-    const SurfaceObjectOwner downPen(surface, surface.CreateSolidPen(LineWidth(px), kBlack));
-    const SurfaceObjectOwner acrossPen(surface, surface.CreateSolidPen(LineWidth(py), kBlack));
+    const SurfaceObjectOwner downPen(surface, surface.CreateSolidPen(LineWidth(px), DrawingSurface::kBlack));
+    const SurfaceObjectOwner acrossPen(surface, surface.CreateSolidPen(LineWidth(py), DrawingSurface::kBlack));
     {
         const SurfaceObjectOwner font(surface,
                                       surface.CreateFontObject(ArialFontSpec(kLabelPoints, py, page.cardCharset)));

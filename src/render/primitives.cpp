@@ -2,20 +2,10 @@
 
 #include <cstdint>
 
+#include "layout/length.h"
+
 namespace vorlant {
 namespace {
-
-constexpr std::uint32_t kBlack = 0x000000;
-
-// The value of the leading digits of `text` (at most `limit` of them).
-unsigned LeadingDigits(std::string_view text, std::size_t limit) {
-    unsigned value = 0;
-    for (std::size_t i = 0; i < text.size() && i < limit; ++i) {
-        if (text[i] < '0' || text[i] > '9') break;
-        value = value * 10 + static_cast<unsigned>(text[i] - '0');
-    }
-    return value;
-}
 
 // The outline of a box of w x h with its lower-right corner at (x, y), drawn
 // with the selected pen from (x, y) round and back to (x, y).
@@ -30,9 +20,8 @@ void DrawBoxOutline(DrawingSurface& surface, int x, int y, int w, int h) {
 }  // namespace
 
 unsigned LayoutLengthToDevice(unsigned ppi, std::string_view text) {
-    const unsigned whole = LeadingDigits(text, 1);
-    const unsigned hundredths = text.size() > 2 ? LeadingDigits(text.substr(2), 2) : 0;
-    return ppi * hundredths / 100 + ppi * whole;
+    const auto length = static_cast<unsigned>(PrintedLengthHundredths(text));
+    return ppi * (length % 100) / 100 + ppi * (length / 100);
 }
 
 int MulDivRound(int a, int b, int c) {
@@ -50,8 +39,8 @@ void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned di
     if (divisor == 0) return;
     const int w = static_cast<int>(px / divisor);
     const int h = static_cast<int>(py / divisor);
-    const SurfaceObjectOwner outlinePen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), kBlack));
-    const SurfaceObjectOwner tickPen(surface, surface.CreateSolidPen(static_cast<int>(px / 45), kBlack));
+    const SurfaceObjectOwner outlinePen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), DrawingSurface::kBlack));
+    const SurfaceObjectOwner tickPen(surface, surface.CreateSolidPen(static_cast<int>(px / 45), DrawingSurface::kBlack));
     const ScopedSurfaceSelect select(surface, outlinePen.Get());
     DrawBoxOutline(surface, x, y, w, h);
     if (marked) {
@@ -70,7 +59,7 @@ void DrawCrossBox(DrawingSurface& surface, int x, int y, bool marked, unsigned d
     if (divisor == 0) return;
     const int w = static_cast<int>(px / divisor);
     const int h = static_cast<int>(py / divisor);
-    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), kBlack));
+    const SurfaceObjectOwner pen(surface, surface.CreateSolidPen(BoxOutlineWidth(px), DrawingSurface::kBlack));
     const ScopedSurfaceSelect select(surface, pen.Get());
     DrawBoxOutline(surface, x, y, w, h);
     if (marked) {

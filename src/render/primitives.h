@@ -10,10 +10,8 @@
 
 namespace vorlant {
 
-// A layout length ("2.62": one digit of inches, a point, two digits of
-// hundredths) in device units at `ppi` pixels per inch. Only the characters
-// at 0, 2 and 3 are read; a non-digit counts as 0, and one digit after the
-// point counts as hundredths ("1.5" is 1.05 inches).
+// A layout length ("2.62") in device units at `ppi` pixels per inch, read as
+// PrintedLengthHundredths reads it ("1.5" is 1.05 inches).
 unsigned LayoutLengthToDevice(unsigned ppi, std::string_view text);
 
 // MulDiv: a * b / c rounded to the nearest integer, halves away from zero;

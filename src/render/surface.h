@@ -59,6 +59,8 @@ public:
     // A solid pen of `width` device units (0: one pixel) and colour
     // 0x00BBGGRR.
     virtual SurfaceObject CreateSolidPen(int width, std::uint32_t colour) = 0;
+    // The colour of every line printed.
+    static constexpr std::uint32_t kBlack = 0x000000;
     virtual SurfaceObject CreateFontObject(const FontSpec& font) = 0;
     // Stock objects belong to the system: selected, never deleted.
     virtual SurfaceObject StockObject(StockObjectKind kind) = 0;

@@ -39,6 +39,7 @@
 
 // About box (template 100)
 #define IDC_ABOUT_LOCATION        1068  // the working directory
+#define IDC_ABOUT_VERSION         1090  // "%s" in its text: the version
 
 // Password dialog (template 120)
 #define IDC_PASSWORD_EDIT         244
@@ -115,7 +116,7 @@
 #define IDS_READING_NOTE_MOVED    165   // %s: the setting, its value now, its value after
 #define IDS_READING_NOTE_SAME     166   // %s: the setting, its value
 #define IDS_READING_UNREADABLE    167   // %s: the scale
-#define IDS_READING_OUT_OF_RANGE  169   // %s: the setting, its new value
+#define IDS_READING_OUT_OF_RANGE  169   // %s: the setting, its new value, the shortest and the longest length
 #define IDS_SETTING_TOP_MARGIN    170   // the test page's settings line, labelled as the dialogs label them
 #define IDS_SETTING_LEFT_MARGIN   171
 #define IDS_SETTING_MONTHLY_TOP   172

@@ -62,17 +62,4 @@ std::wstring Widen(std::string_view text) { return ToUtf16(LanguageCodePage(), t
 
 std::string Narrow(std::wstring_view text) { return FromUtf16(LanguageCodePage(), text); }
 
-std::wstring LongPath(std::string_view utf8) {
-    const std::wstring wide = WidePath(utf8);
-    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (size == 0) return wide;
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
-    if (length == 0 || length >= size) return wide;
-    full.resize(length);
-    if (full.starts_with(L"\\\\?\\") || full.starts_with(L"\\\\.\\")) return full;
-    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
-}
-
 }  // namespace vorlant::win

@@ -32,14 +32,6 @@ std::string FromUtf16(UINT codePage, std::wstring_view text, char missing = '\0'
 inline std::wstring WidePath(std::string_view utf8) { return ToUtf16(CP_UTF8, utf8); }
 inline std::string Utf8Path(std::wstring_view wide) { return FromUtf16(CP_UTF8, wide); }
 
-// A path of the core for the file functions: full, behind "\\?\" ("\\?\UNC\"
-// for a share), a form they take up to 32767 characters long. The program
-// opens bare names in its working folder; in a folder of some 250 characters
-// the full path of a name, or of the temporary "cplot.dat.new" beside it,
-// passes the 260 that the plain form allows. A path the system cannot
-// complete stays as it is.
-std::wstring LongPath(std::string_view utf8);
-
 // A path of the core in the language's code page, for a message: a
 // character the code page lacks shows as '?'.
 inline std::string NarrowPath(std::string_view utf8) { return FromUtf16(LanguageCodePage(), WidePath(utf8), '?'); }

@@ -1,4 +1,5 @@
-// Any bytes as a layout file: reading it, falling back to defaults longer than a slot and reading every slot.
+// Any bytes as a layout file: reading it, falling back to defaults longer than a slot and reading every slot,
+// each as a length in both readings and brought into the canonical form, which it then keeps.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,7 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(whole ? layout == read : layout.MonthlyTop() == "2.62" && layout.MonthlyHeight() == "1234567");
     for (std::size_t offset = 0; offset < card_layout::kSize; offset += card_layout::kSlotSize) {
         fuzz::Check(read.Slot(offset).size() < card_layout::kSlotSize);
-        fuzz::Check(LayoutValueHundredths(layout.Slot(offset)) >= 0);
+        const std::string_view slot = layout.Slot(offset);
+        fuzz::Check(LayoutValueHundredths(slot) >= 0 && IsLengthInRange(PrintedLengthHundredths(slot)));
+        std::string text(slot);
+        if (NormalizeLength(text)) {
+            std::string again = text;
+            fuzz::Check(text.size() >= 4 && text[1] == '.' && NormalizeLength(again) && again == text);
+            fuzz::Check(LengthText(PrintedLengthHundredths(text)) == text.substr(0, 4));
+        }
     }
     return 0;
 }

@@ -165,8 +165,8 @@ TEST_F(ListAndPanelsTest, ShowTheDataAndFilterTheList) {
 
 // The search by typed letters in any case, Polish ones included, on entries of the data and entries put into the
 // list: the first from the top whose start matches, as the platform folds both, whatever the list box's own search
-// does. Each row starts with another entry selected; the prefix left by a row ends there, so the next row's first
-// letter starts afresh. So does a letter after a pause (twice the double-click time), and one after the list lost
+// does. Each row starts with another entry selected; the prefix left by a row continues no entry with the next
+// row's first letter, which so starts afresh. So does a letter after a pause (twice the double-click time), and one after the list lost
 // the focus and gained it again.
 TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase) {
     gen::GeneratorOptions options;
@@ -177,8 +177,8 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
     ASSERT_NE(Start(), nullptr);
     ASSERT_EQ(Expected(kAll).front(), "Śliwa, Łukasz");
     const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena",
-                                    L"Ółkowski, Piotr", L"Anna Kowal"};
-    for (int at = 0; at < 6; ++at) {
+                                    L"Ółkowski, Piotr", L"Anna Kowal", L"Kalina, Ewa"};
+    for (int at = 0; at < 7; ++at) {
         ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
                                       reinterpret_cast<LPARAM>(above[at])),
                   at);
@@ -202,11 +202,12 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
         std::function<void()> afterTheFirst;
         int selected;
     } rows[] = {
-        {L"Ś", {}, 6},                        // "Śliwa, Łukasz" of the data, by its capital
-        {L"ś", {}, 6},                        // and by the small letter
+        {L"Ś", {}, 7},                        // "Śliwa, Łukasz" of the data, by its capital
+        {L"ś", {}, 7},                        // and by the small letter
+        {L"Ka", {}, 6},                       // "Kalina", the prefix kept
+        {L"Ka", waitOutThePause, 5},          // "a" alone after the pause: "Anna Kowal", where "Ka" is "Kalina"
         {L"kół", {}, 0},                      // the capitals above "Kółko", which the list box's search would take
         {L"łą", {}, 3},                       // past "Łukowska": its small "ą" matches the typed one folded alike
-        {L"Ka", waitOutThePause, 5},          // "a" alone: "Anna Kowal"
         {L"Kó", leaveTheListAndComeBack, 4},  // "ó" alone: "Ółkowski", not "KÓŁKO"
     };
     for (const auto& row : rows) {

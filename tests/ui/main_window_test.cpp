@@ -9,6 +9,7 @@
 
 #include "dialog_driving.h"
 #include "resources/resource.h"
+#include "resources/version.h"
 #include "ui_support.h"
 #include "win/text_codec.h"
 
@@ -123,6 +124,7 @@ protected:
         EXPECT_NE(about, nullptr);
         if (about == nullptr) return {};
         std::string shown = ItemText(about, IDC_ABOUT_LOCATION);
+        EXPECT_EQ(ItemText(about, IDC_ABOUT_VERSION), "Vorlant Wersja " VORLANT_VERSION);
         EXPECT_TRUE(winauto::WaitUntil([&] { return winauto::Painted(about, {IDC_ABOUT_LOCATION}); }, 5000));
         RECT box{};
         GetWindowRect(about, &box);

@@ -12,8 +12,10 @@
 
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
+#include "resources/version.h"
 #include "support/rc_strings.h"
 #include "support/temp_folder.h"
+#include "win/file_win32.h"
 #include "win/subclass.h"
 #include "win/text_codec.h"
 #include "winauto.h"
@@ -35,8 +37,8 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     }
     std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), nullptr));
     ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
-    for (const auto& [name, expected] : {std::pair{"ProductName", "Vorlant"}, {"FileVersion", "5b"},
-                                         {"ProductVersion", "5b"}}) {
+    for (const auto& [name, expected] : {std::pair{"ProductName", "Vorlant"}, {"FileVersion", VORLANT_VERSION},
+                                         {"ProductVersion", VORLANT_VERSION}}) {
         char* text = nullptr;
         UINT length = 0;
         const std::string path = std::string("\\StringFileInfo\\041504E2\\") + name;
@@ -112,12 +114,13 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsAndRound
     items.pop_back();
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
     EXPECT_TRUE(items[items.size() - 4].separator);
-    EXPECT_EQ(items[items.size() - 3].id, static_cast<UINT>(IDM_ABOUTBOX));
-    EXPECT_EQ(items[items.size() - 3].text, "O programie Vorlant");
-    EXPECT_EQ(items[items.size() - 2].id, 32u);
-    EXPECT_EQ(items[items.size() - 2].text, "Strona próbna");
-    EXPECT_EQ(items.back().id, 48u);
-    EXPECT_EQ(items.back().text, "Odczyty ze strony próbnej...");
+    const test::RcStringSource strings;
+    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU}, {32, IDS_CALIBRATION_PAGE_MENU},
+                                              {48, IDS_READINGS_MENU}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const winauto::MenuItem& item = items[items.size() - 3 + i];
+        EXPECT_EQ(std::pair(item.id, item.text), std::pair(ours[i].first, strings.Load(ours[i].second)));
+    }
 }
 
 // The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code

@@ -15,15 +15,15 @@
 #include <vector>
 
 #include "dialog_driving.h"
+#include "layout/file_message.h"
 #include "resources/resource.h"
+#include "support/rc_strings.h"
 #include "ui_support.h"
 
 namespace vorlant::uitest {
 namespace {
 
-std::string CannotSave(const std::string& fileName) {
-    return "Nie można zapisać pliku „" + fileName + "”.\nZmiany nie zostały zachowane.";
-}
+std::string CannotSave(const std::string& fileName) { return CannotSaveMessage(test::RcStringSource{}, fileName); }
 
 class WriteFailureTest : public VorlantTest {
 protected:
@@ -95,9 +95,10 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
             winauto::Click(mainWindow, IDC_EXIT);
         }
         if (!c.lost.empty()) {
-            std::string message;
-            for (const std::string& name : c.lost) message += (message.empty() ? "" : "\n\n") + CannotSave(name);
-            EXPECT_EQ(TakeMessage(*program), message);
+            // Every file that can be written is, before the message comes.
+            ASSERT_NE(WaitForMessageBox(*program), nullptr);
+            for (const std::string& name : c.written) EXPECT_TRUE(folder.Exists(name)) << name << " under the message";
+            EXPECT_EQ(TakeMessage(*program), CannotSaveMessage(test::RcStringSource{}, c.lost));
         }
         ExpectNoMessageAndExit();
 
@@ -163,7 +164,15 @@ TEST_F(WriteFailureTest, ACloseRequestDuringADialogEndsTheProgramWhenTheDialogCl
              PostMessageA(mainWindow, WM_CLOSE, 0, 0);
              return about;
          },
-         "", "1.60"}};
+         "", "1.60"},
+        {"Odczyty",
+         [&] {
+             HWND readings = OpenReadings(*program, mainWindow);
+             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+             if (readings != nullptr) SetText(readings, IDC_READ_EDIT_FIRST + 2, "+5");  // the first column
+             return readings;
+         },
+         "Card Version=0", "1.65"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.dialog);
         std::error_code ignored;
@@ -180,6 +189,19 @@ TEST_F(WriteFailureTest, ACloseRequestDuringADialogEndsTheProgramWhenTheDialogCl
         ASSERT_EQ(layout.size(), 400u);
         EXPECT_EQ(LayoutSlot(layout, 336), c.layoutColumn);
     }
+}
+
+// A close request while the password is asked for waits for the start: once the password is taken, the program
+// ends as its exit button would end it, with its layout written.
+TEST_F(WriteFailureTest, ACloseRequestDuringThePasswordEndsTheProgramOnceItIsTaken) {
+    HWND dialog = StartAtPassword("Tajne7");
+    ASSERT_NE(dialog, nullptr);
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    PostMessageA(owner, WM_CLOSE, 0, 0);
+    for (const char c : std::string("Tajne7")) PostMessageW(GetDlgItem(dialog, IDC_PASSWORD_EDIT), WM_CHAR, c, 1);
+    EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
+    EXPECT_EQ(folder.Read("cplot.dat").size(), 400u);
 }
 
 // A working folder of 248 characters: "cplot.dat" in it stays below 260, but the temporary "cplot.dat.new" beside

@@ -162,6 +162,7 @@ TEST(RemarkTableTest, AttachesUsableRemarksUpTo898) {
         Remark("Zerowy", 0, 25, 42),              // no month
         Remark("Nieznany", 4, 25, 999),           // slot 2, on the header record
         Remark("  Druga uwaga  ", 3, 25, 42),     // slot 3, replaces slot 1
+        Remark(std::string(43, 'a') + 'b', 7, 25, 42),  // slot 4: 44 letters, no terminator
     });
     LoadedTable loaded(folder.Str());
     const auto text = [&](int index, int month, int year) {
@@ -169,11 +170,12 @@ TEST(RemarkTableTest, AttachesUsableRemarksUpTo898) {
         loaded.remarks.Text(loaded.table, index, month, year, out);
         return std::string(out.data());
     };
-    EXPECT_EQ(loaded.remarks.Count(), 4);
+    EXPECT_EQ(loaded.remarks.Count(), 5);
     EXPECT_EQ(loaded.table.RemarkNumber(2, 1, 1), 0);
     EXPECT_EQ(loaded.table.RemarkNumber(0, 3, 1), 2);
     EXPECT_EQ(text(1, 2, 2025), "Druga uwaga");
     EXPECT_EQ(text(1, 2, 2024), "");
+    EXPECT_EQ(text(1, 6, 2025), std::string(43, 'a'));
 
     std::vector<Bytes> many(899, Remark("Uwaga", 5, 24, 42));
     many.back() = Remark("Ostatnia", 6, 24, 42);

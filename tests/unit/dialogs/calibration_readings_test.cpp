@@ -66,7 +66,7 @@ TEST(EvaluateReadingsTest, RefusesTheFirstFieldThatIsNoNumberBeyondItsScaleOrOut
     nearEdge.SetSlot(card_layout::kMonthlyTop, "0.05");
     const ReadingsOutcome outcome = EvaluateReadings({"-10", "-10", "", "", "", "", ""}, nearEdge, kPrinter, kStrings);
     EXPECT_EQ(outcome.refusedField, 0u);
-    EXPECT_EQ(outcome.message, say(IDS_READING_OUT_OF_RANGE, {start, "-0.05"}) + "\n\n" + kStrings.Load(IDS_LENGTH_MESSAGE));
+    EXPECT_EQ(outcome.message, say(IDS_READING_OUT_OF_RANGE, {start, "-0.05", "0.00", "9.99"}) + "\n\n" + kStrings.Load(IDS_LENGTH_MESSAGE));
 }
 
 // The notes fill their pattern once: a label or a value holding "%s" is shown as it is.

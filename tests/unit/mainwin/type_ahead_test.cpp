@@ -55,7 +55,8 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
 }
 
 // A letter typed more than the pause after the previous one starts a new prefix: "K" now and "a" later finds
-// "Anna", not "Kaczmarek". The clock may wrap between the two; characters that are no letters do not count.
+// "Anna", not "Kaczmarek". The clock may wrap between the two; a time before the first counts as none passed;
+// characters that are no letters do not count.
 TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
     const struct {
         const char* what;
@@ -71,6 +72,9 @@ TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
         {"across the clock's wrap, at once", 0xFFFFFF00u, 0x80u, false, "Ka", 1},
         {"across the clock's wrap, after the pause", 0xFFFFFF00u, 0x500u, false, "a", 2},
         {"a digit in the pause does not hold the prefix", 10000, 11500, true, "a", 2},
+        {"a clock read earlier than the last letter's", 10000, 9000, false, "Ka", 1},
+        {"half the clock's range after: earlier", 10000, 10000 + 0x80000000u, false, "Ka", 1},
+        {"just under half the clock's range after", 10000, 10000 + 0x7FFFFFFFu, false, "a", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -18,14 +18,6 @@ namespace {
 
 using Line = test::RecordingSurface::Line;
 
-TEST(LayoutLengthToDeviceTest, ReadsOneDigitOfInchesAndTwoOfHundredths) {
-    struct Case { const char* text; unsigned ppi, units; };
-    for (const Case c : {Case{"2.62", 600, 1572}, {"3.10", 600, 1860}, {"0.33", 96, 31}, {"1.5", 600, 630},
-                         {"", 600, 0}, {"7", 100, 700}, {"x.50", 100, 50}, {"1.2x", 100, 102}, {"12.5", 100, 100}}) {
-        EXPECT_EQ(LayoutLengthToDevice(c.ppi, c.text), c.units) << '"' << c.text << "\" at " << c.ppi;
-    }
-}
-
 TEST(MarkBoxTest, DrawsTheOutlineAndTheMarkWithTheirPens) {
     test::RecordingSurface tick(600, 600), cross(96, 96);
     DrawTickBox(tick, 1000, 2000, true, 7);
