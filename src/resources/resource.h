@@ -10,12 +10,14 @@
 #define IDD_OPTIONS               130
 #define IDD_LAYOUT                131
 #define IDD_READINGS              132
+#define IDD_FULL_CARD_PROGRESS    134
 #define IDI_APP                   128
 
 // System menu commands: the About box and the calibration page
 #define IDM_ABOUTBOX              0x0010
 #define IDM_TESTPAGE              0x0020
 #define IDM_READINGS              0x0030  // the test page's readings typed in
+#define IDM_FULL_CARDS            0x0040  // the whole card of everyone on the list
 
 // Main dialog (template 102)
 #define IDC_PRINT                 1     // IDOK: "&Drukuj"
@@ -78,6 +80,10 @@
 #define IDC_READ_EDIT_LAST        1116
 #define IDC_READ_NOTE_FIRST       1120  // + scale 0..6
 
+// Progress of the whole list's cards (template 134): the count ("12 z 87")
+// under the full card's own id, and IDCANCEL, which stops the job
+#define IDC_FULL_CARD_COUNT       1032
+
 // Numbered strings
 #define IDS_ABOUT_MENU            101
 #define IDS_PASSWORD_PROMPT       102
@@ -115,6 +121,15 @@
 #define IDS_SETTING_MONTHLY_TOP   172
 #define IDS_SETTING_MONTHLY_HEIGHT 173
 #define IDS_SETTING_COLUMN_BASE   174   // + the page's column 0..4: shared, studies, auxiliary, hours, remarks
+#define IDS_FULL_CARD_MENU        180
+#define IDS_FULL_CARD_TITLE       181
+#define IDS_FULL_CARD_YEAR        182   // %s: the years the service year begins and ends in
+#define IDS_FULL_CARD_HEADINGS    183   // the table's column headings, parted by '|'
+#define IDS_FULL_CARD_ASK         184   // %s: the number of cards, the months
+#define IDS_FULL_CARD_PROGRESS    185   // %s: the pages printed, all pages
+#define IDS_FULL_CARD_NO_MONTH    186
+#define IDS_FULL_CARD_EMPTY_LIST  187
+#define IDS_FULL_CARD_MONTH_BASE  188   // + card row 0..11: the months' full names, September first
 #define IDS_VERSION_NAME_BASE     400   // + card version
 #define IDS_VERSION_OFFSET_BASE   410   // + card version; not read
 #define IDS_DEFAULT_HEADER_X_BASE 500   // + 20 * version + header item
