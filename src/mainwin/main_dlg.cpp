@@ -49,6 +49,7 @@ BOOL CMainDlg::OnInitDialog() {
     UpdateFilterButton();
     AddAboutMenuItem();
     AddTestPageMenuItem();
+    AddFullCardMenuItem();
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
 
@@ -136,7 +137,12 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_PRINT:
             // Enter reaches here too; it prints only while the button is enabled.
-            if (notifyCode == BN_CLICKED && IsWindowEnabled(Item(IDC_PRINT))) PrintCard();
+            if (notifyCode != BN_CLICKED || !IsWindowEnabled(Item(IDC_PRINT))) break;
+            if (IsDlgButtonChecked(Handle(), IDC_PRINT_FULL_CARD) == BST_CHECKED) {
+                PrintFullCard();
+            } else {
+                PrintCard();
+            }
             break;
         case IDC_EXIT:
             // Esc, the button and the close box. A close request from
@@ -201,6 +207,9 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
             break;
         case IDM_READINGS:
             RunReadings();
+            break;
+        case IDM_FULL_CARDS:
+            PrintWholeList();
             break;
         default:
             return false;

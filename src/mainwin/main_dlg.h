@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "data/extended_details.h"
 #include "data/group_file.h"
@@ -23,6 +24,7 @@
 #include "mainwin/type_ahead_list_box.h"
 #include "render/card_year.h"
 #include "render/figures_page.h"
+#include "render/full_card_page.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -82,6 +84,15 @@ private:
     // One document of one page on the application's printer, drawn by `compose`.
     void PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
     void OnMonthBoxClicked();
+
+    // The whole card on plain paper (main_dlg_full_card.cpp): the selected
+    // publisher's, and everyone's on the list in one document.
+    void AddFullCardMenuItem();
+    void PrintFullCard();
+    void PrintWholeList();
+    void PrintFullCards(const char* documentName, const std::vector<int>& records);
+    std::array<bool, kCardRows> FullCardRows() const;
+    FullCardPerson FullCardPersonOf(int record);
 
     win::Win32StringSource strings;
     std::string iniPath;
