@@ -83,6 +83,10 @@ private:
     void PrintTestPage();
     // One document of one page on the application's printer, drawn by `compose`.
     void PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
+    // One document on the application's printer, its pages printed by
+    // `pages` between StartPage and EndPage; "No Printer" and "no hdc" when
+    // there is none to print on.
+    void PrintDocument(const char* documentName, const std::function<void(HDC)>& pages);
     void OnMonthBoxClicked();
 
     // The whole card on plain paper (main_dlg_full_card.cpp): the selected

@@ -152,54 +152,36 @@ void CMainDlg::PrintWholeList() {
 }
 
 void CMainDlg::PrintFullCards(const char* documentName, const std::vector<int>& records) {
-    const std::wstring name = win::Widen(documentName);
-    DOCINFOW document{};
-    document.cbSize = sizeof(document);
-    document.lpszDocName = name.c_str();
-    if (!printer.Ensure(Handle())) {
-        win::ShowMessage(Handle(), "No Printer");
-        return;
-    }
-    const win::UniquePrinterDc dc = printer.CreateDc();
-    if (dc.Get() == nullptr) {
-        win::ShowMessage(Handle(), "no hdc");
-        SetFocus(Item(IDC_PUBLISHER_LIST));
-        return;
-    }
     const std::array<bool, kCardRows> rows = FullCardRows();
-    const int width = GetDeviceCaps(dc.Get(), HORZRES);
-    const int height = GetDeviceCaps(dc.Get(), VERTRES);
-    // The list's job shows its progress and can be stopped between pages;
-    // the main window waits meanwhile, but repaints.
-    std::optional<CFullCardProgress> progress;
-    if (records.size() > 1) {
-        EnableWindow(Handle(), FALSE);
-        progress.emplace(Handle());
-    }
-    StartDocW(dc.Get(), &document);
-    std::size_t printed = 0;
-    for (const int record : records) {
-        if (progress) {
-            progress->Show(FillIn(FillIn(strings.Load(IDS_FULL_CARD_PROGRESS), std::to_string(printed + 1)),
-                                  std::to_string(records.size())));
-            // A session that ends meanwhile has released the table.
-            if (progress->StopAsked() || exiting) break;
+    PrintDocument(documentName, [&](HDC dc) {
+        const int width = GetDeviceCaps(dc, HORZRES);
+        const int height = GetDeviceCaps(dc, VERTRES);
+        // The list's job shows its progress and can be stopped between
+        // pages; the main window waits meanwhile, but repaints. A stopped
+        // job keeps the pages printed so far.
+        std::optional<CFullCardProgress> progress;
+        if (records.size() > 1) {
+            EnableWindow(Handle(), FALSE);
+            progress.emplace(Handle());
         }
-        const CardYear year = ReadCardYear(table, remarks, record, reportMonth, currentYear);
-        const FullCardPerson person = FullCardPersonOf(record);
-        StartPage(dc.Get());
-        win::GdiSurface surface(dc.Get());
-        ComposeFullCardPage(surface, {year, person, rows, width, height, CardCharset}, strings);
-        EndPage(dc.Get());
-        ++printed;
-    }
-    // A stopped job keeps the pages printed so far.
-    EndDoc(dc.Get());
-    if (progress) {
-        EnableWindow(Handle(), TRUE);
-        progress.reset();
-    }
-    SetFocus(Item(IDC_PUBLISHER_LIST));
+        std::size_t printed = 0;
+        for (const int record : records) {
+            if (progress) {
+                progress->Show(FillIn(FillIn(strings.Load(IDS_FULL_CARD_PROGRESS), std::to_string(printed + 1)),
+                                      std::to_string(records.size())));
+                // A session that ends meanwhile has released the table.
+                if (progress->StopAsked() || exiting) break;
+            }
+            const CardYear year = ReadCardYear(table, remarks, record, reportMonth, currentYear);
+            const FullCardPerson person = FullCardPersonOf(record);
+            StartPage(dc);
+            win::GdiSurface surface(dc);
+            ComposeFullCardPage(surface, {year, person, rows, width, height, CardCharset}, strings);
+            EndPage(dc);
+            ++printed;
+        }
+        if (progress) EnableWindow(Handle(), TRUE);
+    });
 }
 
 }  // namespace vorlant

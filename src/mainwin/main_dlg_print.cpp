@@ -48,6 +48,15 @@ void CMainDlg::PrintTestPage() {
 }
 
 void CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {
+    PrintDocument(documentName, [&](HDC dc) {
+        StartPage(dc);
+        win::GdiSurface surface(dc);
+        compose(surface);
+        EndPage(dc);
+    });
+}
+
+void CMainDlg::PrintDocument(const char* documentName, const std::function<void(HDC)>& pages) {
     const std::wstring name = win::Widen(documentName);
     DOCINFOW document{};
     document.cbSize = sizeof(document);
@@ -64,10 +73,7 @@ void CMainDlg::PrintPage(const char* documentName, const std::function<void(Draw
         win::ShowMessage(Handle(), "no hdc");
     } else {
         StartDocW(dc.Get(), &document);
-        StartPage(dc.Get());
-        win::GdiSurface surface(dc.Get());
-        compose(surface);
-        EndPage(dc.Get());
+        pages(dc.Get());
         EndDoc(dc.Get());
     }
     SetFocus(Item(IDC_PUBLISHER_LIST));

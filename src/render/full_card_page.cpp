@@ -155,7 +155,8 @@ void DrawDetails(DrawingSurface& surface, const FullCardPage& page, const FullCa
 
     // The name, set smaller when the longest names would not fit.
     const int nameX = TextFrom(surface, g.left, g.detailTops[0], label(IDS_LABEL_NAME)) + labelGap;
-    FitText(surface, page, page.person.name, {nameX, g.detailTops[0] - line / 4, g.right, g.detailTops[0] + line + line / 4},
+    const int nameTop = g.detailTops[0] - line / 4;
+    FitText(surface, page, page.person.name, {nameX, nameTop, g.right, nameTop + line + line / 2},
             {kNamePoints, true}, Placement::Left, 1);
 
     const auto value = [&](int x, int y, const std::string& text) {
@@ -330,7 +331,11 @@ std::vector<std::string> WrapText(std::string_view text, int width,
         }
         std::size_t cut = fit;
         if (fit < text.size()) {
-            const std::size_t blank = text.substr(0, fit + 1).rfind(' ');
+            std::size_t blank = text.substr(0, fit + 1).rfind(' ');
+            // A word of one letter ("w", "z") goes to the next line with the word it belongs to.
+            const std::size_t before = blank != std::string_view::npos && blank > 0 ? text.rfind(' ', blank - 1)
+                                                                                    : std::string_view::npos;
+            if (before != std::string_view::npos && before > 0 && blank - before == 2) blank = before;
             if (blank != std::string_view::npos && blank > 0) cut = blank;
         }
         std::string_view line = text.substr(0, cut);

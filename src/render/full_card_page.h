@@ -77,9 +77,11 @@ std::string FullMonthName(int row, const StringSource& strings);
 long TotalHours(const CardYear& year, const std::array<bool, kCardRows>& rowFilled);
 
 // `text` broken into lines no wider than `width` as `measure` counts, at
-// blanks where it can, inside a word where one is too long. Multi-byte
-// letters of UTF-8 are never cut.
-std::vector<std::string> WrapText(std::string_view text, int width, const std::function<int(std::string_view)>& measure);
+// blanks where it can (a one-letter word moves on with the next word),
+// inside a word where one is too long. A byte that would continue a UTF-8
+// letter is never cut before.
+std::vector<std::string> WrapText(std::string_view text, int width,
+                                  const std::function<int(std::string_view)>& measure);
 
 // Draws the page onto `surface`. Nothing is drawn across a line: a text too
 // long for its cell is wrapped within it or set smaller until it fits.

@@ -4,14 +4,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "dialog_driving.h"
 #include "printed_pdf.h"
+#include "render/full_card_page.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
 #include "ui_support.h"
@@ -22,29 +21,21 @@ namespace {
 using winauto::ItemChecked;
 using winauto::WaitUntil;
 
-constexpr DWORD kPrintTimeoutMs = 60000;
-
-// The known publisher's rows from September: the ticked ones (September, October and August) and one that is
-// not. Fields: pioneer status, hours, studies, shared, remark.
+// The known publisher's rows from September (status, hours, studies, shared, remark); November is not ticked.
 const std::map<int, gen::FixedRow> kRows{{0, {2, 73, 4, true, "Chory"}},
                                          {1, {0, 12, 2, true, ""}},  // a publisher's hours: not printed
                                          {2, {1, 31, 9, false, "Nie"}},
                                          {11, {3, 65, 1, true, "Łódź"}}};
 constexpr int kTicked[] = {0, 1, 11};
-// Where each word must stand: its row (12: "Ogółem") and column (0: month .. 5: remarks).
+// Each word of the table but the months' names, in its row (kTotalRow: "Ogółem") and column (5: remarks).
 const std::map<std::string, std::pair<int, int>> kFigures{{"4", {0, 2}},  {"73", {0, 4}}, {"Chory", {0, 5}},
                                                           {"2", {1, 2}},  {"1", {11, 2}}, {"65", {11, 4}},
-                                                          {"Łódź", {11, 5}}, {"138", {12, 4}}};
+                                                          {"Łódź", {11, 5}}, {"138", {kTotalRow, 4}}};
 
-// The words of one page.
-std::vector<Word> PageWords(const Card& card, int page) {
-    std::vector<Word> words;
-    std::ranges::copy_if(card.words, std::back_inserter(words), [&](const Word& w) { return w.page == page; });
-    return words;
-}
-
-bool HasWord(const std::vector<Word>& words, const std::string& text) {
-    return std::ranges::any_of(words, [&](const Word& w) { return w.text == text || w.text == text + ","; });
+bool HasWord(const Card& card, int page, const std::string& text) {
+    return std::ranges::any_of(card.words, [&](const Word& w) {
+        return w.page == page && (w.text == text || w.text == text + ",");
+    });
 }
 
 class FullCardTest : public VorlantTest {
@@ -60,17 +51,14 @@ protected:
     void StartTicked(const gen::GeneratorOptions& options) {
         WriteCongregation(options);
         ASSERT_NE(Start(), nullptr);
-        for (const int row : kTicked) {
-            winauto::Click(mainWindow, IDC_MONTH_FIRST + row);
-            ASSERT_TRUE(WaitUntil([&] { return ItemChecked(mainWindow, IDC_MONTH_FIRST + row); }, 5000));
-        }
+        for (const int row : kTicked) Tick(mainWindow, IDC_MONTH_FIRST + row);
     }
 
-    // The document that `print` makes, read back.
+    // The document that `print` makes, read back; the focus is back on the list.
     std::optional<Card> Printed(const std::function<void()>& print) {
         const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
         print();
-        const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, kPrintTimeoutMs);
+        const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, 60000);
         EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
         return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
     }
@@ -88,73 +76,37 @@ TEST_F(FullCardTest, PrintsTheSelectedPublishersCompleteCardWithEveryFigureInIts
     ASSERT_NO_FATAL_FAILURE(StartTicked(options));
     ASSERT_TRUE(winauto::ItemVisible(mainWindow, IDC_PRINT_FULL_CARD));
     ASSERT_FALSE(ItemChecked(mainWindow, IDC_PRINT_FULL_CARD)) << "unticked at the start";
-    winauto::Click(mainWindow, IDC_PRINT_FULL_CARD);
-    ASSERT_TRUE(WaitUntil([&] { return ItemChecked(mainWindow, IDC_PRINT_FULL_CARD); }, 5000));
-    const auto record = static_cast<std::size_t>(
-        winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
-                            static_cast<WPARAM>(winauto::ListSelection(mainWindow, IDC_PUBLISHER_LIST))));
-    ASSERT_EQ(congregation.publishers.at(record - 1).lastName, "Wiśniewski");
+    Tick(mainWindow, IDC_PRINT_FULL_CARD);
 
     const std::optional<Card> card = Printed([&] { winauto::Click(mainWindow, IDC_PRINT); });
     ASSERT_TRUE(card) << "no card read from " << pdfFolder;
     EXPECT_EQ(card->pages, 1);
-    const std::vector<Word>& words = card->words;
-    EXPECT_TRUE(HasWord(words, "Józef") && HasWord(words, "Wiśniewski"));
-    const gen::PublisherInfo& p = congregation.publishers[record - 1];
+    EXPECT_TRUE(HasWord(*card, 0, "Józef") && HasWord(*card, 0, "Wiśniewski"));
+    const gen::PublisherInfo& p = congregation.publishers[0];
     for (const std::string& date : {p.birthDate, p.baptismDate}) {
-        const std::string shown = date.size() == 8 ? date.substr(0, 2) + "/" + date.substr(2, 2) + "/" + date.substr(4) : "";
-        if (!shown.empty()) {
-            EXPECT_TRUE(HasWord(words, shown)) << shown;
-        }
+        const std::string shown =
+            date.size() == 8 ? date.substr(0, 2) + "/" + date.substr(2, 2) + "/" + date.substr(4) : "";
+        EXPECT_TRUE(shown.empty() || HasWord(*card, 0, shown)) << shown;
     }
     std::ostringstream year;
     year << congregation.serviceYear - 1 << "/" << congregation.serviceYear;
-    EXPECT_TRUE(HasWord(words, year.str())) << "the service year";
+    EXPECT_TRUE(HasWord(*card, 0, year.str())) << "the service year";
 
-    // Rows by the months' names down the first column; columns by the headings, centred in them, from the
-    // table's left line, 0.06 inch before the months' names.
-    std::vector<double> rowY, columnX;
-    double tableLeft = 1e9;
-    for (int row = 0; row < 12; ++row) {
-        const std::string month = strings.Load(IDS_FULL_CARD_MONTH_BASE + static_cast<unsigned>(row));
-        const auto found = std::ranges::find(words, month, &Word::text);
-        ASSERT_NE(found, words.end()) << month;
-        rowY.push_back((found->yMin + found->yMax) / 2);
-        tableLeft = std::min(tableLeft, found->xMin - 0.06 * 72);
+    // Every word below the headings in its cell: the months' names down the first column, the figures as above.
+    std::map<std::string, std::pair<int, int>> expected = kFigures;
+    for (int row = 0; row < kCardRows; ++row) expected[FullMonthName(row, strings)] = {row, 0};
+    expected[strings.Load(IDS_PREVIEW_TOTAL)] = {kTotalRow, 0};
+    const FullCardGeometry g = ComputeFullCardGeometry(printer->px, printer->py, printer->width, printer->height);
+    for (const Word& w : card->words) {
+        const int x = printer->XDevice((w.xMin + w.xMax) / 2), y = printer->YDevice((w.yMin + w.yMax) / 2);
+        if (y < g.headingBottom) continue;
+        const auto found = expected.find(w.text);
+        ASSERT_NE(found, expected.end()) << w.text << " printed in the table";
+        const SurfaceRect cell = g.Cell(found->second.first, found->second.second);
+        EXPECT_TRUE(x > cell.left && x < cell.right && y > cell.top && y < cell.bottom) << w.text;
+        expected.erase(found);
     }
-    rowY.push_back(2 * rowY[11] - rowY[10]);  // "Ogółem"
-    std::istringstream headings(strings.Load(IDS_FULL_CARD_HEADINGS));
-    for (std::string heading; std::getline(headings, heading, '|');) {
-        const std::string first = heading.substr(0, heading.find(' '));
-        const auto found = std::ranges::find_if(words, [&](const Word& w) {
-            return w.text == first && w.yMax < rowY[0] && w.yMin > rowY[0] - 72;
-        });
-        ASSERT_NE(found, words.end()) << first;
-        columnX.push_back((found->xMin + found->xMax) / 2);
-    }
-    std::vector<double> edges{tableLeft};
-    for (const double centre : columnX) edges.push_back(2 * centre - edges.back());
-    const auto column = [&](double x) {
-        return static_cast<int>(std::ranges::upper_bound(edges, x) - edges.begin()) - 1;
-    };
-    const auto nearest = [](const std::vector<double>& at, double v) {
-        std::size_t best = 0;
-        for (std::size_t i = 1; i < at.size(); ++i) best = std::abs(at[i] - v) < std::abs(at[best] - v) ? i : best;
-        return static_cast<int>(best);
-    };
-    // Under the headings only the months' names, "Ogółem" and the figures.
-    std::set<std::string> labels{strings.Load(IDS_PREVIEW_TOTAL)};
-    for (int row = 0; row < 12; ++row) labels.insert(strings.Load(IDS_FULL_CARD_MONTH_BASE + static_cast<unsigned>(row)));
-    std::set<std::string> seen;
-    for (const Word& w : words) {
-        if (w.yMax < rowY[0] - 10 || labels.contains(w.text)) continue;
-        const std::pair<int, int> at{nearest(rowY, (w.yMin + w.yMax) / 2), column((w.xMin + w.xMax) / 2)};
-        const auto expected = kFigures.find(w.text);
-        ASSERT_NE(expected, kFigures.end()) << w.text << " in row " << at.first << ", column " << at.second;
-        EXPECT_EQ(at, expected->second) << w.text;
-        seen.insert(w.text);
-    }
-    EXPECT_EQ(seen.size(), kFigures.size()) << "a figure is missing";
+    for (const auto& [text, at] : expected) ADD_FAILURE() << "missing: " << text;
     ExitWithButton();
 }
 
@@ -164,14 +116,12 @@ TEST_F(FullCardTest, PrintsEveryoneOnTheListInOneDocumentInTheListsOrderAfterAsk
     options.groups = 1;
     WriteCongregation(options);
     ASSERT_NE(Start(), nullptr);
-
-    // Without a ticked month it says so and prints nothing.
     const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
     PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_FULL_CARDS, 0);
-    EXPECT_EQ(TakeMessage(*program), strings.Load(IDS_FULL_CARD_NO_MONTH));
+    EXPECT_EQ(TakeMessage(*program), strings.Load(IDS_FULL_CARD_NO_MONTH)) << "without a ticked month";
     ExitWithButton();
-    ASSERT_NO_FATAL_FAILURE(StartTicked(options));
 
+    ASSERT_NO_FATAL_FAILURE(StartTicked(options));
     const int entries = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size());
     ASSERT_GT(entries, 1);
     const std::optional<Card> cards = Printed([&] {
@@ -187,12 +137,10 @@ TEST_F(FullCardTest, PrintsEveryoneOnTheListInOneDocumentInTheListsOrderAfterAsk
         const auto record = winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_GETITEMDATA,
                                                 static_cast<WPARAM>(entry));
         const gen::PublisherInfo& p = congregation.publishers.at(static_cast<std::size_t>(record) - 1);
-        const std::vector<Word> page = PageWords(*cards, entry);
-        const bool longName = p.details == gen::DetailsCase::LongName;
-        std::istringstream name(longName ? p.longName : p.firstName + " " + p.lastName);
-        for (std::string word; name >> word;) EXPECT_TRUE(HasWord(page, word)) << word << " on page " << entry;
+        std::istringstream name(p.details == gen::DetailsCase::LongName ? p.longName : p.firstName + " " + p.lastName);
+        for (std::string word; name >> word;) EXPECT_TRUE(HasWord(*cards, entry, word)) << word << " on page " << entry;
     }
-    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 1) << "one document";
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 1) << "one document, and none without a month";
     ExitWithButton();
 }
 

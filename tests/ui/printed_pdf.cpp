@@ -51,7 +51,7 @@ std::optional<Printer> DefaultPrinter() {
     HDC dc = GetDefaultPrinterA(name, &size) ? CreateDCA("WINSPOOL", name, nullptr, nullptr) : nullptr;
     if (dc == nullptr) return std::nullopt;
     Printer p{name, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, PHYSICALOFFSETX),
-              GetDeviceCaps(dc, PHYSICALOFFSETY), 0};
+              GetDeviceCaps(dc, PHYSICALOFFSETY), 0, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
     HGDIOBJ previous = SelectObject(dc, CreateFontA(-MulDiv(10, p.py, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                                     EASTEUROPE_CHARSET, 0, 0, 0, FF_SWISS, "Arial"));
     TEXTMETRICA metrics{};

@@ -14,8 +14,12 @@ namespace vorlant::uitest {
 struct Printer {
     std::string name;
     int px, py, offsetX, offsetY, ascent;  // offsets of the printable area, ascent of the figures font
+    int width, height;                     // of the printable area
     double XPt(int x) const { return (x + offsetX) * 72.0 / px; }
     double YPt(int y) const { return (y + offsetY) * 72.0 / py; }
+    // A point (1/72 inch from the paper's corner) in device units of the printable area.
+    int XDevice(double pt) const { return static_cast<int>(pt * px / 72) - offsetX; }
+    int YDevice(double pt) const { return static_cast<int>(pt * py / 72) - offsetY; }
 };
 
 // The default printer's resolution and offsets; none without a printer.
