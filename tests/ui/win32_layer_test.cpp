@@ -12,6 +12,7 @@
 
 #include "mainwin/main_dlg.h"
 #include "resources/resource.h"
+#include "support/rc_strings.h"
 #include "support/temp_folder.h"
 #include "win/subclass.h"
 #include "win/text_codec.h"
@@ -84,7 +85,7 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     FreeLibrary(module);
 }
 
-TEST(MainDialog, SystemMenuEndsWithSeparatorAboutTestPageAndReadingsItems) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAboutTestPageReadingsAndFullCardsItems) {
     test::TempFolder folder;
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
@@ -104,15 +105,17 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutTestPageAndReadingsItems) {
     watcher.join();
     SetCurrentDirectoryW(previous);
 
-    ASSERT_GE(items.size(), 5u);
+    ASSERT_GE(items.size(), 6u);
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
-    EXPECT_TRUE(items[items.size() - 4].separator);
-    EXPECT_EQ(items[items.size() - 3].id, static_cast<UINT>(IDM_ABOUTBOX));
-    EXPECT_EQ(items[items.size() - 3].text, "O programie Vorlant");
-    EXPECT_EQ(items[items.size() - 2].id, 32u);
-    EXPECT_EQ(items[items.size() - 2].text, "Strona próbna");
-    EXPECT_EQ(items.back().id, 48u);
-    EXPECT_EQ(items.back().text, "Odczyty ze strony próbnej...");
+    EXPECT_TRUE(items[items.size() - 5].separator);
+    EXPECT_EQ(items[items.size() - 4].id, static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(items[items.size() - 4].text, "O programie Vorlant");
+    EXPECT_EQ(items[items.size() - 3].id, 32u);
+    EXPECT_EQ(items[items.size() - 3].text, "Strona próbna");
+    EXPECT_EQ(items[items.size() - 2].id, 48u);
+    EXPECT_EQ(items[items.size() - 2].text, "Odczyty ze strony próbnej...");
+    EXPECT_EQ(items.back().id, 64u);
+    EXPECT_EQ(items.back().text, test::RcStringSource().Load(IDS_FULL_CARD_MENU));
 }
 
 // The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code
