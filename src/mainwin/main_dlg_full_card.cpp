@@ -169,8 +169,10 @@ void CMainDlg::PrintFullCards(const char* documentName, const std::vector<int>& 
             if (progress) {
                 progress->Show(FillIn(FillIn(strings.Load(IDS_FULL_CARD_PROGRESS), std::to_string(printed + 1)),
                                       std::to_string(records.size())));
-                // A session that ends meanwhile has released the table.
-                if (progress->StopAsked() || exiting) break;
+                // A stop asked for before the first page takes effect after
+                // it: a document has at least one page. A session that ends
+                // meanwhile has released the table.
+                if ((progress->StopAsked() && printed > 0) || exiting) break;
             }
             const CardYear year = ReadCardYear(table, remarks, record, reportMonth, currentYear);
             const FullCardPerson person = FullCardPersonOf(record);

@@ -24,6 +24,7 @@ constexpr int kDetailPitch = 32;
 constexpr int kDetailsToTable = 30;
 constexpr int kHeadingHeight = 44;
 constexpr int kRowHeight = 45;
+constexpr int kLowestRow = 20;        // still a line of the smallest size
 constexpr int kPadX = 6;
 constexpr int kPadY = 3;
 constexpr int kLabelGap = 8;          // between a label and its value
@@ -271,7 +272,7 @@ SurfaceRect FullCardGeometry::Cell(int row, int column) const {
             columnEdges[static_cast<std::size_t>(column) + 1], RowTop(row + 1)};
 }
 
-FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printableWidth, int /*printableHeight*/) {
+FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printableWidth, int printableHeight) {
     FullCardGeometry g;
     const int width = std::min(Hundredths(kFormWidth, px), printableWidth - 2 * Hundredths(kSideRoom, px));
     g.left = (printableWidth - width) / 2;
@@ -283,7 +284,9 @@ FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printable
     }
     g.tableTop = g.detailTops.back() + Hundredths(kDetailPitch + kDetailsToTable - kRuleToDetails, py);
     g.headingBottom = g.tableTop + Hundredths(kHeadingHeight, py);
-    g.rowHeight = Hundredths(kRowHeight, py);
+    // A4 and Letter leave room to spare; shorter paper gets lower rows.
+    const int room = printableHeight - g.headingBottom - Hundredths(kSideRoom, py);
+    g.rowHeight = std::max(Hundredths(kLowestRow, py), std::min(Hundredths(kRowHeight, py), room / (kTotalRow + 1)));
     int share = 0;
     for (int k = 0; k <= kFullCardColumns; ++k) {
         g.columnEdges[static_cast<std::size_t>(k)] = g.left + width * share / 1000;

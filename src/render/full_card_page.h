@@ -62,6 +62,9 @@ struct FullCardGeometry {
     SurfaceRect Cell(int row, int column) const;
 };
 
+// The form for a printable area of `printableWidth` x `printableHeight`:
+// seven inches wide (less on narrower paper), centred, its rows lower on
+// paper shorter than A4 and Letter.
 FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printableWidth, int printableHeight);
 
 // Lines are never thinner than 0.1 mm: ppi / 254 dots, rounded up.
