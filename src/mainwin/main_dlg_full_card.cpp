@@ -28,7 +28,15 @@ public:
     explicit CFullCardProgress(HWND owner)
         : hwnd_(CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_FULL_CARD_PROGRESS), owner,
                                    &StaticDialogProc, reinterpret_cast<LPARAM>(this))) {
-        if (hwnd_ != nullptr) ShowWindow(hwnd_, SW_SHOW);
+        if (hwnd_ == nullptr) return;
+        // Over the middle of the main window, which it stands for while the job runs.
+        RECT ownerRect{}, rect{};
+        GetWindowRect(owner, &ownerRect);
+        GetWindowRect(hwnd_, &rect);
+        SetWindowPos(hwnd_, nullptr, (ownerRect.left + ownerRect.right - (rect.right - rect.left)) / 2,
+                     (ownerRect.top + ownerRect.bottom - (rect.bottom - rect.top)) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(hwnd_, SW_SHOW);
     }
     ~CFullCardProgress() {
         if (hwnd_ != nullptr) DestroyWindow(hwnd_);
