@@ -47,8 +47,7 @@ TEST(FullCardPageTest, KeepsEveryTextInItsCellAndOnThePaperAtEveryResolution) {
     CardYear year{2027, 4, {}};
     for (CardMonth& month : year.rows) month = {true, 1023, true, 65535, std::string(43, 'W')};
     FullCardPerson person{std::string(64, 'W'), "31/10/1999", "31/10/2012", {}};
-    person.flags = HeaderPanelFlags({.baptismDate = person.baptismDate, .personFlags = 0x22,
-                                     .reportMonthStatus = PioneerStatus::Special, .fieldMissionary = true});
+    person.flags = HeaderPanelFlags({{}, {}, person.baptismDate, 0, 0x22, PioneerStatus::Special, true});
     std::array<bool, kCardRows> all{};
     all.fill(true);
     // The printable area of A4 and of Letter, a quarter of an inch short of each edge, in hundredths of an inch.
@@ -93,8 +92,7 @@ TEST(FullCardPageTest, FillsTheTickedRowsOnlyAndTotalsTheirHoursWithTheDetailsAn
     year.rows[5] = {false, 7, false, 12, ""};
     year.rows[11] = {true, 0, false, 0, "Urlop"};
     FullCardPerson person{"Józef Wiśniewski", "01/02/1980", "03/04/1999", {}};
-    person.flags = HeaderPanelFlags({.baptismDate = person.baptismDate, .hope = 'A', .personFlags = 0x21,
-                                     .reportMonthStatus = PioneerStatus::Regular});
+    person.flags = HeaderPanelFlags({{}, {}, person.baptismDate, 'A', 0x21, PioneerStatus::Regular, false});
     std::array<bool, kCardRows> ticked{};
     ticked[0] = ticked[1] = ticked[11] = true;
 
