@@ -297,8 +297,6 @@ FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printable
     return g;
 }
 
-int HairlineWidth(unsigned ppi) { return std::max(1, static_cast<int>((ppi + 253) / 254)); }
-
 std::string ServiceYearTitle(int serviceYear, const StringSource& strings) {
     return FillIn(FillIn(strings.Load(IDS_FULL_CARD_YEAR), std::to_string(serviceYear - 1)),
                   std::to_string(serviceYear));

@@ -67,9 +67,6 @@ struct FullCardGeometry {
 // paper shorter than A4 and Letter.
 FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printableWidth, int printableHeight);
 
-// Lines are never thinner than 0.1 mm: ppi / 254 dots, rounded up.
-int HairlineWidth(unsigned ppi);
-
 // "Rok służbowy 2026/2027" for the service year that ends in `serviceYear`.
 std::string ServiceYearTitle(int serviceYear, const StringSource& strings);
 
