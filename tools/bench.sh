@@ -2,7 +2,8 @@
 # Builds the benchmarks in an optimised native tree without sanitizers and
 # runs each of them; then builds the Windows tree and times the real
 # Vorlant.exe under wine against its baselines (tools/winauto/vorlant-bench:
-# start-up, printing, moving the selection), with an X server of its own
+# start-up, printing, the whole list's complete cards against one, moving
+# the selection), with an X server of its own
 # when there is no display and, as root, a private print spooler. Stops
 # everything it started. Extra arguments go to every native benchmark
 # program, e.g.

@@ -5,7 +5,8 @@
 # detailed layout dialog and the test page's readings in build/demo and, for the README and the guide
 # (tools/guide), in docs, all at 96 pixels per inch, and the main window once
 # more at 144 pixels per inch; as root it then prints the first publisher's
-# card for the months of the service year so far and the test page through a
+# card for the months of the service year so far, the test page and the
+# card complete on plain paper through a
 # private PDF printer (tools/cups-env.sh): the PDFs and their pages as PNGs
 # land in build/demo, the PNGs in docs too.
 #   tools/demo.sh [--scales]
@@ -142,12 +143,19 @@ page() {
 
 card=""
 testpage=""
+fullcard=""
 if [ -n "$printing" ]; then
     wine "$ctl" print
     card="$(new_pdf)"
     if [ -n "$card" ]; then
         wine "$ctl" testpage
         testpage="$(new_pdf "$card")"
+    fi
+    # The same publisher's complete card on plain paper.
+    if [ -n "$testpage" ]; then
+        wine "$ctl" fullcard
+        wine "$ctl" print
+        fullcard="$(new_pdf "$card" "$testpage")"
     fi
 fi
 wine "$ctl" exit 30
@@ -205,4 +213,11 @@ if [ -n "$printing" ]; then
     page vorlant-test-page "$testpage"
     echo "demo: the test page: $demo/vorlant-test-page.pdf"
     echo "demo: its page as an image: $demo/vorlant-test-page.png"
+    if [ -z "$fullcard" ]; then
+        echo "demo: the complete card did not arrive; see $demo/cups/log" >&2
+        exit 1
+    fi
+    page vorlant-full-card "$fullcard"
+    echo "demo: the first publisher's complete card on plain paper: $demo/vorlant-full-card.pdf"
+    echo "demo: its page as an image: $demo/vorlant-full-card.png"
 fi

@@ -49,6 +49,7 @@ BOOL CMainDlg::OnInitDialog() {
     UpdateFilterButton();
     AddAboutMenuItem();
     AddCalibrationMenuItems();
+    AddFullCardMenuItem();
     AddRoundMenuItem();
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon != nullptr ? smallIcon : icon));
@@ -140,7 +141,10 @@ void CMainDlg::OnCommand(int id, int notifyCode, HWND /*control*/) {
     switch (id) {
         case IDC_PRINT:
             // Enter reaches here too; it prints only while the button is enabled.
-            if (notifyCode == BN_CLICKED && IsWindowEnabled(Item(IDC_PRINT))) {
+            if (notifyCode != BN_CLICKED || !IsWindowEnabled(Item(IDC_PRINT))) break;
+            if (IsDlgButtonChecked(Handle(), IDC_PRINT_FULL_CARD) == BST_CHECKED) {
+                RunModal([this] { PrintFullCard(); });
+            } else {
                 RunModal([this] { PrintCard(); });
             }
             break;
@@ -220,6 +224,9 @@ bool CMainDlg::OnSysCommand(UINT command, LPARAM /*lParam*/) {
             break;
         case IDM_READINGS:
             RunReadings();
+            break;
+        case IDM_FULL_CARDS:
+            RunModal([this] { PrintWholeList(); });
             break;
         case IDM_ROUND:
             RunModal([this] { RunRound(); });

@@ -26,6 +26,7 @@
 #include "render/calibration_fit.h"
 #include "render/card_year.h"
 #include "render/figures_page.h"
+#include "render/full_card_page.h"
 #include "win/dialog.h"
 #include "win/printer.h"
 #include "win/resources.h"
@@ -90,9 +91,13 @@ private:
     // The application printer's resolution and figures line, which the
     // readings are worked out for; Arial's at 600 dpi without a printer.
     PrinterResolution CurrentPrinterResolution();
-    // One document of one page on the application's printer, drawn by `compose`.
-    // True when the page went to the printer.
+    // One document of one page on the application's printer, drawn by
+    // `compose`; true when the page went to the printer.
     bool PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose);
+    // One document on the application's printer, its pages printed by
+    // `pages` between StartPage and EndPage; "No Printer" and "no hdc" when
+    // there is none to print on; true when the document went to the printer.
+    bool PrintDocument(const char* documentName, const std::function<void(HDC)>& pages);
     void OnMonthBoxClicked();
     TickedRows TickedMonthRows() const;
 
@@ -115,6 +120,15 @@ private:
     bool ConfirmPrintAgain(const std::vector<int>& rows, const PrintedRows& printed);
     // The rows of the selected publisher's card of `cardYear` printed now.
     void RecordPrinted(const TickedRows& filled, int cardYear);
+
+    // The whole card on plain paper (main_dlg_full_card.cpp): the selected
+    // publisher's, and everyone's on the list in one document.
+    void AddFullCardMenuItem();
+    void PrintFullCard();
+    void PrintWholeList();
+    void PrintFullCards(const char* documentName, const std::vector<int>& records);
+    std::array<bool, kCardRows> FullCardRows() const;
+    FullCardPerson FullCardPersonOf(int record);
 
     win::Win32StringSource strings;
     std::string iniPath;

@@ -79,6 +79,15 @@ PrinterResolution CMainDlg::CurrentPrinterResolution() {
 }
 
 bool CMainDlg::PrintPage(const char* documentName, const std::function<void(DrawingSurface&)>& compose) {
+    return PrintDocument(documentName, [&](HDC dc) {
+        StartPage(dc);
+        win::GdiSurface surface(dc);
+        compose(surface);
+        EndPage(dc);
+    });
+}
+
+bool CMainDlg::PrintDocument(const char* documentName, const std::function<void(HDC)>& pages) {
     const std::wstring name = win::Widen(documentName);
     DOCINFOW document{};
     document.cbSize = sizeof(document);
@@ -96,10 +105,7 @@ bool CMainDlg::PrintPage(const char* documentName, const std::function<void(Draw
         RunModal([this] { win::ShowMessage(Handle(), "no hdc"); });
     } else {
         const bool started = StartDocW(dc.Get(), &document) > 0;
-        StartPage(dc.Get());
-        win::GdiSurface surface(dc.Get());
-        compose(surface);
-        EndPage(dc.Get());
+        pages(dc.Get());
         handedOver = EndDoc(dc.Get()) > 0 && started;
     }
     SetFocus(Item(IDC_PUBLISHER_LIST));

@@ -33,7 +33,7 @@ bool Male(const HeaderPanelData& d) { return (d.personFlags & kMaleFlag) != 0 &&
 int Appointment(const HeaderPanelData& d) { return d.personFlags & kAppointmentMask; }
 
 // In drawing order; each box is drawn before its label.
-constexpr std::array<BoxItem, 9> kBoxes{{
+constexpr std::array<BoxItem, kHeaderFlagCount> kBoxes{{
     {6, 0, IDS_LABEL_MALE, Male},
     {6, 1, IDS_LABEL_FEMALE, Female},
     {11, 0, IDS_LABEL_OTHER_SHEEP, [](const HeaderPanelData& d) { return Baptised(d) && d.hope != kAnointed; }},
@@ -58,6 +58,12 @@ HeaderPanelData ReadHeaderPanelFlags(const PublisherTable& table, int record, in
     data.reportMonthStatus = table.MonthStatus(record, reportMonth, reportYearByte % 2);
     data.fieldMissionary = table.IsFieldMissionary(record);
     return data;
+}
+
+std::array<HeaderFlag, kHeaderFlagCount> HeaderPanelFlags(const HeaderPanelData& data) {
+    std::array<HeaderFlag, kHeaderFlagCount> flags{};
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) flags[i] = {kBoxes[i].label, kBoxes[i].marked(data)};
+    return flags;
 }
 
 std::string HeaderPanelName(PublisherTable& table, ExtendedDetails& details, int record, std::string composedName) {

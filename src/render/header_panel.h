@@ -3,6 +3,8 @@
 // box with a cross.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -30,6 +32,16 @@ struct HeaderPanelData {
 // All zero when `record` is no publisher of the table (0 = none selected).
 HeaderPanelData ReadHeaderPanelFlags(const PublisherTable& table, int record, int reportMonth,
                                      std::uint8_t reportYearByte);
+
+// A yes/no item of the panel: its label's string and whether its box is
+// marked, in the panel's order (Mężczyzna, Kobieta, the hope, the
+// appointment, the pioneer and missionary status).
+struct HeaderFlag {
+    unsigned label = 0;
+    bool marked = false;
+};
+inline constexpr std::size_t kHeaderFlagCount = 9;
+std::array<HeaderFlag, kHeaderFlagCount> HeaderPanelFlags(const HeaderPanelData& data);
 
 // The name the panel shows: the long name of the extended details when they
 // have one, else `composedName`. Looks

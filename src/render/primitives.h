@@ -22,6 +22,10 @@ int MulDivRound(int a, int b, int c);
 // box's edges.
 inline int BoxOutlineWidth(unsigned px) { return static_cast<int>(px / 120); }
 
+// The width of a printed line at least 0.1 mm wide: ppi / 254 dots, rounded
+// up.
+inline int HairlineWidth(unsigned ppi) { return static_cast<int>((ppi + 253) / 254); }
+
 // A square of 1/divisor inch whose lower-right corner is (x, y), with a tick
 // inside when `marked`.
 void DrawTickBox(DrawingSurface& surface, int x, int y, bool marked, unsigned divisor);

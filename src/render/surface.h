@@ -78,6 +78,8 @@ public:
     // The height of a line of the selected font, its ascent and descent, in
     // device units.
     virtual int FontLineHeight() = 0;
+    // The width of `text` in the selected font, in device units.
+    virtual int TextWidth(std::string_view text) = 0;
     virtual void TextAt(int x, int y, std::string_view text) = 0;
     // Text drawn at (x, y) and cut at `clip`.
     virtual void ClippedTextAt(int x, int y, const SurfaceRect& clip, std::string_view text) = 0;

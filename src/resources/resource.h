@@ -11,12 +11,14 @@
 #define IDD_LAYOUT                131
 #define IDD_READINGS              132
 #define IDD_ROUND                 133
+#define IDD_FULL_CARD_PROGRESS    134
 #define IDI_APP                   128
 
 // System menu commands: the About box and the calibration page
 #define IDM_ABOUTBOX              0x0010
 #define IDM_CALIBRATION_PAGE      0x0020
 #define IDM_READINGS              0x0030  // the test page's readings typed in
+#define IDM_FULL_CARDS            0x0040  // the whole card of everyone on the list
 #define IDM_ROUND                 0x0050  // the ticked months printed for everybody in the list
 
 // Main dialog (template 102)
@@ -86,6 +88,10 @@
 #define IDC_ROUND_CARD            1102  // whose card to put in, and the place in the round
 #define IDC_ROUND_AGAIN           1103  // the months that will be printed again, or nothing
 
+// Progress of the whole list's cards (template 134): the count ("12 z 87")
+// under the full card's own id, and IDCANCEL, which stops the job
+#define IDC_FULL_CARD_COUNT       1032
+
 // Numbered strings
 #define IDS_ABOUT_MENU            101
 #define IDS_PASSWORD_PROMPT       102
@@ -122,6 +128,15 @@
 #define IDS_SETTING_MONTHLY_TOP   172
 #define IDS_SETTING_MONTHLY_HEIGHT 173
 #define IDS_SETTING_COLUMN_BASE   174   // + the page's column 0..4: shared, studies, auxiliary, hours, remarks
+#define IDS_FULL_CARD_MENU        180
+#define IDS_FULL_CARD_TITLE       181
+#define IDS_FULL_CARD_YEAR        182   // %s: the years the service year begins and ends in
+#define IDS_FULL_CARD_HEADINGS    183   // the table's column headings, parted by '|'
+#define IDS_FULL_CARD_ASK         184   // %s: the number of cards, the months
+#define IDS_FULL_CARD_PROGRESS    185   // %s: the pages printed, all pages
+#define IDS_FULL_CARD_NO_MONTH    186
+#define IDS_FULL_CARD_EMPTY_LIST  187
+#define IDS_FULL_CARD_MONTH_BASE  188   // + card row 0..11: the months' full names, September first
 #define IDS_ROUND_MENU            200
 #define IDS_ROUND_CARD            201   // %s: the name, the place in the round, the round's length
 #define IDS_ROUND_AGAIN           202   // %s: the months with when they were printed

@@ -83,6 +83,12 @@ int GdiSurface::FontLineHeight() {
     return GetTextMetricsW(dc_, &metrics) ? metrics.tmHeight : 0;
 }
 
+int GdiSurface::TextWidth(std::string_view text) {
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    return GetTextExtentPoint32W(dc_, wide.data(), Length(wide), &size) ? size.cx : 0;
+}
+
 // The core's texts are in the language's code page; drawn as UTF-16 they
 // show the same glyphs on a Windows of any language.
 void GdiSurface::TextAt(int x, int y, std::string_view text) {

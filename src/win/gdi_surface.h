@@ -26,6 +26,7 @@ public:
     void SetTransparentBackground() override;
     void SetTextAlign(TextAlign align) override;
     int FontLineHeight() override;
+    int TextWidth(std::string_view text) override;
     void TextAt(int x, int y, std::string_view text) override;
     void ClippedTextAt(int x, int y, const SurfaceRect& clip, std::string_view text) override;
 

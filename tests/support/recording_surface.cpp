@@ -59,6 +59,23 @@ int RecordingSurface::FontLineHeight() {
     return height >= 0 ? height : (-height * (1854 + 434) + 1024) / 2048;
 }
 
+int RecordingSurface::WidthIn(const FontSpec& font, std::string_view text) {
+    const int em = font.height < 0 ? -font.height : font.height * 2048 / (1854 + 434);
+    int thousandths = 0;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b & 0xC0) == 0x80) continue;  // the rest of a letter of several bytes
+        if (b >= 0x80) thousandths += 722;
+        else if (std::string_view(" .,:;!'|iljI").find(c) != std::string_view::npos) thousandths += 278;
+        else if (std::string_view("-/()frt").find(c) != std::string_view::npos) thousandths += 333;
+        else if (c == 'W') thousandths += 944;
+        else if (c == 'm' || c == 'M') thousandths += 833;
+        else if ((c >= 'A' && c <= 'Z') || c == 'w') thousandths += 722;
+        else thousandths += 556;
+    }
+    return (thousandths * em + 999) / 1000;
+}
+
 std::vector<RecordingSurface::Text> RecordingSurface::TextsEqualTo(const std::string& text) const {
     std::vector<Text> found;
     std::ranges::copy_if(texts, std::back_inserter(found), [&](const Text& t) { return t.text == text; });

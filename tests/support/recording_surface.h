@@ -46,6 +46,9 @@ public:
     void SetTextAlign(TextAlign align) override { align_ = align; }
     // Arial's: its ascent and descent are 1854 and 434 of its 2048 units to the em.
     int FontLineHeight() override;
+    // Close to Arial's advances (a little wide for letters outside ASCII); texts are UTF-8 here.
+    int TextWidth(std::string_view text) override { return WidthIn(ObjectOf(selected_[kFont]).font, text); }
+    static int WidthIn(const FontSpec& font, std::string_view text);
     void TextAt(int x, int y, std::string_view text) override { Record(x, y, text, {}); }
     void ClippedTextAt(int x, int y, const SurfaceRect& r, std::string_view text) override { Record(x, y, text, r); }
 

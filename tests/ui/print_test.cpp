@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "dialog_driving.h"
+#include "printed_pdf.h"
 #include "resources/resource.h"
 #include "ui_support.h"
 
@@ -81,88 +82,6 @@ PrintedRows CardRows(const gen::PublisherInfo* p = nullptr, int serviceYear = 0)
 
 // Whole inches and hundredths are converted apart, as the card's positions are.
 int Device(int ppi, int hundredths) { return ppi * (hundredths / 100) + ppi * (hundredths % 100) / 100; }
-
-struct Printer {
-    std::string name;
-    int px, py, offsetX, offsetY, ascent;  // offsets of the printable area, ascent of the figures font
-    double XPt(int x) const { return (x + offsetX) * 72.0 / px; }
-    double YPt(int y) const { return (y + offsetY) * 72.0 / py; }
-};
-
-std::optional<Printer> DefaultPrinter() {
-    char name[256];
-    DWORD size = sizeof(name);
-    HDC dc = GetDefaultPrinterA(name, &size) ? CreateDCA("WINSPOOL", name, nullptr, nullptr) : nullptr;
-    if (dc == nullptr) return std::nullopt;
-    Printer p{name, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, PHYSICALOFFSETX),
-              GetDeviceCaps(dc, PHYSICALOFFSETY), 0};
-    HGDIOBJ previous = SelectObject(dc, CreateFontA(-MulDiv(10, p.py, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                                    EASTEUROPE_CHARSET, 0, 0, 0, FF_SWISS, "Arial"));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    DeleteObject(SelectObject(dc, previous));
-    DeleteDC(dc);
-    p.ascent = metrics.tmAscent;
-    return p;
-}
-
-double NumberAfter(const std::string& text, const std::string& key) {
-    const std::size_t at = text.find(key);
-    return at == std::string::npos ? 0.0 : std::atof(text.c_str() + at + key.size());
-}
-
-// A word in points from the page's top-left corner.
-struct Word { double xMin, yMin, xMax, yMax; std::string text; };
-
-// A printed PDF: its words, its first page in grey at the printer's resolution (pixels are device units).
-struct Card {
-    std::ptrdiff_t pages = 0;
-    std::vector<Word> words;
-    double ascent = 0, descent = 0;  // of the font descriptor, per 1000 of the size
-    int width = 0, height = 0;
-    std::string pixels;
-
-    // pdftotext boxes a word from the ascent above to the descent below its baseline.
-    double Baseline(const Word& w) const { return w.yMin + (w.yMax - w.yMin) * ascent / (ascent - descent); }
-    bool DarkIn(int left, int top, int right, int bottom) const {
-        for (int y = std::max(top, 0); y <= std::min(bottom, height - 1); ++y) {
-            for (int x = std::max(left, 0); x <= std::min(right, width - 1); ++x) {
-                if (static_cast<unsigned char>(pixels[static_cast<std::size_t>(y * width + x)]) < 128) return true;
-            }
-        }
-        return false;
-    }
-    bool DarkNear(int x, int y, int reach) const { return DarkIn(x - reach, y - reach, x + reach, y + reach); }
-};
-
-std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
-    const std::string q = "'" + pdf + "'";
-    if (!RunUnixCommands("pdftotext -bbox " + q + " " + q + ".html && pdftoppm -singlefile -gray -rx " +
-                             std::to_string(p.px) + " -ry " + std::to_string(p.py) + " " + q + " " + q,
-                         pdf + ".status")) {
-        return std::nullopt;
-    }
-    const std::string boxes = ReadWholeFile(pdf + ".html"), pgm = ReadWholeFile(pdf + ".pgm");
-    const std::string bytes = ReadWholeFile(pdf);
-    const std::regex pageTag("<page ");
-    Card card{std::distance(std::sregex_iterator(boxes.begin(), boxes.end(), pageTag), {}), {},
-              NumberAfter(bytes, "/Ascent "), NumberAfter(bytes, "/Descent "), 0, 0, {}};
-    // A subset of digits only has a descriptor whose descent is 0; poppler then takes its default.
-    if (card.descent == 0) card.descent = -350;
-    const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)<)re");
-    for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        card.words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5]});
-    }
-    // Binary PGM: "P5", width, height, maximum value, one white-space byte, pixels.
-    std::istringstream header(pgm);
-    std::string magic;
-    int maximum = 0;
-    header >> magic >> card.width >> card.height >> maximum;
-    card.pixels = pgm.substr(static_cast<std::size_t>(header.tellg()) + 1);
-    if (magic != "P5" || maximum != 255 || card.pixels.size() < std::size_t(card.width) * card.height) return {};
-    return card;
-}
 
 // Words stand on their printed row's baseline, numbers ending at their column, remarks starting at theirs; boxes
 // (a seventh of an inch, lower right at the column and the row's middle) have four sides and a mark or none.

@@ -87,7 +87,7 @@ TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     FreeLibrary(module);
 }
 
-TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsAndRoundItems) {
+TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsFullCardsAndRoundItems) {
     test::TempFolder folder;
     wchar_t previous[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, previous);
@@ -107,18 +107,17 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsAndRound
     watcher.join();
     SetCurrentDirectoryW(previous);
 
-    // The round's item last.
-    ASSERT_GE(items.size(), 6u);
-    EXPECT_EQ(items.back().id, static_cast<UINT>(IDM_ROUND));
-    EXPECT_EQ(items.back().text, test::RcStringSource().Load(IDS_ROUND_MENU));
-    items.pop_back();
+    ASSERT_GE(items.size(), 7u);
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
-    EXPECT_TRUE(items[items.size() - 4].separator);
+    EXPECT_TRUE(items[items.size() - 6].separator);
     const test::RcStringSource strings;
-    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU}, {32, IDS_CALIBRATION_PAGE_MENU},
-                                              {48, IDS_READINGS_MENU}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const winauto::MenuItem& item = items[items.size() - 3 + i];
+    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU},
+                                              {32, IDS_CALIBRATION_PAGE_MENU},
+                                              {48, IDS_READINGS_MENU},
+                                              {64, IDS_FULL_CARD_MENU},
+                                              {80, IDS_ROUND_MENU}};
+    for (std::size_t i = 0; i < 5; ++i) {
+        const winauto::MenuItem& item = items[items.size() - 5 + i];
         EXPECT_EQ(std::pair(item.id, item.text), std::pair(ours[i].first, strings.Load(ours[i].second)));
     }
 }

@@ -7,6 +7,9 @@
 //  - printing, from the click on "&Drukuj" to the PDF on disk: against
 //    print-one-line, which prints one line on one page through the same
 //    spooler (timed from the start of its print job);
+//  - the whole card on plain paper: a page of the whole list's document
+//    (from the answer to its question to the PDF on disk, per page) against
+//    the job of one publisher's complete card;
 //  - moving the selection through every publisher of the maximum
 //    congregation, each move waiting for both panels to be painted: the
 //    time per move against a frame of 16 ms.
@@ -192,6 +195,20 @@ std::optional<Pair> MediansInTurn(int runs, Measure measure, MeasureBaseline mea
     return Pair{Median(values), Median(baselines)};
 }
 
+// Milliseconds per page of the whole list's complete cards, from the answer
+// to the question to the PDF on disk.
+std::optional<double> PrintWholeList(HWND main, const std::string& pdfFolder, int pages) {
+    constexpr DWORD kListTimeoutMs = 30 * 60 * 1000;
+    const std::set<std::string> before = PdfFiles(pdfFolder);
+    PostMessageA(main, WM_SYSCOMMAND, IDM_FULL_CARDS, 0);
+    HWND question = WaitForQuestion(main, kStepTimeoutMs);
+    if (question == nullptr || pages <= 0) return std::nullopt;
+    const double start = NowMs();
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    if (WaitForNewPdf(pdfFolder, before, kListTimeoutMs, 50).empty()) return std::nullopt;
+    return (NowMs() - start) / pages;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -245,6 +262,18 @@ int main(int argc, char** argv) {
             Report("printing a card (12 months)", print->value, "print-one-line", print->baseline, 1.20);
         } else {
             std::puts("printing: no PDF appeared in time");
+            complete = false;
+        }
+        // The same card complete on plain paper, alone and as a page of the whole list's document.
+        SendAndWait(GetDlgItem(main, IDC_PRINT_FULL_CARD), BM_CLICK, 0, 0, kStepTimeoutMs);
+        const std::optional<Pair> one = MediansInTurn(
+            runs, [&] { return PrintCard(main, pdfFolder); }, [] { return std::optional<double>(1.0); });
+        const std::optional<double> page = PrintWholeList(main, pdfFolder, static_cast<int>(maximum.listed));
+        if (one && page) {
+            const std::string figure = "page of the whole list (" + std::to_string(maximum.listed) + ")";
+            Report(figure.c_str(), *page, "one complete card's job", one->value, 0.50);
+        } else {
+            std::puts("complete cards: no PDF appeared in time");
             complete = false;
         }
     }

@@ -4,6 +4,11 @@
 //   vorlantctl tick MONTH...    ticks the month boxes of the card rows of the
 //                               given calendar months (1 = January .. 12)
 //   vorlantctl print            presses "&Drukuj" (the page follows a moment later)
+//   vorlantctl fullcard         ticks "Wydrukuj pełną kartę": "&Drukuj" then prints
+//                               the whole card
+//   vorlantctl fullcards        chooses the whole list's cards from the system menu
+//                               and answers its question with "Tak" (the document
+//                               follows once every page is printed)
 //   vorlantctl testpage         chooses the test page from the system menu (the
 //                               page follows a moment later)
 //   vorlantctl round            chooses the month's round from the system menu (the
@@ -50,8 +55,9 @@ constexpr const char* kCaptionPrefix = "Vorlant - ";
 constexpr DWORD kDialogWaitMs = 10000;
 
 int Usage() {
-    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | testpage | round | options"
-               " | layout | readings | about | type ID TEXT | ok | cancel | refused | dismiss | refuse\n",
+    std::fputs("usage: vorlantctl wait|exit|password [seconds] | tick MONTH... | print | fullcard | fullcards"
+               " | testpage | round | options | layout | readings"
+               " | about | type ID TEXT | ok | cancel | refused | dismiss | refuse\n",
                stderr);
     return 2;
 }
@@ -195,6 +201,13 @@ int Type(HWND mainWindow, int id, const std::string& text) {
     return WaitUntil([&] { return FocusedWindow(dialog) != field; }, kDialogWaitMs) ? 0 : 1;
 }
 
+// The whole list's cards: the question that names them answered with "Tak".
+int AnswerFullCards(HWND window) {
+    if (!PostMessageA(window, WM_SYSCOMMAND, IDM_FULL_CARDS, 0)) return 1;
+    HWND question = WaitForQuestion(window, kDialogWaitMs);
+    return question != nullptr && PostMessageA(question, WM_COMMAND, IDYES, 0) ? 0 : 1;
+}
+
 // The password dialog, which a program shows before its main window.
 HWND PasswordGate(DWORD timeoutMs) {
     HWND gate = nullptr;
@@ -259,6 +272,11 @@ int main(int argc, char** argv) {
         Click(window, IDC_PRINT);
         return 0;
     }
+    if (command == "fullcard") {
+        if (!ItemChecked(window, IDC_PRINT_FULL_CARD)) Click(window, IDC_PRINT_FULL_CARD);
+        return WaitUntil([&] { return ItemChecked(window, IDC_PRINT_FULL_CARD); }, kDialogWaitMs) ? 0 : 1;
+    }
+    if (command == "fullcards") return AnswerFullCards(window);
     if (command == "testpage") {
         // Posted as the menu would: the program prints while this returns.
         return PostMessageA(window, WM_SYSCOMMAND, IDM_CALIBRATION_PAGE, 0) ? 0 : 1;

@@ -116,6 +116,21 @@ HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId) {
     return nullptr;
 }
 
+HWND WaitForQuestion(HWND window, DWORD timeoutMs) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HWND question = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopLevelWindows(process)) {
+                if (w != window && GetDlgItem(w, IDYES) != nullptr && IsWindowVisible(w)) question = w;
+            }
+            return question != nullptr;
+        },
+        timeoutMs);
+    return question;
+}
+
 std::string WindowText(HWND window) {
     wchar_t text[1024] = {};
     DWORD_PTR length = 0;

@@ -66,6 +66,9 @@ std::vector<HWND> TopLevelWindows(DWORD processId);
 HWND FindTopLevelWindow(const std::string& captionPrefix, DWORD processId = 0);
 
 std::string WindowText(HWND window);
+// The message box with a "Tak" (IDYES) button that the process of `window`
+// shows within `timeoutMs`; null when none.
+HWND WaitForQuestion(HWND window, DWORD timeoutMs);
 std::string ItemText(HWND dialog, int id);
 bool ItemEnabled(HWND dialog, int id);
 bool ItemVisible(HWND dialog, int id);
