@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "common/text.h"
-#include "layout/file_message.h"
 #include "mainwin/main_dlg.h"
 #include "render/full_card_page.h"
 #include "resources/resource.h"
@@ -83,9 +82,7 @@ private:
 // "wrzesień-listopad, luty": the ticked months as runs, from September.
 std::string MonthRuns(const std::array<bool, kCardRows>& rows, const StringSource& strings) {
     const auto name = [&](int row) {
-        std::string text = FullMonthName(row, strings);
-        if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
-        return text;
+        return strings.Load(IDS_MONTH_FULL_BASE + static_cast<unsigned>(MonthOfRow(row)));
     };
     std::string runs;
     for (int row = 0; row < kCardRows; ++row) {
@@ -153,7 +150,7 @@ void CMainDlg::PrintWholeList() {
         return;
     }
     const std::string question =
-        FillIn(FillIn(strings.Load(IDS_FULL_CARD_ASK), std::to_string(records.size())), MonthRuns(rows, strings));
+        FillIn(strings.Load(IDS_FULL_CARD_ASK), {std::to_string(records.size()), MonthRuns(rows, strings)});
     const int answer = MessageBoxW(Handle(), win::Widen(question).c_str(),
                                    win::LoadResourceText(IDS_APP_NAME).c_str(), MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) PrintFullCards("Full Cards", records);
@@ -175,12 +172,14 @@ void CMainDlg::PrintFullCards(const char* documentName, const std::vector<int>& 
         std::size_t printed = 0;
         for (const int record : records) {
             if (progress) {
-                progress->Show(FillIn(FillIn(strings.Load(IDS_FULL_CARD_PROGRESS), std::to_string(printed + 1)),
-                                      std::to_string(records.size())));
+                progress->Show(FillIn(strings.Load(IDS_FULL_CARD_PROGRESS),
+                                      {std::to_string(printed + 1), std::to_string(records.size())}));
                 // A stop asked for before the first page takes effect after
-                // it: a document has at least one page. A session that ends
+                // it: a document has at least one page. A close request
+                // stops the job as the button does, and the program closes
+                // once the document is printed; a session that ends
                 // meanwhile has released the table.
-                if ((progress->StopAsked() && printed > 0) || exiting) break;
+                if (((progress->StopAsked() || closePending) && printed > 0) || exiting) break;
             }
             const CardYear year = ReadCardYear(table, remarks, record, reportMonth, currentYear);
             const FullCardPerson person = FullCardPersonOf(record);

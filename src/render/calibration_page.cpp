@@ -36,16 +36,8 @@ constexpr int kSettingsPoints = 7;
 constexpr int kDigitsMiddle = 55;
 constexpr int kLetterWidth = 60;
 
-// `hundredths` of an inch in device units at `ppi`, rounded.
-int DeviceFromHundredths(int hundredths, unsigned ppi) {
-    return MulDivRound(hundredths, static_cast<int>(ppi), 100);
-}
-
 // The em of a font of `points` in device units at `ppi`.
 int Em(int points, unsigned ppi) { return MulDivRound(points, static_cast<int>(ppi), 72); }
-
-// The width of a line at least 0.1 mm wide: ppi / 254 dots, rounded up.
-int LineWidth(unsigned ppi) { return std::max(1, static_cast<int>((ppi + 253) / 254)); }
 
 int TickLength(int k) { return k % 10 == 0 ? kLongTick : kShortTick; }
 
@@ -268,8 +260,8 @@ void ComposeCalibrationPage(DrawingSurface& surface, const CalibrationPage& page
 
     // Pens at least 0.1 mm wide across the line they draw: a line down the
     // page is as wide as ppi / 254 dots across, one along it as high.
-    const SurfaceObjectOwner downPen(surface, surface.CreateSolidPen(LineWidth(px), DrawingSurface::kBlack));
-    const SurfaceObjectOwner acrossPen(surface, surface.CreateSolidPen(LineWidth(py), DrawingSurface::kBlack));
+    const SurfaceObjectOwner downPen(surface, surface.CreateSolidPen(HairlineWidth(px), DrawingSurface::kBlack));
+    const SurfaceObjectOwner acrossPen(surface, surface.CreateSolidPen(HairlineWidth(py), DrawingSurface::kBlack));
     {
         const SurfaceObjectOwner font(surface,
                                       surface.CreateFontObject(ArialFontSpec(kLabelPoints, py, page.cardCharset)));

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "common/string_source.h"
-#include "layout/file_message.h"
+#include "common/text.h"
 #include "render/primitives.h"
 #include "resources/resource.h"
 
@@ -45,8 +45,6 @@ constexpr int kDetailPoints = 10;
 constexpr int kHeadingPoints = 9;
 constexpr int kFigurePoints = 10;
 constexpr int kSmallestPoints = 6;
-
-int Hundredths(int hundredths, unsigned ppi) { return MulDivRound(hundredths, static_cast<int>(ppi), 100); }
 
 FontSpec Arial(int points, bool bold, unsigned py, int cardCharset) {
     FontSpec font = ArialFontSpec(points, py, cardCharset);
@@ -117,7 +115,7 @@ int TextFrom(DrawingSurface& surface, int x, int y, std::string_view text) {
 // A flag: the box, a small gap and the label.
 int FlagWidth(DrawingSurface& surface, std::string_view label) {
     const unsigned px = surface.PixelsPerInchX();
-    return static_cast<int>(px / kCrossBoxDivisor) + Hundredths(kBoxToLabel, px) + surface.TextWidth(label);
+    return static_cast<int>(px / kCrossBoxDivisor) + DeviceFromHundredths(kBoxToLabel, px) + surface.TextWidth(label);
 }
 
 void DrawFlag(DrawingSurface& surface, int x, int lineTop, int lineHeight, std::string_view label, bool marked) {
@@ -125,7 +123,7 @@ void DrawFlag(DrawingSurface& surface, int x, int lineTop, int lineHeight, std::
     const int boxWidth = static_cast<int>(px / kCrossBoxDivisor);
     const int boxHeight = static_cast<int>(surface.PixelsPerInchY() / kCrossBoxDivisor);
     DrawCrossBox(surface, x + boxWidth, lineTop + (lineHeight + boxHeight) / 2, marked, kCrossBoxDivisor);
-    TextFrom(surface, x + boxWidth + Hundredths(kBoxToLabel, px), lineTop, label);
+    TextFrom(surface, x + boxWidth + DeviceFromHundredths(kBoxToLabel, px), lineTop, label);
 }
 
 void DrawTitle(DrawingSurface& surface, const FullCardPage& page, const FullCardGeometry& g,
@@ -139,7 +137,7 @@ void DrawTitle(DrawingSurface& surface, const FullCardPage& page, const FullCard
         titleRight = TextFrom(surface, g.left, g.titleTop, strings.Load(IDS_FULL_CARD_TITLE));
     }
     // The year on the title's line, at the form's right.
-    const SurfaceRect yearRoom{titleRight + Hundredths(kFlagGap, surface.PixelsPerInchX()), g.titleTop, g.right,
+    const SurfaceRect yearRoom{titleRight + DeviceFromHundredths(kFlagGap, surface.PixelsPerInchX()), g.titleTop, g.right,
                                g.titleTop + titleLine};
     FitText(surface, page, ServiceYearTitle(page.year.serviceYear, strings), yearRoom, {kYearPoints, true},
             Placement::Right, 1);
@@ -151,7 +149,7 @@ void DrawDetails(DrawingSurface& surface, const FullCardPage& page, const FullCa
     const unsigned py = surface.PixelsPerInchY();
     const PageFont font(surface, Arial(kDetailPoints, false, py, page.cardCharset));
     const int line = surface.FontLineHeight();
-    const int labelGap = Hundredths(kLabelGap, px);
+    const int labelGap = DeviceFromHundredths(kLabelGap, px);
     const auto label = [&](unsigned id) { return strings.Load(id) + ":"; };
 
     // The name, set smaller when the longest names would not fit.
@@ -174,7 +172,7 @@ void DrawDetails(DrawingSurface& surface, const FullCardPage& page, const FullCa
     const auto labelOf = [&](std::size_t i) { return strings.Load(flags[i].label); };
     const int firstColumn = g.left + (g.right - g.left) * 55 / 100;
     const int secondColumn = firstColumn + std::max(FlagWidth(surface, labelOf(0)), FlagWidth(surface, labelOf(2))) +
-                             Hundredths(kFlagGap, px);
+                             DeviceFromHundredths(kFlagGap, px);
     for (std::size_t i = 0; i < 4; ++i) {
         DrawFlag(surface, i % 2 == 0 ? firstColumn : secondColumn, g.detailTops[1 + i / 2], line, labelOf(i),
                  flags[i].marked);
@@ -183,7 +181,7 @@ void DrawDetails(DrawingSurface& surface, const FullCardPage& page, const FullCa
     int itemsWidth = 0;
     for (std::size_t i = 4; i < flags.size(); ++i) itemsWidth += FlagWidth(surface, labelOf(i));
     const int gaps = static_cast<int>(flags.size()) - 5;
-    const int spacing = std::max(Hundredths(kFlagGap, px), (g.right - g.left - itemsWidth) / gaps);
+    const int spacing = std::max(DeviceFromHundredths(kFlagGap, px), (g.right - g.left - itemsWidth) / gaps);
     int x = g.left;
     for (std::size_t i = 4; i < flags.size(); ++i) {
         DrawFlag(surface, x, g.detailTops[3], line, labelOf(i), flags[i].marked);
@@ -274,36 +272,39 @@ SurfaceRect FullCardGeometry::Cell(int row, int column) const {
 
 FullCardGeometry ComputeFullCardGeometry(unsigned px, unsigned py, int printableWidth, int printableHeight) {
     FullCardGeometry g;
-    const int width = std::min(Hundredths(kFormWidth, px), printableWidth - 2 * Hundredths(kSideRoom, px));
+    const int width = std::min(DeviceFromHundredths(kFormWidth, px), printableWidth - 2 * DeviceFromHundredths(kSideRoom, px));
     g.left = (printableWidth - width) / 2;
     g.right = g.left + width;
-    g.titleTop = Hundredths(kTopRoom, py);
-    g.titleRuleY = g.titleTop + Hundredths(kTitleToRule, py);
+    g.titleTop = DeviceFromHundredths(kTopRoom, py);
+    g.titleRuleY = g.titleTop + DeviceFromHundredths(kTitleToRule, py);
     for (std::size_t i = 0; i < g.detailTops.size(); ++i) {
-        g.detailTops[i] = g.titleRuleY + Hundredths(kRuleToDetails + kDetailPitch * static_cast<int>(i), py);
+        g.detailTops[i] = g.titleRuleY + DeviceFromHundredths(kRuleToDetails + kDetailPitch * static_cast<int>(i), py);
     }
-    g.tableTop = g.detailTops.back() + Hundredths(kDetailPitch + kDetailsToTable - kRuleToDetails, py);
-    g.headingBottom = g.tableTop + Hundredths(kHeadingHeight, py);
+    g.tableTop = g.detailTops.back() + DeviceFromHundredths(kDetailPitch + kDetailsToTable - kRuleToDetails, py);
+    g.headingBottom = g.tableTop + DeviceFromHundredths(kHeadingHeight, py);
     // A4 and Letter leave room to spare; shorter paper gets lower rows.
-    const int room = printableHeight - g.headingBottom - Hundredths(kSideRoom, py);
-    g.rowHeight = std::max(Hundredths(kLowestRow, py), std::min(Hundredths(kRowHeight, py), room / (kTotalRow + 1)));
+    const int room = printableHeight - g.headingBottom - DeviceFromHundredths(kSideRoom, py);
+    g.rowHeight = std::max(DeviceFromHundredths(kLowestRow, py), std::min(DeviceFromHundredths(kRowHeight, py), room / (kTotalRow + 1)));
     int share = 0;
     for (int k = 0; k <= kFullCardColumns; ++k) {
         g.columnEdges[static_cast<std::size_t>(k)] = g.left + width * share / 1000;
         if (k < kFullCardColumns) share += kColumnShares[static_cast<std::size_t>(k)];
     }
-    g.padX = Hundredths(kPadX, px);
-    g.padY = Hundredths(kPadY, py);
+    g.padX = DeviceFromHundredths(kPadX, px);
+    g.padY = DeviceFromHundredths(kPadY, py);
     return g;
 }
 
 std::string ServiceYearTitle(int serviceYear, const StringSource& strings) {
-    return FillIn(FillIn(strings.Load(IDS_FULL_CARD_YEAR), std::to_string(serviceYear - 1)),
-                  std::to_string(serviceYear));
+    return FillIn(strings.Load(IDS_FULL_CARD_YEAR), {std::to_string(serviceYear - 1), std::to_string(serviceYear)});
 }
 
 std::string FullMonthName(int row, const StringSource& strings) {
-    return strings.Load(IDS_FULL_CARD_MONTH_BASE + static_cast<unsigned>(row));
+    // The names are kept as they stand in a sentence; the table begins them
+    // with a capital. Every month's name begins with a plain letter.
+    std::string name = strings.Load(IDS_MONTH_FULL_BASE + static_cast<unsigned>(MonthOfRow(row)));
+    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return name;
 }
 
 long TotalHours(const CardYear& year, const std::array<bool, kCardRows>& rowFilled) {

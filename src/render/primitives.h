@@ -18,6 +18,11 @@ unsigned LayoutLengthToDevice(unsigned ppi, std::string_view text);
 // -1 when c is 0.
 int MulDivRound(int a, int b, int c);
 
+// `hundredths` of an inch in device units at `ppi`, rounded.
+inline int DeviceFromHundredths(int hundredths, unsigned ppi) {
+    return MulDivRound(hundredths, static_cast<int>(ppi), 100);
+}
+
 // The width of a box's outline at `px` pixels per inch; it straddles the
 // box's edges.
 inline int BoxOutlineWidth(unsigned px) { return static_cast<int>(px / 120); }

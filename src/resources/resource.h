@@ -136,7 +136,6 @@
 #define IDS_FULL_CARD_PROGRESS    185   // %s: the pages printed, all pages
 #define IDS_FULL_CARD_NO_MONTH    186
 #define IDS_FULL_CARD_EMPTY_LIST  187
-#define IDS_FULL_CARD_MONTH_BASE  188   // + card row 0..11: the months' full names, September first
 #define IDS_ROUND_MENU            200
 #define IDS_ROUND_CARD            201   // %s: the name, the place in the round, the round's length
 #define IDS_ROUND_AGAIN           202   // %s: the months with when they were printed

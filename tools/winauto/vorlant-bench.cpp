@@ -267,7 +267,7 @@ int main(int argc, char** argv) {
         // The same card complete on plain paper, alone and as a page of the whole list's document.
         SendAndWait(GetDlgItem(main, IDC_PRINT_FULL_CARD), BM_CLICK, 0, 0, kStepTimeoutMs);
         const std::optional<Pair> one = MediansInTurn(
-            runs, [&] { return PrintCard(main, pdfFolder); }, [] { return std::optional<double>(1.0); });
+            runs, [&] { return PrintCard(main, pdfFolder, entry++); }, [] { return std::optional<double>(1.0); });
         const std::optional<double> page = PrintWholeList(main, pdfFolder, static_cast<int>(maximum.listed));
         if (one && page) {
             const std::string figure = "page of the whole list (" + std::to_string(maximum.listed) + ")";
