@@ -179,8 +179,9 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     // Each refusal names its field and keeps the dialog, with the focus on that field.
     struct Refusal { int field; const char* typed; std::string says; };
     const auto scale = [](std::size_t field) { return ScaleName(field, kStrings); };
-    for (const Refusal& r : {Refusal{3, "0.12", FillIn(kStrings.Load(IDS_READING_UNREADABLE), scale(3))},
-                             Refusal{5, "-45", FillIn(kStrings.Load(IDS_READING_BEYOND_LEFT), {scale(5), "-40", "-40"})}}) {
+    const Refusal refusals[] = {{3, "0.12", FillIn(kStrings.Load(IDS_READING_UNREADABLE), scale(3))},
+                                {5, "-45", FillIn(kStrings.Load(IDS_READING_BEYOND_LEFT), {scale(5), "-40", "-40"})}};
+    for (const Refusal& r : refusals) {
         Type(readings, r.field, r.typed);
         winauto::Click(readings, IDOK);
         EXPECT_EQ(TakeMessage(*program), r.says) << r.typed;
