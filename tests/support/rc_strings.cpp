@@ -7,13 +7,14 @@
 #include <stdexcept>
 
 namespace vorlant::test {
-namespace {
 
-std::string ReadAll(const std::string& path) {
+std::string ReadTextFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+namespace {
 
 // The body of a string literal of the script: "" is a quote, \n a line break, \t a tab.
 std::string Unescape(const std::string& body) {
@@ -30,12 +31,12 @@ std::string Unescape(const std::string& body) {
 
 RcStringSource::RcStringSource(const std::string& path) {
     std::map<std::string, unsigned> names;
-    const std::string header = ReadAll(path.substr(0, path.find_last_of('/') + 1) + "resource.h");
+    const std::string header = ReadTextFile(path.substr(0, path.find_last_of('/') + 1) + "resource.h");
     const std::regex define(R"(#define\s+(\w+)\s+(0x[0-9A-Fa-f]+|\d+))");
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it) {
         names[(*it)[1]] = static_cast<unsigned>(std::stoul((*it)[2], nullptr, 0));
     }
-    const std::string script = ReadAll(path);
+    const std::string script = ReadTextFile(path);
     const auto body = script.find("BEGIN", script.find("STRINGTABLE"));
     if (body == std::string::npos) throw std::runtime_error("no STRINGTABLE in " + path);
     const std::string table = script.substr(body + 5, script.find("\nEND", body) - body - 5);

@@ -8,6 +8,9 @@
 
 namespace vorlant::test {
 
+// The bytes of a text file; throws when it cannot be read.
+std::string ReadTextFile(const std::string& path);
+
 class RcStringSource : public StringSource {
 public:
     // Parses the STRINGTABLE of `path` with the IDS_ names of resource.h beside it; texts stay UTF-8.

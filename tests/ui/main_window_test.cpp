@@ -10,6 +10,7 @@
 #include "dialog_driving.h"
 #include "resources/resource.h"
 #include "resources/version.h"
+#include "support/rc_strings.h"
 #include "ui_support.h"
 #include "win/text_codec.h"
 
@@ -93,7 +94,7 @@ TEST_F(PasswordTest, RefusedEndsWithoutMainWindowAndWritesNothing) {
             winauto::PressKey(dialog, VK_ESCAPE);
         } else {
             winauto::Click(dialog, IDOK);
-            EXPECT_TRUE(WaitForText(dialog, IDC_PASSWORD_MESSAGE, "Przepraszam, błędne hasło ..."));
+            EXPECT_TRUE(WaitForText(dialog, IDC_PASSWORD_MESSAGE, test::RcStringSource{}.Load(IDS_PASSWORD_WRONG)));
             winauto::Click(dialog, IDOK);
         }
         EXPECT_EQ(program->WaitForWindow("Vorlant", kStartTimeoutMs), nullptr) << "the main window showed";

@@ -10,14 +10,18 @@
 #include <tuple>
 #include <vector>
 
+#include "common/text.h"
 #include "dialog_driving.h"
+#include "dialogs/calibration_readings.h"
 #include "resources/resource.h"
+#include "support/rc_strings.h"
 #include "ui_support.h"
 
 namespace vorlant::uitest {
 namespace {
 
 using winauto::ItemText;
+const test::RcStringSource kStrings;
 
 // Every used slot of the layout differs from the defaults: "0.10", "0.11",
 // ... by slot; the monthly block's top is "0.50", its height "0.51".
@@ -43,7 +47,7 @@ protected:
 
     // Expects the length message, exactly once, and dismisses it.
     void DismissLengthMessage() {
-        EXPECT_TRUE(TakeMessage(*program).starts_with("Proszę wpisać marginesy"));
+        EXPECT_EQ(TakeMessage(*program), kStrings.Load(IDS_LENGTH_MESSAGE));
         EXPECT_EQ(WaitForMessageBox(*program, 300), nullptr) << "the message came twice";
     }
 
@@ -159,9 +163,11 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     EXPECT_EQ(winauto::WindowText(readings), "Odczyty ze strony próbnej");
     EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 1), "Sierpień");
     EXPECT_EQ(ItemText(readings, IDC_READ_LABEL_FIRST + 4), "Pionier Pomocniczy");
-    EXPECT_EQ(ItemText(readings, IDC_READ_NOTE_FIRST), "Start (Wrzesień): 2.62, bez zmian");
+    const std::string start = kStrings.Load(IDS_SETTING_MONTHLY_TOP), shared = kStrings.Load(IDS_SETTING_COLUMN_BASE);
+    EXPECT_EQ(ItemText(readings, IDC_READ_NOTE_FIRST), FillIn(kStrings.Load(IDS_READING_NOTE_SAME), {start, "2.62"}));
     Type(readings, 2, "+3");
-    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 2, "Służbie: 1.60, po zmianie 1.63"));
+    EXPECT_TRUE(WaitForText(readings, IDC_READ_NOTE_FIRST + 2,
+                            FillIn(kStrings.Load(IDS_READING_NOTE_MOVED), {shared, "1.60", "1.63"})));
     CloseWith(readings, IDCANCEL);
     ExitWithButton();
     EXPECT_EQ(LayoutSlot(folder.Read("cplot.dat"), 320), "2.62") << "Anuluj changed the layout";
@@ -171,12 +177,14 @@ TEST_F(ReadingsDialogTest, CancelWritesNothingAndOkRefusesWhatItCannotTakeThenMo
     readings = OpenReadings(*program, mainWindow);
     ASSERT_NE(readings, nullptr);
     // Each refusal names its field and keeps the dialog, with the focus on that field.
-    struct Refusal { int field; const char *typed, *says; };
-    for (const Refusal& r : {Refusal{3, "0.12", "Odczyt podziałki „Kursy biblijne” to liczba setnych cala"},
-                             Refusal{5, "-45", "Odczyt podziałki „Godziny” leży poza jej końcem"}}) {
+    struct Refusal { int field; const char* typed; std::string says; };
+    const auto scale = [](std::size_t field) { return ScaleName(field, kStrings); };
+    const Refusal refusals[] = {{3, "0.12", FillIn(kStrings.Load(IDS_READING_UNREADABLE), scale(3))},
+                                {5, "-45", FillIn(kStrings.Load(IDS_READING_BEYOND_LEFT), {scale(5), "-40", "-40"})}};
+    for (const Refusal& r : refusals) {
         Type(readings, r.field, r.typed);
         winauto::Click(readings, IDOK);
-        EXPECT_TRUE(TakeMessage(*program).starts_with(r.says)) << r.typed;
+        EXPECT_EQ(TakeMessage(*program), r.says) << r.typed;
         EXPECT_TRUE(WaitForFocus(readings, IDC_READ_EDIT_FIRST + r.field));
         Type(readings, r.field, "");
     }

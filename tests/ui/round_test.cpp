@@ -8,6 +8,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "common/text.h"
 #include "dialog_driving.h"
 #include "layout/file_message.h"
 #include "mainwin/print_record.h"

@@ -9,6 +9,7 @@
 
 #include "dialog_driving.h"
 #include "resources/resource.h"
+#include "support/rc_strings.h"
 
 namespace vorlant::uitest {
 
@@ -101,7 +102,7 @@ HWND VorlantTest::StartAtPassword(const std::string& password) {
     HWND dialog = program->WaitForWindow("Wymagane hasło", kStartTimeoutMs);
     EXPECT_NE(dialog, nullptr) << "the password dialog did not appear";
     if (dialog == nullptr) return nullptr;
-    EXPECT_EQ(winauto::ItemText(dialog, IDC_PASSWORD_MESSAGE), "Proszę podać hasło");
+    EXPECT_EQ(winauto::ItemText(dialog, IDC_PASSWORD_MESSAGE), test::RcStringSource{}.Load(IDS_PASSWORD_PROMPT));
     EXPECT_TRUE(WaitForFocus(dialog, IDC_PASSWORD_EDIT));
     return dialog;
 }

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <optional>
-#include <iterator>
 #include <string>
 
 #include "common/text.h"
@@ -81,8 +79,7 @@ TEST(EvaluateReadingsTest, NotesNameTheSettingWithItsValueNowAndAfter) {
 
 // A dialog template of the resource script, with its texts in quotes.
 std::string Template(const std::string& dialog) {
-    std::ifstream file(VORLANT_RESOURCE_SCRIPT);
-    const std::string script{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string script = test::ReadTextFile(VORLANT_RESOURCE_SCRIPT);
     const std::size_t begin = script.find(dialog + " DIALOGEX");
     EXPECT_NE(begin, std::string::npos) << dialog;
     return begin == std::string::npos ? "" : script.substr(begin, script.find("\nEND", begin) - begin);

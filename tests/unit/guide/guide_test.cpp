@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <regex>
 #include <set>
@@ -35,11 +33,7 @@
 namespace vorlant {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << path;
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadTextFile;
 
 // White space runs as one blank, none at the ends; no "&" of a mnemonic.
 std::string Normalized(std::string_view text) {
@@ -70,7 +64,7 @@ std::vector<std::string> Marked(const std::string& page, const std::string& name
 // templates), and each of its lines.
 std::vector<std::string> ScriptTexts() {
     std::vector<std::string> texts;
-    const std::string script = ReadAll(VORLANT_RESOURCE_SCRIPT);
+    const std::string script = ReadTextFile(VORLANT_RESOURCE_SCRIPT);
     const std::regex literal(R"re("((?:[^"\n]|"")*)")re");
     for (std::sregex_iterator it(script.begin(), script.end(), literal), end; it != end; ++it) {
         std::string text = std::regex_replace((*it)[1].str(), std::regex("\"\""), "\"");
@@ -111,7 +105,7 @@ TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     // printing tests see them come).
     known.insert(known.end(), {"No Printer", "no hdc"});
 
-    const std::vector<std::string> named = Marked(ReadAll(VORLANT_GUIDE_SOURCE), "ui");
+    const std::vector<std::string> named = Marked(ReadTextFile(VORLANT_GUIDE_SOURCE), "ui");
     EXPECT_GT(named.size(), 20u);
     for (const std::string& text : named) {
         const bool found = std::any_of(known.begin(), known.end(),
@@ -127,7 +121,7 @@ TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
                                    std::string(FileNameOf(IniPathFor("C:\\Zbor\\Vorlant.exe")))};
     for (int v = 0; v < VersionsOffered(strings); ++v) files.insert(LayoutFileName(v));
 
-    const std::vector<std::string> named = Marked(ReadAll(VORLANT_GUIDE_SOURCE), "file");
+    const std::vector<std::string> named = Marked(ReadTextFile(VORLANT_GUIDE_SOURCE), "file");
     EXPECT_FALSE(named.empty());
     for (const std::string& name : named) {
         EXPECT_TRUE(files.contains(name)) << "the guide names the file \"" << name
@@ -143,7 +137,7 @@ TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
 // test page's readings ("+13") are marked as such and written as their
 // dialog takes them.
 TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
-    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     const std::regex numeric(R"re(<code>(-?[0-9]+(?:[.,][0-9]+)?)</code>)re");
 
     // The table's rows: the typed forms in the first cell, the kept length
@@ -203,7 +197,7 @@ TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
 // What the guide says about the package is what tools/package.sh makes: the
 // files of the ZIP in its order, and sums that the command it gives can check.
 TEST(GuideTest, DescribesThePackageThatIsMade) {
-    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     // The guide's table of the ZIP's files, with Windows' backslashes.
     const std::size_t tableStart = page.find("<th>Co to jest</th>");
     ASSERT_NE(tableStart, std::string::npos);
@@ -215,7 +209,7 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
     }
     std::ranges::replace(entries, '\\', '/');
     entries.back() = ')';
-    EXPECT_NE(ReadAll(VORLANT_PACKAGE_SCRIPT).find(entries), std::string::npos) << entries << " not packed";
+    EXPECT_NE(ReadTextFile(VORLANT_PACKAGE_SCRIPT).find(entries), std::string::npos) << entries << " not packed";
 
     // SHA256SUMS holds SHA-256 sums, which certutil computes with SHA256.
     const std::regex command(R"re(<pre>certutil -hashfile "[^"]*\\(32|64)-bit\\Vorlant\.exe" SHA256</pre>)re");
@@ -226,7 +220,7 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
 // left margin of a first run, and the INI lines it tells the secretary to
 // write, are the program's.
 TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
-    const std::string page = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     std::smatch found;
 
     ASSERT_TRUE(std::regex_search(page, found, std::regex(R"(więcej niż (\d+) znaków)")));
@@ -255,7 +249,7 @@ TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
 // The numbers the calibration chapter gives are the test page's: the scales'
 // end values and a row's height.
 TEST(GuideTest, CalibrationGivesTheTestPagesNumbers) {
-    const std::string guide = ReadAll(VORLANT_GUIDE_SOURCE);
+    const std::string guide = ReadTextFile(VORLANT_GUIDE_SOURCE);
     const std::size_t begin = guide.find("<h2 id=\"dopasowanie\">"), end = guide.find("<h2", begin + 1);
     ASSERT_NE(begin, std::string::npos);
     const std::string chapter = guide.substr(begin, end - begin);

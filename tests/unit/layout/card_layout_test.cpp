@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "layout/file_message.h"
 #include "layout/layout_files.h"
 #include "resources/resource.h"
@@ -161,13 +162,13 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
     EXPECT_EQ(folder.Read("cplot.dat"), Bytes(moved.Bytes().begin(), moved.Bytes().end()));
 }
 
+// Files whose changes are lost together are named in one message, a paragraph each.
 TEST(CannotSaveMessageTest, NamesEachFileItCouldNotWrite) {
-    EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, "cplot.dat"),
-              "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
-    // Files whose changes are lost together are named in one message, a paragraph each.
-    EXPECT_EQ(CannotSaveMessage(test::RcStringSource{}, std::vector<std::string>{"Vorlant.INI", "cplot.dat"}),
-              "Nie można zapisać pliku „Vorlant.INI”.\nZmiany nie zostały zachowane.\n\n"
-              "Nie można zapisać pliku „cplot.dat”.\nZmiany nie zostały zachowane.");
+    const test::RcStringSource strings;
+    const auto one = [&](const char* name) { return FillIn(strings.Load(IDS_WRITE_FAILED), name); };
+    EXPECT_EQ(CannotSaveMessage(strings, "cplot.dat"), one("cplot.dat"));
+    EXPECT_EQ(CannotSaveMessage(strings, std::vector<std::string>{"Vorlant.INI", "cplot.dat"}),
+              one("Vorlant.INI") + "\n\n" + one("cplot.dat"));
 }
 
 }  // namespace
