@@ -46,7 +46,7 @@ TEST(LengthTest, HundredthsWrittenAsTextReadBackAsPrinted) {
     for (const Case c : {Case{262, "2.62"}, {5, "0.05"}, {0, "0.00"}, {999, "9.99"}, {-13, "-0.13"},
                          {-250, "-2.50"}, {1005, "10.05"}, {INT_MIN, "-21474836.48"}}) {
         EXPECT_EQ(LengthText(c.hundredths), c.text) << c.hundredths;
-        if (IsLengthInRange(c.hundredths)) EXPECT_EQ(PrintedLengthHundredths(LengthText(c.hundredths)), c.hundredths);
+        if (IsLengthInRange(c.hundredths)) { EXPECT_EQ(PrintedLengthHundredths(LengthText(c.hundredths)), c.hundredths); }
     }
     EXPECT_FALSE(IsLengthInRange(kLargestLength + 1));
     EXPECT_FALSE(IsLengthInRange(-1));
