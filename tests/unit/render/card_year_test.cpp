@@ -27,13 +27,13 @@ constexpr Opening kOpenings2026[] = {
 int CalendarYearOfRow(const Opening& o, int yearShift, int row) { return o.septemberYear + yearShift + (row >= 4); }
 
 TEST(ServiceYearTest, EveryOpeningMonthReadsEachRowFromItsCalendarYear) {
-    // An even and an odd year, so that every row's slot flips between them.
-    for (const int shift : {0, 1}) {
+    // An even and an odd year, so that every row's slot flips between them; and the year byte's ends, 2000 and 2256.
+    for (const int shift : {0, 1, -26, 229, 230}) {
         for (const Opening& o : kOpenings2026) {
             SCOPED_TRACE(testing::Message() << 2026 + shift << '-' << o.month);
             const ReportDate date = ComputeReportDate(2026 + shift, o.month);
             EXPECT_EQ(std::tuple(date.reportMonth, int{date.reportYearByte}, date.currentYear),
-                      std::tuple(o.reportMonth, o.reportYearByte + shift, 2026 + shift));
+                      std::tuple(o.reportMonth, (o.reportYearByte + shift + 256) % 256, 2026 + shift));
             const int serviceYear = ServiceYear(date.reportMonth, date.currentYear);
             EXPECT_EQ(serviceYear, o.serviceYear + shift);
             EXPECT_EQ(LimitRow(date.reportMonth), o.limitRow);
