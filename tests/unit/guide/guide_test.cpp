@@ -1,9 +1,7 @@
-// The secretary's guide names the program's own texts and files; each must be
-// one that the program really shows or uses, so that a renamed button or
-// file cannot leave the guide behind. The guide marks a text of the program
-// <span class="ui">, a file of the program <span class="file">; Windows' own
-// texts, keys and the package's files have markup of their own and are not
-// checked here.
+// The secretary's guide names the program's own texts and files; each must be one that the program really shows or
+// uses, so that a renamed button or file cannot leave the guide behind. The guide marks a text of the program <span
+// class="ui">, a file of the program <span class="file">; Windows' own texts, keys and the package's files have markup
+// of their own and are not checked here.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -60,8 +58,7 @@ std::vector<std::string> Marked(const std::string& page, const std::string& name
     return texts;
 }
 
-// Every quoted text of the resource script (string table and dialog
-// templates), and each of its lines.
+// Every quoted text of the resource script (string table and dialog templates), and each of its lines.
 std::vector<std::string> ScriptTexts() {
     std::vector<std::string> texts;
     const std::string script = ReadTextFile(VORLANT_RESOURCE_SCRIPT);
@@ -90,8 +87,7 @@ bool Matches(const std::string& pattern, const std::string& text) {
 TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     const test::RcStringSource strings;
     std::vector<std::string> known = ScriptTexts();
-    // Composed texts: the captions "<title> - <card version>" and the filter
-    // button's group steps.
+    // Composed texts: the captions "<title> - <card version>" and the filter button's group steps.
     const int versions = VersionsOffered(strings);
     for (const auto& [id, text] : strings.All()) {
         for (int v = 0; v < versions; ++v) {
@@ -101,8 +97,7 @@ TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     for (int group = 1; group <= 9; ++group) {
         known.push_back(Normalized(FilterButtonText(group + 1, static_cast<std::uint8_t>(group), strings)));
     }
-    // The fixed English messages that the program's code shows itself (the
-    // printing tests see them come).
+    // The fixed English messages that the program's code shows itself (the printing tests see them come).
     known.insert(known.end(), {"No Printer", "no hdc"});
 
     const std::vector<std::string> named = Marked(ReadTextFile(VORLANT_GUIDE_SOURCE), "ui");
@@ -129,19 +124,15 @@ TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
     }
 }
 
-// The lengths that the guide writes in <code> are written as the secretary
-// types them: each is one that the fields keep as it stands ("0.12", never
-// "0,12" or "12"). Only the table of typed forms shows others, and says what
-// the length rule makes of them; a form that it shows changed ("12" becomes
-// "1.00") may be named again as a warning, a refused one nowhere else. The
-// test page's readings ("+13") are marked as such and written as their
-// dialog takes them.
+// The lengths that the guide writes in <code> are written as the secretary types them: each is one that the fields keep
+// as it stands ("0.12", never "0,12" or "12"). Only the table of typed forms shows others, and says what the length
+// rule makes of them; a form that it shows changed ("12" becomes "1.00") may be named again as a warning, a refused one
+// nowhere else. The test page's readings ("+13") are marked as such and written as their dialog takes them.
 TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
     const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     const std::regex numeric(R"re(<code>(-?[0-9]+(?:[.,][0-9]+)?)</code>)re");
 
-    // The table's rows: the typed forms in the first cell, the kept length
-    // in the second, none when it is refused.
+    // The table's rows: the typed forms in the first cell, the kept length in the second, none when it is refused.
     std::set<std::string> explained;
     std::vector<std::string> inTable;
     const std::regex row(R"re(<tr><td>([\s\S]*?)</td><td>([\s\S]*?)</td></tr>)re");
@@ -216,9 +207,8 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
     EXPECT_TRUE(std::regex_search(page, command)) << "the guide gives no certutil -hashfile ... SHA256 command";
 }
 
-// The numbers the guide gives for the password, the scramble key and the
-// left margin of a first run, and the INI lines it tells the secretary to
-// write, are the program's.
+// The numbers the guide gives for the password, the scramble key and the left margin of a first run, and the INI lines
+// it tells the secretary to write, are the program's.
 TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     std::smatch found;
@@ -246,8 +236,7 @@ TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     EXPECT_EQ(found[1].str(), firstRun.leftMargin) << "the left margin a first run has";
 }
 
-// The numbers the calibration chapter gives are the test page's: the scales'
-// end values and a row's height.
+// The numbers the calibration chapter gives are the test page's: the scales' end values and a row's height.
 TEST(GuideTest, CalibrationGivesTheTestPagesNumbers) {
     const std::string guide = ReadTextFile(VORLANT_GUIDE_SOURCE);
     const std::size_t begin = guide.find("<h2 id=\"dopasowanie\">"), end = guide.find("<h2", begin + 1);

@@ -124,9 +124,8 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     }
 }
 
-// A write that fails (a folder stands at the temporary file's name) loses changes only when the file holds
-// another layout than the one written: the one read from it, its defaults where it held none, or the one last
-// written to it.
+// A write that fails (a folder stands at the temporary file's name) loses changes only when the file holds another
+// layout than the one written: the one read from it, its defaults where it held none, or the one last written to it.
 TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout) {
     const test::RcStringSource strings;
     const auto block = [](const test::TempFolder& folder) {

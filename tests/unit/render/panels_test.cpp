@@ -72,9 +72,8 @@ TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
 }
 
 TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
-    // A panel of 700 x 249: columns of 87, rows of 17. The offsets in border sizes grow with the pixels per
-    // inch (half as much again at 144), as do the boxes and the year's place; the total keeps a line's
-    // height above the bottom.
+    // A panel of 700 x 249: columns of 87, rows of 17. The offsets in border sizes grow with the pixels per inch (half
+    // as much again at 144), as do the boxes and the year's place; the total keeps a line's height above the bottom.
     struct Case {
         const char* language;
         unsigned ppi;
