@@ -134,9 +134,9 @@ TEST(ExtendedDetailsTest, LookupFetchesAndDescramblesOrForgetsTheIndex) {
     EXPECT_EQ(details.Count(), 601);
     for (int index = 1; index <= 5; ++index) {
         const Case& c = cases[index - 1];
-        EXPECT_EQ(details.Lookup(loaded.table, index), c.flags) << c.detailsIndex;
-        EXPECT_EQ(details.LongName(), c.name) << c.detailsIndex;
-        EXPECT_EQ(loaded.table.DetailsIndex(index), c.name.empty() ? 0 : c.detailsIndex) << c.detailsIndex;
+        const unsigned flags = details.Lookup(loaded.table, index);
+        EXPECT_EQ(std::tuple(flags, details.LongName(), int{loaded.table.DetailsIndex(index)}),
+                  std::tuple(c.flags, c.name, c.name.empty() ? 0 : c.detailsIndex)) << c.detailsIndex;
     }
     EXPECT_EQ(details.Current()[details_record::kLongName + 3], 'e' + 3 + ScrambleBase);
 }

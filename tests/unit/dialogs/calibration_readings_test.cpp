@@ -1,5 +1,4 @@
-// The calibration page's readings typed in: what OK refuses and why, the notes beside the fields, and the labels
-// the readings dialog, the calibration page and the layout dialogs share.
+// The calibration page's readings typed in, and the labels its dialog shares with the page and the layout dialogs.
 #include "dialogs/calibration_readings.h"
 
 #include <gtest/gtest.h>

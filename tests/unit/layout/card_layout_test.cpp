@@ -94,13 +94,9 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     const Bytes inside(7, 0x44);
     // Nothing in the way; no temporary file can be made; its bytes never reach a disk; a folder
     // stands at the file's name, so the finished temporary cannot take its place.
-    const struct {
-        std::string_view obstacle;
-        std::vector<std::string> listing;
-    } cases[] = {{"", {"cplot3.dat"}},
-                 {"folder", {"cplot3.dat", "cplot3.dat.new/"}},
-                 {"full", {"cplot3.dat"}},
-                 {"folder at the name", {"cplot3.dat/"}}};
+    const struct { std::string_view obstacle; std::vector<std::string> listing; } cases[] = {
+        {"", {"cplot3.dat"}}, {"folder", {"cplot3.dat", "cplot3.dat.new/"}}, {"full", {"cplot3.dat"}},
+        {"folder at the name", {"cplot3.dat/"}}};
     for (const auto& [obstacle, listing] : cases) {
         SCOPED_TRACE(obstacle);
         const test::TempFolder folder;
@@ -124,8 +120,7 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     }
 }
 
-// A write that fails (a folder stands at the temporary file's name) loses changes only when the file holds another
-// layout than the one written: the one read from it, its defaults where it held none, or the one last written to it.
+// The file holds the layout read from it, its defaults where it held none, or the one last written to it.
 TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout) {
     const test::RcStringSource strings;
     const auto block = [](const test::TempFolder& folder) {
@@ -161,7 +156,6 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
     EXPECT_EQ(folder.Read("cplot.dat"), Bytes(moved.Bytes().begin(), moved.Bytes().end()));
 }
 
-// Files whose changes are lost together are named in one message, a paragraph each.
 TEST(CannotSaveMessageTest, NamesEachFileItCouldNotWrite) {
     const test::RcStringSource strings;
     const auto one = [&](const char* name) { return FillIn(strings.Load(IDS_WRITE_FAILED), name); };

@@ -17,8 +17,6 @@ TEST(IniPathTest, ReplacesTheLastFourCharacters) {
     EXPECT_EQ(IniPathFor("C:\\Zbór\\Łódź"), "C:\\Zbór\\.INI");
 }
 
-// The exit writes every file it has something for, in order, and names those whose changes were lost; while the
-// session ends it says nothing.
 TEST(SaveAtExitTest, WritesEveryFileThenNamesTheLostOnesUnlessTheSessionEnds) {
     using enum FileSave;
     struct Case { std::optional<FileSave> ini, layout; bool ending; std::vector<std::string> lost; };

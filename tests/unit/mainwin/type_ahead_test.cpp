@@ -53,9 +53,8 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
     EXPECT_EQ(std::tuple(list.selection, list.searched, prefix.Letters()), std::tuple(4, std::string(31, 'a'), ""));
 }
 
-// A letter typed more than the pause after the previous one starts a new prefix: "K" now and "a" later finds
-// "Anna", not "Kaczmarek". The clock may wrap between the two; a time before the first counts as none passed;
-// characters that are no letters do not count.
+// "K" now and "a" later finds "Anna", not "Kaczmarek". The clock may wrap between the two; a time before the first
+// counts as none passed; characters that are no letters do not count.
 TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
     // When "K" and "a" are typed, whether a digit comes between, and the prefix and selection then.
     const struct { const char* what; std::uint32_t first, second; bool nonLetterBetween; const char* prefix;
@@ -72,13 +71,13 @@ TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
         {"just under half the clock's range after", 10000, 10000 + 0x7FFFFFFFu, false, "a", 2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         FakeList list({"Kowalski, Jan", "Kaczmarek, Ewa", "Anna Nowak"});
         TypeAheadPrefix prefix;
         prefix.Type('K', true, {c.first, kPause}, list.select);
         if (c.nonLetterBetween) prefix.Type('7', false, {c.first + 900, kPause}, list.select);
         prefix.Type('a', true, {c.second, kPause}, list.select);
-        EXPECT_EQ(std::pair(std::string(prefix.Letters()), list.selection), std::pair(std::string(c.prefix), c.selection));
+        EXPECT_EQ(std::pair(std::string(prefix.Letters()), list.selection), std::pair(std::string(c.prefix), c.selection))
+            << c.what;
     }
 }
 

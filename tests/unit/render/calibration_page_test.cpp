@@ -1,5 +1,4 @@
-// The calibration page: where its scales' zeros lie, how they read, what they carry; and one round of readings
-// worked out against simulated cards.
+// The calibration page, and one round of readings worked out against simulated cards.
 #include "render/calibration_page.h"
 
 #include <gtest/gtest.h>
@@ -263,8 +262,7 @@ TEST(CalibrationFitTest, OneRoundOfReadingsPutsTheCheckPagesZerosOnTheCardsLines
     }
 }
 
-// A setting not moved keeps its text, even one the printing reads otherwise than it is written; one moved out of
-// the lengths a field takes says so.
+// Even a text that the printing reads otherwise than it is written ("1.5") is kept.
 TEST(CalibrationFitTest, ASettingNotMovedKeepsItsTextAndOneMovedOutOfTheLengthsIsOutOfRange) {
     CardLayout layout = LayoutOf(kTestLayouts[0]);
     layout.SetSlot(card_layout::ColumnX(0), "1.5");  // read as 1.05, as the printing reads it

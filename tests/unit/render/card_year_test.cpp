@@ -1,5 +1,4 @@
-// The card's year for every month in which the program can be opened: the report month and its year, the
-// service year, which calendar year each row reads, which rows count as this year's, and what each row carries.
+// The card's year for every month in which the program can be opened.
 #include "render/card_year.h"
 
 #include <gtest/gtest.h>
@@ -74,8 +73,7 @@ TEST(CardYearTest, ReadsWhatThePublisherReportedInEachRowForEveryOpeningMonth) {
     EXPECT_GT(remarks, 0);
 }
 
-// No publisher selected, an index past the table, a table never loaded: the year without figures, the header
-// without flags.
+// No publisher selected, an index past the table, a table never loaded.
 TEST(CardYearTest, NoPublisherReadsAsNothing) {
     const test::LoadedCongregation loaded(2026, 3);
     PublisherTable empty;

@@ -56,12 +56,8 @@ struct Opening { int year, month, reportMonth; };  // report month: the one befo
 // The margin texts and their device units, and the device positions of the first row's top, the row height, the
 // columns of the shared box, studies, auxiliary box, hours and remark, the box size and the font's height.
 struct Geometry {
-    unsigned px, py;
-    const char *top, *left;
-    MarginOffsets margins;
-    int rowTop, rowHeight;
-    std::array<int, 5> x;
-    int boxWidth, boxHeight, fontHeight;
+    unsigned px, py; const char *top, *left; MarginOffsets margins;
+    int rowTop, rowHeight; std::array<int, 5> x; int boxWidth, boxHeight, fontHeight;
 };
 
 // Default layout: top 2.62, height 3.10, columns 1.60, 2.60, 3.35, 4.35 and 4.65 inches from the left margin.

@@ -1,5 +1,4 @@
-// The whole card on plain paper: every text in its cell and on the paper, none over another, the lines' widths,
-// the person's flags as the panel has them, the ticked rows only and their total.
+// The whole card on plain paper, and the wrapping of its long texts.
 #include "render/full_card_page.h"
 
 #include <gtest/gtest.h>
