@@ -31,9 +31,6 @@ TEST(ReadingTest, WholeHundredthsWithTheirSignBlankIsZeroAndTheNotesCountAnUnrea
         {"--3", std::nullopt}, {"12a", std::nullopt}, {"99999", std::nullopt}, {"+-1", std::nullopt},
     };
     for (const auto& [typed, reading] : cases) EXPECT_EQ(ParseReading(typed), reading) << '"' << typed << '"';
-    for (const auto& [reading, within] : {std::pair(0, true), {40, true}, {-40, true}, {41, false}, {-41, false}}) {
-        EXPECT_EQ(WithinReach(reading), within) << reading;
-    }
     EXPECT_EQ(ReadingsForNotes({"+3", "x", "", "0.5", "-40", "12a", "7"}), (Readings{3, 0, 0, 0, -40, 0, 7}));
 }
 
