@@ -123,9 +123,6 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
 // The file holds the layout read from it, its defaults where it held none, or the one last written to it.
 TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout) {
     const test::RcStringSource strings;
-    const auto block = [](const test::TempFolder& folder) {
-        std::filesystem::create_directory(folder / "cplot.dat.new");
-    };
     CardLayout moved;
     moved.LoadDefaults(0, strings);
     moved.SetSlot(card_layout::ColumnX(3), "4.40");
@@ -136,7 +133,7 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
         LayoutFiles files(folder.Str());
         const CardLayout read = files.Load(0, strings);
         EXPECT_EQ(read.MonthlyTop(), withFile ? "7777777" : "2.62");
-        block(folder);
+        std::filesystem::create_directory(folder / "cplot.dat.new");
         EXPECT_EQ(files.Save(0, read), FileSave::FailedNothingLost);
         EXPECT_EQ(files.Save(0, moved), FileSave::FailedChangesLost);
         EXPECT_EQ(files.Save(0, read), FileSave::FailedNothingLost);  // a failed write changed nothing
@@ -148,7 +145,7 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
     LayoutFiles files(folder.Str());
     const CardLayout read = files.Load(0, strings);
     EXPECT_EQ(files.Save(0, moved), FileSave::Written);
-    block(folder);
+    std::filesystem::create_directory(folder / "cplot.dat.new");
     EXPECT_EQ(files.Save(0, moved), FileSave::FailedNothingLost);
     EXPECT_EQ(files.Save(0, read), FileSave::FailedChangesLost);
     std::filesystem::create_directory(folder / "cplot2.dat.new");

@@ -56,7 +56,6 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
 // "K" now and "a" later finds "Anna", not "Kaczmarek". The clock may wrap between the two; a time before the first
 // counts as none passed; characters that are no letters do not count.
 TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
-    // When "K" and "a" are typed, whether a digit comes between, and the prefix and selection then.
     const struct { const char* what; std::uint32_t first, second; bool nonLetterBetween; const char* prefix;
                    int selection; } cases[] = {
         {"at once", 10000, 10300, false, "Ka", 1},
