@@ -109,10 +109,7 @@ TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
 
     const std::vector<std::string> named = Marked(ReadTextFile(VORLANT_GUIDE_SOURCE), "file");
     EXPECT_FALSE(named.empty());
-    for (const std::string& name : named) {
-        EXPECT_TRUE(files.contains(name)) << "the guide names the file \"" << name
-                                          << "\", which the program neither reads nor writes";
-    }
+    for (const std::string& name : named) EXPECT_TRUE(files.contains(name)) << "the guide names the file " << name;
 }
 
 // Each length in <code> is one that the fields keep as it stands ("0.12", never "0,12" or "12"), but in the table of
@@ -178,9 +175,7 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
     const std::string table = page.substr(tableStart, page.find("</table>", tableStart) - tableStart);
     std::string entries = "entries=(";
     const std::regex file(R"re(<code>([^<]*)</code>)re");
-    for (std::sregex_iterator it(table.begin(), table.end(), file), end; it != end; ++it) {
-        entries += (*it)[1].str() + ' ';
-    }
+    for (std::sregex_iterator it(table.begin(), table.end(), file), end; it != end; ++it) entries += it->str(1) + ' ';
     std::ranges::replace(entries, '\\', '/');
     entries.back() = ')';
     EXPECT_NE(ReadTextFile(VORLANT_PACKAGE_SCRIPT).find(entries), std::string::npos) << entries << " not packed";
