@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "render/primitives.h"

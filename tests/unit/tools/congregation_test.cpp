@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "garbage.h"
 #include "support/loaded_data.h"
