@@ -222,6 +222,9 @@ TEST(CalibrationPageTest, WritesTheSettingsInOneLineWithTheDialogsLabels) {
 }
 
 
+// A card's line read on a scale to the hundredth.
+int Read(double line, int zero, unsigned ppi) { return static_cast<int>(std::lround((line - zero) * 100 / ppi)); }
+
 // One round against simulated cards: lines up to 0.40 inch from the first page's zeros, rows up to 0.20 inch too
 // tall or short over the eleven, read to the hundredth and worked out; the check page's zeros then lie on the card's
 // lines within 0.01 inch, at August within that and half of the eleven dots by which whole-dot rows move it.
@@ -237,13 +240,10 @@ TEST(CalibrationFitTest, OneRoundOfReadingsPutsTheCheckPagesZerosOnTheCardsLines
                 const double august = std::clamp(september + std::fmod(k * 0.0373, 0.40) - 0.20, -0.40, 0.40);
                 const double cardS = zeros.septemberTop + september * py, cardA = zeros.augustTop + august * py;
                 std::array<double, 5> cardColumns{};
-                const auto read = [](double line, int zero, unsigned ppi) {
-                    return static_cast<int>(std::lround((line - zero) * 100 / ppi));
-                };
-                Readings readings{read(cardS, zeros.septemberTop, py), read(cardA, zeros.augustTop, py)};
+                Readings readings{Read(cardS, zeros.septemberTop, py), Read(cardA, zeros.augustTop, py)};
                 for (std::size_t c = 0; c < 5; ++c) {
                     cardColumns[c] = zeros.columns[c] + (std::fmod((k + 1.0) * (c + 2) * 0.0617, 0.80) - 0.40) * px;
-                    readings[2 + c] = read(cardColumns[c], zeros.columns[c], px);
+                    readings[2 + c] = Read(cardColumns[c], zeros.columns[c], px);
                 }
                 SCOPED_TRACE(testing::Message() << px << " x " << py << ", start " << t.start << ", readings "
                                                 << testing::PrintToString(readings));

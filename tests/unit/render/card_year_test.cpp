@@ -46,6 +46,8 @@ TEST(ServiceYearTest, EveryOpeningMonthReadsEachRowFromItsCalendarYear) {
     }
 }
 
+auto Seen(const CardMonth& c) { return std::tuple(c.shared, c.studies, c.auxiliaryPioneer, c.hours, c.remark); }
+
 TEST(CardYearTest, ReadsWhatThePublisherReportedInEachRowForEveryOpeningMonth) {
     int hiddenHours = 0, remarks = 0;
     for (const Opening& o : kOpenings2026) {
@@ -60,12 +62,9 @@ TEST(CardYearTest, ReadsWhatThePublisherReportedInEachRowForEveryOpeningMonth) {
                 const bool hoursShown = m.status != 0 || p.fieldMissionary;
                 hiddenHours += !hoursShown && m.hours != 0;
                 remarks += !m.remark.empty();
-                const auto seen = [](const CardMonth& c) {
-                    return std::tuple(c.shared, c.studies, c.auxiliaryPioneer, c.hours, c.remark);
-                };
                 const CardMonth expected{m.shared, m.studies, m.status == 1, hoursShown ? m.hours : std::uint16_t{0},
                                          m.remark.empty() ? "" : test::Cp1250(m.remark)};
-                EXPECT_EQ(seen(year.rows[static_cast<std::size_t>(row)]), seen(expected)) << p.record << ':' << row;
+                EXPECT_EQ(Seen(year.rows[static_cast<std::size_t>(row)]), Seen(expected)) << p.record << ':' << row;
             }
         }
     }
