@@ -1,5 +1,4 @@
-// Any bytes as the group file: descrambling leaves the count byte and the reserved tail
-// as read, and makes no NUL nor undoes one.
+// Any bytes as the group file: the count byte and the reserved tail stay as read; no NUL made nor undone.
 #include <cstddef>
 #include <cstdint>
 

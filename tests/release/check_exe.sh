@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Checks what makes two builds of one commit byte-identical, on one built
-# executable: a PE header without a time stamp, no debug sections (in a
-# Release build) and none of the given folders (the source and the build
-# tree) anywhere in the file.
+# Checks what makes two builds of one commit byte-identical: a PE header without a time stamp, no debug
+# sections (in a Release build) and none of the given folders (source and build tree) anywhere in the file.
 #   check_exe.sh EXE OBJDUMP CONFIG FOLDER...
 set -euo pipefail
 exe="$1" objdump="$2" config="$3"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Checks what a Windows machine asks of the built executable before it runs
-# a line of it, without running it (so also for a build this machine cannot
-# run): the machine type of its PE header, a Windows GUI program, and imports
-# from system DLLs only, which every Windows since 7 has (a static build
-# brings no runtime DLL of the compiler's along).
+# Checks, without running it, what Windows asks of the executable before it runs a line of it: the machine
+# type of its PE header, a Windows GUI program, and imports from system DLLs only, which every Windows since 7
+# has (a static build brings no runtime DLL of the compiler's along).
 #   check_pe.sh EXE OBJDUMP MACHINE      MACHINE: i386 or x86-64
 set -euo pipefail
 exe="$1" objdump="$2" machine="$3"

@@ -9,11 +9,7 @@
 namespace vorlant::test {
 
 // A box outline (four lines round from its lower-right corner), marked when lines follow inside it.
-struct DrawnBox {
-    int right, bottom, width, height;
-    bool marked;
-    bool operator==(const DrawnBox&) const = default;
-};
+struct DrawnBox { int right, bottom, width, height; bool marked; bool operator==(const DrawnBox&) const = default; };
 
 inline std::vector<DrawnBox> DrawnBoxes(const RecordingSurface& surface) {
     const auto& l = surface.lines;

@@ -28,8 +28,7 @@ SurfaceObject RecordingSurface::StockObject(StockObjectKind kind) {
 }
 
 SurfaceObject RecordingSurface::Select(SurfaceObject handle) {
-    // As in GDI, selecting the null object (or an unknown one) fails and
-    // changes nothing.
+    // As in GDI, selecting the null object (or an unknown one) fails and changes nothing.
     const auto found = objects_.find(handle);
     if (found == objects_.end()) return 0;
     if (found->second.deleted) misuse_.push_back("select of deleted " + std::to_string(handle));

@@ -25,10 +25,7 @@ public:
         FontSpec font;
         std::optional<StockObjectKind> stockKind;
     };
-    struct Line {
-        int x1, y1, x2, y2, penWidth;
-        bool operator==(const Line&) const = default;
-    };
+    struct Line { int x1, y1, x2, y2, penWidth; bool operator==(const Line&) const = default; };
     struct Text { int x, y; TextAlign align; std::string text; SurfaceObject font; std::optional<SurfaceRect> clip; };
 
     unsigned PixelsPerInchX() const override { return ppiX_; }

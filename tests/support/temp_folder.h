@@ -1,5 +1,4 @@
-// A fresh folder for one test, removed with everything in it afterwards.
-// Its names travel as UTF-8 on every platform.
+// A fresh folder for one test, removed with everything in it afterwards. Its names travel as UTF-8 on every platform.
 #pragma once
 
 #include <cstdint>

@@ -19,8 +19,7 @@ TEST(Trim, RemovesWhiteSpaceAtBothEndsNeverReadingPastTheBuffer) {
     EXPECT_STREQ(buffer, "ab");
 }
 
-// Each "%s" takes the next value, in one pass: a value holding "%s" (a label, a hand-edited layout value) is put in
-// as it is, never filled by the value after it.
+// A value holding "%s" (a label, a hand-edited layout value) is put in as it is, never filled by the value after it.
 TEST(FillInTest, PutsEachValueInOnceInOnePassOverThePattern) {
     EXPECT_EQ(FillIn("100% %s %s", "a%sb"), "100% a%sb %s");
     EXPECT_EQ(FillIn("%s: %s, po %s", {"%s", "1.%s", "2.00"}), "%s: 1.%s, po 2.00");

@@ -134,9 +134,9 @@ TEST(ExtendedDetailsTest, LookupFetchesAndDescramblesOrForgetsTheIndex) {
     EXPECT_EQ(details.Count(), 601);
     for (int index = 1; index <= 5; ++index) {
         const Case& c = cases[index - 1];
-        EXPECT_EQ(details.Lookup(loaded.table, index), c.flags) << c.detailsIndex;
-        EXPECT_EQ(details.LongName(), c.name) << c.detailsIndex;
-        EXPECT_EQ(loaded.table.DetailsIndex(index), c.name.empty() ? 0 : c.detailsIndex) << c.detailsIndex;
+        const unsigned flags = details.Lookup(loaded.table, index);
+        EXPECT_EQ(std::tuple(flags, details.LongName(), int{loaded.table.DetailsIndex(index)}),
+                  std::tuple(c.flags, c.name, c.name.empty() ? 0 : c.detailsIndex)) << c.detailsIndex;
     }
     EXPECT_EQ(details.Current()[details_record::kLongName + 3], 'e' + 3 + ScrambleBase);
 }
@@ -171,11 +171,9 @@ TEST(RemarkTableTest, AttachesUsableRemarksUpTo898) {
         return std::string(out.data());
     };
     EXPECT_EQ(loaded.remarks.Count(), 5);
-    EXPECT_EQ(loaded.table.RemarkNumber(2, 1, 1), 0);
-    EXPECT_EQ(loaded.table.RemarkNumber(0, 3, 1), 2);
-    EXPECT_EQ(text(1, 2, 2025), "Druga uwaga");
-    EXPECT_EQ(text(1, 2, 2024), "");
-    EXPECT_EQ(text(1, 6, 2025), std::string(43, 'a'));
+    EXPECT_EQ(std::tuple(loaded.table.RemarkNumber(2, 1, 1), loaded.table.RemarkNumber(0, 3, 1)), std::tuple(0, 2));
+    EXPECT_EQ(std::tuple(text(1, 2, 2025), text(1, 2, 2024), text(1, 6, 2025)),
+              std::tuple("Druga uwaga", "", std::string(43, 'a')));
 
     std::vector<Bytes> many(899, Remark("Uwaga", 5, 24, 42));
     many.back() = Remark("Ostatnia", 6, 24, 42);

@@ -1,5 +1,4 @@
-// The calibration page's readings typed in: what OK refuses and why, the notes beside the fields, and the labels
-// the readings dialog, the calibration page and the layout dialogs share.
+// The calibration page's readings typed in, and the labels its dialog shares with the page and the layout dialogs.
 #include "dialogs/calibration_readings.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +31,6 @@ TEST(ReadingTest, WholeHundredthsWithTheirSignBlankIsZeroAndTheNotesCountAnUnrea
         {"--3", std::nullopt}, {"12a", std::nullopt}, {"99999", std::nullopt}, {"+-1", std::nullopt},
     };
     for (const auto& [typed, reading] : cases) EXPECT_EQ(ParseReading(typed), reading) << '"' << typed << '"';
-    for (const auto& [reading, within] : {std::pair(0, true), {40, true}, {-40, true}, {41, false}, {-41, false}}) {
-        EXPECT_EQ(WithinReach(reading), within) << reading;
-    }
     EXPECT_EQ(ReadingsForNotes({"+3", "x", "", "0.5", "-40", "12a", "7"}), (Readings{3, 0, 0, 0, -40, 0, 7}));
 }
 
@@ -77,32 +73,23 @@ TEST(EvaluateReadingsTest, NotesNameTheSettingWithItsValueNowAndAfter) {
     EXPECT_EQ(ChangeNote(odd, kStrings), FillIn(kStrings.Load(IDS_READING_NOTE_MOVED), {start, "%s", "2.%s"}));
 }
 
-// A dialog template of the resource script, with its texts in quotes.
-std::string Template(const std::string& dialog) {
-    const std::string script = test::ReadTextFile(VORLANT_RESOURCE_SCRIPT);
-    const std::size_t begin = script.find(dialog + " DIALOGEX");
-    EXPECT_NE(begin, std::string::npos) << dialog;
-    return begin == std::string::npos ? "" : script.substr(begin, script.find("\nEND", begin) - begin);
-}
-
+// Whether the dialog template `dialog` of the resource script shows `label`, in quotes.
 bool Shows(const std::string& dialog, const std::string& label) {
-    return dialog.find('"' + label + '"') != std::string::npos;
+    const std::string script = test::ReadTextFile(VORLANT_RESOURCE_SCRIPT);
+    const std::size_t begin = script.find(dialog + " DIALOGEX"), end = script.find("\nEND", begin);
+    return begin != std::string::npos && script.substr(begin, end - begin).find('"' + label + '"') != std::string::npos;
 }
 
 TEST(SettingLabelsTest, TheCalibrationPageTheReadingsAndTheLayoutDialogsNameEachSettingAlike) {
-    const std::string options = Template("IDD_OPTIONS"), layout = Template("IDD_LAYOUT"),
-                      readings = Template("IDD_READINGS");
     // The margins in the options dialog, the rest in the detailed layout dialog.
     for (const unsigned id : {IDS_SETTING_TOP_MARGIN, IDS_SETTING_LEFT_MARGIN}) {
-        EXPECT_TRUE(Shows(options, kStrings.Load(id))) << kStrings.Load(id);
+        EXPECT_TRUE(Shows("IDD_OPTIONS", kStrings.Load(id))) << kStrings.Load(id);
     }
     for (unsigned id = IDS_SETTING_MONTHLY_TOP; id < IDS_SETTING_COLUMN_BASE + kPageColumns.size(); ++id) {
-        EXPECT_TRUE(Shows(layout, kStrings.Load(id))) << kStrings.Load(id);
+        EXPECT_TRUE(Shows("IDD_LAYOUT", kStrings.Load(id))) << kStrings.Load(id);
     }
     // The readings dialog's scales, as its template shows them before the strings replace them.
-    for (std::size_t field = 0; field < kReadingCount; ++field) {
-        EXPECT_TRUE(Shows(readings, ScaleName(field, kStrings))) << ScaleName(field, kStrings);
-    }
+    for (std::size_t f = 0; f < kReadingCount; ++f) EXPECT_TRUE(Shows("IDD_READINGS", ScaleName(f, kStrings))) << f;
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The rules of the options and detailed layout dialogs: the lengths stepped, what OK stores and takes
-// over, and the switch of the card version.
+// The rules of the options and detailed layout dialogs.
 #include "dialogs/options_rules.h"
 
 #include <gtest/gtest.h>
@@ -37,10 +36,8 @@ TEST(LayoutFieldsTest, OkStoresNormalisedTextsOfSevenCharactersAtMost) {
     before.SetSlot(card_layout::HeaderX(3), "junk!");
     EXPECT_EQ(AfterOk(before, {}), std::pair(before, std::optional<int>()));
     const CardLayout layout = AfterOk(before, {{1068, "3"}, {1069, "1.2345678901"}, {1072, "x"}, {1074, "4"}}).first;
-    EXPECT_EQ(layout.ColumnX(0), "3.00");
-    EXPECT_EQ(layout.ColumnX(1), "1.23456");
-    EXPECT_EQ(layout.ColumnX(4), "x");
-    EXPECT_EQ(layout.ColumnX(6), "4.00");
+    EXPECT_EQ(std::tuple(layout.ColumnX(0), layout.ColumnX(1), layout.ColumnX(4), layout.ColumnX(6)),
+              std::tuple("3.00", "1.23456", "x", "4.00"));
     EXPECT_EQ(layout.Slot(card_layout::HeaderX(3)), "junk!");
     EXPECT_EQ(AfterOk(before, {{1066, "2"}, {1069, "3,5"}, {1071, "abc"}}).second, 1069);
 }
@@ -81,17 +78,15 @@ TEST(TakeOverOptionsTest, ChangesAreNoticedTakenOverAndRebuildTheList) {
         c.edit(chosen);
         const OptionsFollowUp next =
             TakeOverOptions(c.ok, chosen, c.portuguese ? "portuguese" : "polish", settings, layout, settingsChanged);
-        EXPECT_EQ(settingsChanged, c.changed ? 1 : 0);
-        EXPECT_EQ(next.rebuildList, c.changed);
-        EXPECT_EQ(next.sortPublishers, c.sort);
+        EXPECT_EQ(std::tuple(settingsChanged != 0, next.rebuildList, next.sortPublishers),
+                  std::tuple(c.changed, c.changed, c.sort));
         OptionsValues expected = c.ok ? chosen : before;
         if (c.ok && !c.portuguese) expected.fnSortEnabled = 0;
         EXPECT_EQ(OptionsValuesOf(settings, layout), expected);
     }
 }
 
-// The layout being left is written at once; when it cannot be (a folder stands at its name), the switch says so
-// only if that loses a change, leaves that folder as it was and still takes the new version.
+// A folder at the left version's file name: the folder stays as it was and the new version is taken all the same.
 TEST(SwitchCardVersionTest, WritesTheVersionLeftAndSaysWhenChangesWereLost) {
     for (const bool blocked : {false, true}) {
         for (const bool changed : {false, true}) {

@@ -22,32 +22,23 @@ TEST(FitToLines, BreaksAfterSeparatorsAnywhereElseAndShortensOnlyWhatTheLinesCan
     const std::string deep = "C:\\Zbory\\Warszawa\\Sprawozdania\\2025\\Karty";  // 166 wide
     const std::string polish = "C:\\Zbór Łódź – Północ\\Karty głosicieli";
     for (const auto& [text, maxWidth, maxLines, expected] : {
-             // One line holds it.
-             std::tuple{"C:\\Karty", 37, 2, "C:\\Karty"},
+             std::tuple{"C:\\Karty", 37, 2, "C:\\Karty"},  // one line holds it
              // Two lines, broken after the last separator that fits.
              {"C:\\Zbory\\Warszawa\\Karty", 75, 2, "C:\\Zbory\\\r\nWarszawa\\Karty"},
              {deep.c_str(), 110, 2, "C:\\Zbory\\Warszawa\\\r\nSprawozdania\\2025\\Karty"},
-             // A separator whose break leaves too much for the last line is passed over.
-             {"C:\\WWWWWWWWWWWW", 70, 2, "C:\\WWWWWW\r\nWWWWWW"},
-             // No separator: as much as fits on each line.
-             {"WWWWiiiiWWWW", 40, 2, "WWWWii\r\niiWWWW"},
+             {"C:\\WWWWWWWWWWWW", 70, 2, "C:\\WWWWWW\r\nWWWWWW"},  // a break leaving too much for the last line
+             {"WWWWiiiiWWWW", 40, 2, "WWWWii\r\niiWWWW"},  // no separator: as much as fits on each line
              // Too long for the lines: the drive and the folder's own name kept, the middle shortened, then broken.
              {deep.c_str(), 60, 2, "C:\\Zbory\\War\r\n...a\\2025\\Karty"},
              {deep.c_str(), 35, 2, "C:\\Zbo...\r\n5\\Karty"},
-             // The tightest width that still holds the drive and the last folder with its separator.
-             {deep.c_str(), 45, 1, "C:\\...\\Karty"},
+             {deep.c_str(), 45, 1, "C:\\...\\Karty"},  // the tightest width that holds the drive and the last folder
              // Letters of two and three bytes are cut as whole characters.
              {polish.c_str(), 70, 2, "C:\\Zbór Łódź...\\K\r\narty głosicieli"},
              {polish.c_str(), 60, 1, "C:\\Zbó...sicieli"},
-             // Without room for both: the halves of what fits.
-             {deep.c_str(), 12, 2, "C...\r\nty"},
-             // One line: shortened only.
-             {"WWWWiiiiWWWW", 40, 1, "W...WW"},
-             {deep.c_str(), 60, 1, "C:\\Zbo...\\Karty"},
-             // Tiny width, or no lines: the ellipsis alone, never broken.
-             {"C:\\Karty", 5, 2, "..."},
-             {"C:\\Karty", 6, 0, "..."},
-             {"", 0, 2, ""},
+             {deep.c_str(), 12, 2, "C...\r\nty"},  // without room for both: the halves of what fits
+             // One line: shortened only; tiny width, or no lines: the ellipsis alone, never broken.
+             {"WWWWiiiiWWWW", 40, 1, "W...WW"}, {deep.c_str(), 60, 1, "C:\\Zbo...\\Karty"},
+             {"C:\\Karty", 5, 2, "..."}, {"C:\\Karty", 6, 0, "..."}, {"", 0, 2, ""},
          }) {
         EXPECT_EQ(FitToLines(text, maxWidth, maxLines, Width), expected) << text << " in " << maxLines << " x " << maxWidth;
     }

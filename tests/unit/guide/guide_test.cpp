@@ -1,9 +1,5 @@
-// The secretary's guide names the program's own texts and files; each must be
-// one that the program really shows or uses, so that a renamed button or
-// file cannot leave the guide behind. The guide marks a text of the program
-// <span class="ui">, a file of the program <span class="file">; Windows' own
-// texts, keys and the package's files have markup of their own and are not
-// checked here.
+// The secretary's guide names the program's own texts (<span class="ui">) and files (<span class="file">); each must
+// be one that the program really shows or uses, so that a renamed button or file cannot leave the guide behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,12 +35,7 @@ using test::ReadTextFile;
 std::string Normalized(std::string_view text) {
     std::string out;
     for (const char c : text) {
-        if (c == '&') continue;
-        if (IsBlank(c)) {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += c;
-        }
+        if (c != '&' && (!IsBlank(c) || (!out.empty() && out.back() != ' '))) out += IsBlank(c) ? ' ' : c;
     }
     if (!out.empty() && out.back() == ' ') out.pop_back();
     return out;
@@ -60,8 +51,7 @@ std::vector<std::string> Marked(const std::string& page, const std::string& name
     return texts;
 }
 
-// Every quoted text of the resource script (string table and dialog
-// templates), and each of its lines.
+// Every quoted text of the resource script (string table and dialog templates), and each of its lines.
 std::vector<std::string> ScriptTexts() {
     std::vector<std::string> texts;
     const std::string script = ReadTextFile(VORLANT_RESOURCE_SCRIPT);
@@ -70,11 +60,10 @@ std::vector<std::string> ScriptTexts() {
         std::string text = std::regex_replace((*it)[1].str(), std::regex("\"\""), "\"");
         text = std::regex_replace(text, std::regex(R"(\\n)"), "\n");
         texts.push_back(Normalized(text));
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = text.find('\n', start);
             texts.push_back(Normalized(text.substr(start, end - start)));
         }
-        if (start > 0) texts.push_back(Normalized(text.substr(start)));
     }
     return texts;
 }
@@ -90,8 +79,7 @@ bool Matches(const std::string& pattern, const std::string& text) {
 TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     const test::RcStringSource strings;
     std::vector<std::string> known = ScriptTexts();
-    // Composed texts: the captions "<title> - <card version>" and the filter
-    // button's group steps.
+    // Composed texts: the captions "<title> - <card version>" and the filter button's group steps.
     const int versions = VersionsOffered(strings);
     for (const auto& [id, text] : strings.All()) {
         for (int v = 0; v < versions; ++v) {
@@ -101,8 +89,7 @@ TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
     for (int group = 1; group <= 9; ++group) {
         known.push_back(Normalized(FilterButtonText(group + 1, static_cast<std::uint8_t>(group), strings)));
     }
-    // The fixed English messages that the program's code shows itself (the
-    // printing tests see them come).
+    // The fixed English messages that the program's code shows itself (the printing tests see them come).
     known.insert(known.end(), {"No Printer", "no hdc"});
 
     const std::vector<std::string> named = Marked(ReadTextFile(VORLANT_GUIDE_SOURCE), "ui");
@@ -117,52 +104,38 @@ TEST(GuideTest, NamesOnlyTextsThatTheProgramShows) {
 TEST(GuideTest, NamesOnlyFilesThatTheProgramReadsOrWrites) {
     const test::RcStringSource strings;
     std::set<std::string> files = {kPublisherFileName, kGroupFileName, kDetailsFileName, kRemarkFileName,
-                                   kPrintRecordFileName,
-                                   std::string(FileNameOf(IniPathFor("C:\\Zbor\\Vorlant.exe")))};
+                                   kPrintRecordFileName, std::string(FileNameOf(IniPathFor("C:\\Zbor\\Vorlant.exe")))};
     for (int v = 0; v < VersionsOffered(strings); ++v) files.insert(LayoutFileName(v));
 
     const std::vector<std::string> named = Marked(ReadTextFile(VORLANT_GUIDE_SOURCE), "file");
     EXPECT_FALSE(named.empty());
-    for (const std::string& name : named) {
-        EXPECT_TRUE(files.contains(name)) << "the guide names the file \"" << name
-                                          << "\", which the program neither reads nor writes";
-    }
+    for (const std::string& name : named) EXPECT_TRUE(files.contains(name)) << "the guide names the file " << name;
 }
 
-// The lengths that the guide writes in <code> are written as the secretary
-// types them: each is one that the fields keep as it stands ("0.12", never
-// "0,12" or "12"). Only the table of typed forms shows others, and says what
-// the length rule makes of them; a form that it shows changed ("12" becomes
-// "1.00") may be named again as a warning, a refused one nowhere else. The
-// test page's readings ("+13") are marked as such and written as their
-// dialog takes them.
+// Each length in <code> is one that the fields keep as it stands ("0.12", never "0,12" or "12"), but in the table of
+// typed forms, which says what the rule makes of them; a form it shows changed may be named again as a warning.
 TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
     const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     const std::regex numeric(R"re(<code>(-?[0-9]+(?:[.,][0-9]+)?)</code>)re");
 
-    // The table's rows: the typed forms in the first cell, the kept length
-    // in the second, none when it is refused.
+    // The table's rows: the typed forms in the first cell, the kept length in the second, none when it is refused.
     std::set<std::string> explained;
     std::vector<std::string> inTable;
     const std::regex row(R"re(<tr><td>([\s\S]*?)</td><td>([\s\S]*?)</td></tr>)re");
     const std::size_t tableStart = page.find("<th>Wpisane</th>");
-    if (tableStart != std::string::npos) {
-        const std::string table = page.substr(tableStart, page.find("</table>", tableStart) - tableStart);
-        for (std::sregex_iterator it(table.begin(), table.end(), row), end; it != end; ++it) {
-            const std::string typed = (*it)[1].str(), kept = (*it)[2].str();
-            std::smatch keptCode;
-            const bool accepted = std::regex_search(kept, keptCode, numeric);
-            for (std::sregex_iterator form(typed.begin(), typed.end(), numeric); form != end; ++form) {
-                std::string text = (*form)[1].str();
-                inTable.push_back(text);
-                if (accepted) explained.insert(text);
-                const bool normalized = NormalizeLength(text);
-                EXPECT_EQ(normalized, accepted) << "the guide says \"" << (*form)[1].str() << "\" is "
-                                                << (accepted ? "accepted" : "refused");
-                if (normalized && accepted) {
-                    EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str();
-                }
-            }
+    ASSERT_NE(tableStart, std::string::npos);
+    const std::string table = page.substr(tableStart, page.find("</table>", tableStart) - tableStart);
+    for (std::sregex_iterator it(table.begin(), table.end(), row), end; it != end; ++it) {
+        const std::string typed = (*it)[1].str(), kept = (*it)[2].str();
+        std::smatch keptCode;
+        const bool accepted = std::regex_search(kept, keptCode, numeric);
+        for (std::sregex_iterator form(typed.begin(), typed.end(), numeric); form != end; ++form) {
+            std::string text = (*form)[1].str();
+            inTable.push_back(text);
+            if (accepted) explained.insert(text);
+            const bool normalized = NormalizeLength(text);
+            EXPECT_EQ(normalized, accepted) << "the guide says whether \"" << (*form)[1].str() << "\" is accepted";
+            if (normalized && accepted) EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str();
         }
     }
 
@@ -182,8 +155,7 @@ TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
     }
     EXPECT_GT(written, 0);
 
-    // The test page's readings, typed into their own dialog: whole hundredths
-    // with their sign, none beyond a scale's end.
+    // The test page's readings as their dialog takes them: whole hundredths with their sign, none beyond a scale's end.
     const std::regex reading(R"re(<code class="reading">([^<]*)</code>)re");
     int readings = 0;
     for (std::sregex_iterator it(page.begin(), page.end(), reading), end; it != end; ++it, ++readings) {
@@ -194,8 +166,7 @@ TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
     EXPECT_GT(readings, 0);
 }
 
-// What the guide says about the package is what tools/package.sh makes: the
-// files of the ZIP in its order, and sums that the command it gives can check.
+// The files of the ZIP in tools/package.sh's order, and sums that the command the guide gives can check.
 TEST(GuideTest, DescribesThePackageThatIsMade) {
     const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     // The guide's table of the ZIP's files, with Windows' backslashes.
@@ -204,9 +175,7 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
     const std::string table = page.substr(tableStart, page.find("</table>", tableStart) - tableStart);
     std::string entries = "entries=(";
     const std::regex file(R"re(<code>([^<]*)</code>)re");
-    for (std::sregex_iterator it(table.begin(), table.end(), file), end; it != end; ++it) {
-        entries += (*it)[1].str() + ' ';
-    }
+    for (std::sregex_iterator it(table.begin(), table.end(), file), end; it != end; ++it) entries += it->str(1) + ' ';
     std::ranges::replace(entries, '\\', '/');
     entries.back() = ')';
     EXPECT_NE(ReadTextFile(VORLANT_PACKAGE_SCRIPT).find(entries), std::string::npos) << entries << " not packed";
@@ -216,9 +185,7 @@ TEST(GuideTest, DescribesThePackageThatIsMade) {
     EXPECT_TRUE(std::regex_search(page, command)) << "the guide gives no certutil -hashfile ... SHA256 command";
 }
 
-// The numbers the guide gives for the password, the scramble key and the
-// left margin of a first run, and the INI lines it tells the secretary to
-// write, are the program's.
+// The password's length, the scramble key, a first run's left margin and the INI lines to write.
 TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     const std::string page = ReadTextFile(VORLANT_GUIDE_SOURCE);
     std::smatch found;
@@ -246,8 +213,7 @@ TEST(GuideTest, NumbersAndLinesToTypeAreThoseOfTheProgram) {
     EXPECT_EQ(found[1].str(), firstRun.leftMargin) << "the left margin a first run has";
 }
 
-// The numbers the calibration chapter gives are the test page's: the scales'
-// end values and a row's height.
+// The numbers the calibration chapter gives are the test page's: the scales' end values and a row's height.
 TEST(GuideTest, CalibrationGivesTheTestPagesNumbers) {
     const std::string guide = ReadTextFile(VORLANT_GUIDE_SOURCE);
     const std::size_t begin = guide.find("<h2 id=\"dopasowanie\">"), end = guide.find("<h2", begin + 1);

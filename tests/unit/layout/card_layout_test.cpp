@@ -94,13 +94,9 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     const Bytes inside(7, 0x44);
     // Nothing in the way; no temporary file can be made; its bytes never reach a disk; a folder
     // stands at the file's name, so the finished temporary cannot take its place.
-    const struct {
-        std::string_view obstacle;
-        std::vector<std::string> listing;
-    } cases[] = {{"", {"cplot3.dat"}},
-                 {"folder", {"cplot3.dat", "cplot3.dat.new/"}},
-                 {"full", {"cplot3.dat"}},
-                 {"folder at the name", {"cplot3.dat/"}}};
+    const struct { std::string_view obstacle; std::vector<std::string> listing; } cases[] = {
+        {"", {"cplot3.dat"}}, {"folder", {"cplot3.dat", "cplot3.dat.new/"}}, {"full", {"cplot3.dat"}},
+        {"folder at the name", {"cplot3.dat/"}}};
     for (const auto& [obstacle, listing] : cases) {
         SCOPED_TRACE(obstacle);
         const test::TempFolder folder;
@@ -124,14 +120,9 @@ TEST(CardLayoutTest, WriteReplacesTheWholeFileOrLeavesTheOldOne) {
     }
 }
 
-// A write that fails (a folder stands at the temporary file's name) loses changes only when the file holds
-// another layout than the one written: the one read from it, its defaults where it held none, or the one last
-// written to it.
+// The file holds the layout read from it, its defaults where it held none, or the one last written to it.
 TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout) {
     const test::RcStringSource strings;
-    const auto block = [](const test::TempFolder& folder) {
-        std::filesystem::create_directory(folder / "cplot.dat.new");
-    };
     CardLayout moved;
     moved.LoadDefaults(0, strings);
     moved.SetSlot(card_layout::ColumnX(3), "4.40");
@@ -142,7 +133,7 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
         LayoutFiles files(folder.Str());
         const CardLayout read = files.Load(0, strings);
         EXPECT_EQ(read.MonthlyTop(), withFile ? "7777777" : "2.62");
-        block(folder);
+        std::filesystem::create_directory(folder / "cplot.dat.new");
         EXPECT_EQ(files.Save(0, read), FileSave::FailedNothingLost);
         EXPECT_EQ(files.Save(0, moved), FileSave::FailedChangesLost);
         EXPECT_EQ(files.Save(0, read), FileSave::FailedNothingLost);  // a failed write changed nothing
@@ -154,7 +145,7 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
     LayoutFiles files(folder.Str());
     const CardLayout read = files.Load(0, strings);
     EXPECT_EQ(files.Save(0, moved), FileSave::Written);
-    block(folder);
+    std::filesystem::create_directory(folder / "cplot.dat.new");
     EXPECT_EQ(files.Save(0, moved), FileSave::FailedNothingLost);
     EXPECT_EQ(files.Save(0, read), FileSave::FailedChangesLost);
     std::filesystem::create_directory(folder / "cplot2.dat.new");
@@ -162,7 +153,6 @@ TEST(LayoutFilesTest, AFailedWriteLosesChangesOnlyWhenTheFileHoldsAnotherLayout)
     EXPECT_EQ(folder.Read("cplot.dat"), Bytes(moved.Bytes().begin(), moved.Bytes().end()));
 }
 
-// Files whose changes are lost together are named in one message, a paragraph each.
 TEST(CannotSaveMessageTest, NamesEachFileItCouldNotWrite) {
     const test::RcStringSource strings;
     const auto one = [&](const char* name) { return FillIn(strings.Load(IDS_WRITE_FAILED), name); };

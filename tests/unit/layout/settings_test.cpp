@@ -30,9 +30,9 @@ TEST(SettingsTest, IntegersKeepTheirLowByteAndTheCardVersionMustBeOffered) {
     }
 }
 
-// The first-name sort belongs to the Portuguese resources: on unless stored otherwise, as its low byte; for any
-// other tag off, whatever is stored.
-TEST(SettingsTest, FirstNameSortIsReadForItsLanguageOnly) {
+// The first-name sort, the Portuguese resources' own: on unless stored otherwise, as its low byte; for any other tag
+// off. The scramble base: overridden only by a whole number of one byte.
+TEST(SettingsTest, FirstNameSortIsReadForItsLanguageOnlyAndTheScrambleBaseAsOneByte) {
     for (const auto& [language, stored, enabled] :
          {std::tuple{"portuguese", "", 1}, {"portuguese", "0", 0}, {"portuguese", "257", 1}, {"portuguese", "512", 0},
           {"polish", "1", 0}, {"polish", "", 0}, {"Portuguese", "", 0}}) {
@@ -40,10 +40,15 @@ TEST(SettingsTest, FirstNameSortIsReadForItsLanguageOnly) {
         profile.values = {{"FN Sort/Enabled", stored}};
         EXPECT_EQ(LoadFirstNameSort(profile, language), enabled) << language << " \"" << stored << '"';
     }
+    for (const auto& [stored, base] : {std::pair<const char*, int>{nullptr, 0x11}, {"", 0x11}, {"43", 43}, {"0", 0},
+         {" 0x2B ", 0x2B}, {"0X2b", 0x2B}, {"255", 255}, {"256", 0x11}, {"-1", 0x11}, {"12a", 0x11}, {"0x", 0x11}}) {
+        FakeProfile profile;
+        if (stored != nullptr) profile.values["Data/Scramble Base"] = stored;
+        EXPECT_EQ(LoadScrambleBase(profile, 0x11), base) << (stored ? stored : "(missing)");
+    }
 }
 
-// Every key in order, "FN Sort" only for "portuguese"; a key that cannot be written costs no other key its
-// write, and the result says whether all were written.
+// Every key in order, "FN Sort" only for "portuguese"; a key that cannot be written costs no other key its write.
 TEST(SettingsTest, SavingTriesEveryKeyAndSaysWhetherAllWereWritten) {
     const std::vector<std::string> polish = {"Format/Alt Date Format=3", "Format/Last Name First=1",
                                              "Format/Card Version=0",    "Margins/Top=0.35", "Margins/Left="};
@@ -58,15 +63,6 @@ TEST(SettingsTest, SavingTriesEveryKeyAndSaysWhetherAllWereWritten) {
         EXPECT_EQ(saved, failing.empty()) << language << " failing " << failing.size();
         EXPECT_EQ(profile.written, language == std::string("polish") ? polish : portuguese)
             << language << " failing " << failing.size();
-    }
-}
-
-TEST(SettingsTest, ScrambleBaseIsOverriddenOnlyByAWholeNumberOfOneByte) {
-    for (const auto& [stored, base] : {std::pair<const char*, int>{nullptr, 0x11}, {"", 0x11}, {"43", 43}, {"0", 0},
-         {" 0x2B ", 0x2B}, {"0X2b", 0x2B}, {"255", 255}, {"256", 0x11}, {"-1", 0x11}, {"12a", 0x11}, {"0x", 0x11}}) {
-        FakeProfile profile;
-        if (stored != nullptr) profile.values["Data/Scramble Base"] = stored;
-        EXPECT_EQ(LoadScrambleBase(profile, 0x11), base) << (stored ? stored : "(missing)");
     }
 }
 

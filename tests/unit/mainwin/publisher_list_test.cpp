@@ -49,8 +49,7 @@ TEST(FormatTest, DatesTakeTheStyleAndLanguageFormWhenComplete) {
         // A month outside 01..12 has no name: its two stored characters stand in.
         {"13012012", 2, "polish", "13 01, 2012"}, {"00012012", 3, "polish", "01 00, 2012"},
         {"ab012012", 2, "hun", "2012. ab. 01."},
-        // Blank, short and NUL-shortened dates are no dates.
-        {"0131    ", 3, "polish", ""}, {"0131201", 2, "polish", ""}, {"", 1, "polish", ""},
+        {"0131    ", 3, "polish", ""}, {"0131201", 2, "polish", ""}, {"", 1, "polish", ""},  // blank, short, NUL: none
     };
     std::vector<test::Bytes> records;
     for (const Case& c : cases) records.push_back(Record().Text(kBaptismDate, "06151990").Text(kBirthDate, c.stored));

@@ -46,25 +46,18 @@ TEST(TypeAheadTest, SelectsByTheGrowingPrefixAndRestartsWithTheLetterAlone) {
                                {'\xB3', true, 3, ""}, {'k', true, 0, "k"}}) {
         EXPECT_EQ(prefix.Type(k.typed, k.letter, {now += 100, kPause}, list.select), k.letter) << k.typed;
         EXPECT_EQ(std::pair(list.selection, std::string(prefix.Letters())),
-                  std::pair(k.selection, std::string(k.prefix)))
-            << k.typed;
+                  std::pair(k.selection, std::string(k.prefix))) << k.typed;
     }
     // A prefix of 31 letters is still searched for; the next letter starts afresh.
     for (int i = 0; i < 31; ++i) prefix.Type('a', true, {now += 100, kPause}, list.select);
     EXPECT_EQ(std::tuple(list.selection, list.searched, prefix.Letters()), std::tuple(4, std::string(31, 'a'), ""));
 }
 
-// A letter typed more than the pause after the previous one starts a new prefix: "K" now and "a" later finds
-// "Anna", not "Kaczmarek". The clock may wrap between the two; a time before the first counts as none passed;
-// characters that are no letters do not count.
+// "K" now and "a" later finds "Anna", not "Kaczmarek". The clock may wrap between the two; a time before the first
+// counts as none passed; characters that are no letters do not count.
 TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
-    const struct {
-        const char* what;
-        std::uint32_t first, second;  // when "K" and "a" are typed
-        bool nonLetterBetween;
-        const char* prefix;
-        int selection;
-    } cases[] = {
+    const struct { const char* what; std::uint32_t first, second; bool nonLetterBetween; const char* prefix;
+                   int selection; } cases[] = {
         {"at once", 10000, 10300, false, "Ka", 1},
         {"just within the pause", 10000, 11000, false, "Ka", 1},
         {"after the pause", 10000, 11001, false, "a", 2},
@@ -77,13 +70,13 @@ TEST(TypeAheadTest, ALetterAfterAPauseStartsANewPrefix) {
         {"just under half the clock's range after", 10000, 10000 + 0x7FFFFFFFu, false, "a", 2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
         FakeList list({"Kowalski, Jan", "Kaczmarek, Ewa", "Anna Nowak"});
         TypeAheadPrefix prefix;
         prefix.Type('K', true, {c.first, kPause}, list.select);
         if (c.nonLetterBetween) prefix.Type('7', false, {c.first + 900, kPause}, list.select);
         prefix.Type('a', true, {c.second, kPause}, list.select);
-        EXPECT_EQ(std::pair(std::string(prefix.Letters()), list.selection), std::pair(std::string(c.prefix), c.selection));
+        EXPECT_EQ(std::pair(std::string(prefix.Letters()), list.selection), std::pair(std::string(c.prefix), c.selection))
+            << c.what;
     }
 }
 
@@ -102,11 +95,7 @@ TEST(FirstEntryWithPrefixTest, FindsTheFirstEntryFromTheTopWithBothSidesFolded) 
         if (index < 0 || index >= static_cast<int>(entries.size())) return std::nullopt;
         return entries[static_cast<std::size_t>(index)];
     };
-    const struct {
-        const char* what;
-        std::u16string_view prefix;
-        int found;
-    } cases[] = {
+    const struct { const char* what; std::u16string_view prefix; int found; } cases[] = {
         {"small letters typed find the entry in capitals above the other one", u"kół", 0},
         {"the entry's small letters count too", u"łą", 2},
         {"several begin so: the first from the top", u"k", 0},

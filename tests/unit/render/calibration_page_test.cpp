@@ -1,5 +1,4 @@
-// The calibration page: where its scales' zeros lie, how they read, what they carry; and one round of readings
-// worked out against simulated cards.
+// The calibration page, and one round of readings worked out against simulated cards.
 #include "render/calibration_page.h"
 
 #include <gtest/gtest.h>
@@ -31,22 +30,10 @@ const TestLayout kTestLayouts[] = {{"0.00", "0.20", "2.62", "3.10", {"1.60", "2.
                                    {"0.15", "0.05", "2.41", "3.23", {"1.72", "2.48", "3.51", "4.27", "4.63"}},
                                    {"0.33", "0.00", "2.80", "2.95", {"1.45", "2.70", "3.20", "4.40", "4.61"}}};
 
-// A drawn text's extent in device units, as wide as 0.6 em a character and as high as the surface's font line.
-SurfaceRect Extent(test::RecordingSurface& s, const test::RecordingSurface::Text& t) {
-    const FontSpec& font = s.ObjectOf(t.font).font;
-    const int width = static_cast<int>(t.text.size()) * -font.height * 6 / 10 * static_cast<int>(s.PixelsPerInchX()) /
-                      static_cast<int>(s.PixelsPerInchY());
-    const SurfaceObject measuring = s.CreateFontObject(font);
-    const SurfaceObject previous = s.Select(measuring);
-    const int height = s.FontLineHeight();
-    s.Select(previous);
-    s.Delete(measuring);
-    const int left = t.align == TextAlign::Right ? t.x - width : t.x;
-    return {left, t.y, left + width, t.y + height};
-}
-
-bool Apart(const SurfaceRect& a, const SurfaceRect& b, int x, int y) {
-    return a.left - b.right >= x || b.left - a.right >= x || a.top - b.bottom >= y || b.top - a.bottom >= y;
+// A drawn text's extent in device units, as wide as 0.6 em a character.
+SurfaceRect Extent(const test::RecordingSurface& s, const test::RecordingSurface::Text& t) {
+    const int em = -s.ObjectOf(t.font).font.height, width = static_cast<int>(t.text.size()) * em * 6 / 10;
+    return test::TextExtent(s, t, width * static_cast<int>(s.PixelsPerInchX()) / static_cast<int>(s.PixelsPerInchY()));
 }
 
 CardLayout LayoutOf(const TestLayout& t) {
@@ -56,12 +43,6 @@ CardLayout LayoutOf(const TestLayout& t) {
     layout.SetSlot(card_layout::kMonthlyHeight, t.height);
     for (std::size_t i = 0; i < 5; ++i) layout.SetSlot(card_layout::ColumnX(kPageColumns[i]), t.columns[i]);
     return layout;
-}
-
-SurfaceRect ExtentOf(const Line& l) {
-    const int half = (l.penWidth + 1) / 2;
-    return {std::min(l.x1, l.x2) - half, std::min(l.y1, l.y2) - half, std::max(l.x1, l.x2) + half,
-            std::max(l.y1, l.y2) + half};
 }
 
 TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideItsBox) {
@@ -75,15 +56,13 @@ TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideI
             EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
 
             // The rows exactly as a card's page draws them, every one filled.
-            std::array<bool, kCardRows> every{};
-            every.fill(true);
-            ComposeFiguresPage(rows, {year, layout, t.top, t.left, every, false, 238});
+            ComposeFiguresPage(rows, {year, layout, t.top, t.left, test::kEveryRow, false, 238});
             ASSERT_GE(s.lines.size(), rows.lines.size());
             EXPECT_TRUE(std::equal(rows.lines.begin(), rows.lines.end(), s.lines.begin()));
             const std::vector<Line> scaleLines(s.lines.begin() + static_cast<std::ptrdiff_t>(rows.lines.size()),
                                                s.lines.end());
             std::vector<SurfaceRect> figures;
-            for (const Line& l : rows.lines) figures.push_back(ExtentOf(l));
+            for (const Line& l : rows.lines) figures.push_back(test::ExtentOf(l));
             std::vector<test::RecordingSurface::Text> labels, names, settings;
             std::size_t figureTexts = 0;
             for (const auto& text : s.texts) {
@@ -141,10 +120,7 @@ TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideI
 
             // Lines at least 0.1 mm wide; ticks 0.02 inch apart, none closer; a label every 0.10 up to 0.40 either
             // side of each of the seven zeros.
-            for (const Line& l : scaleLines) {
-                const unsigned across = l.x1 == l.x2 ? px : py;
-                EXPECT_GE(l.penWidth * 254, static_cast<int>(across));
-            }
+            for (const Line& l : scaleLines) EXPECT_GE(l.penWidth * 254, static_cast<int>(l.x1 == l.x2 ? px : py));
             // Each scale: its line centred on its zero, and the ticks that end on the line.
             const auto ticksOf = [&](bool vertical, int zero) {
                 std::vector<int> at;
@@ -153,11 +129,9 @@ TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideI
                 });
                 if (scale == scaleLines.end()) return std::pair(Line{}, at);
                 for (const Line& l : scaleLines) {
-                    if (vertical && l.y1 == l.y2 && l.x2 == scale->x1 && l.y1 >= scale->y1 && l.y1 <= scale->y2) {
-                        at.push_back(l.y1);
-                    }
-                    if (!vertical && l.x1 == l.x2 && l.y1 == scale->y1 && l.x1 >= scale->x1 && l.x1 <= scale->x2) {
-                        at.push_back(l.x1);
+                    if (vertical ? l.y1 == l.y2 && l.x2 == scale->x1 && l.y1 >= scale->y1 && l.y1 <= scale->y2
+                                 : l.x1 == l.x2 && l.y1 == scale->y1 && l.x1 >= scale->x1 && l.x1 <= scale->x2) {
+                        at.push_back(vertical ? l.y1 : l.x1);
                     }
                 }
                 std::ranges::sort(at);
@@ -190,10 +164,7 @@ TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideI
                     ++count;
                 }
                 EXPECT_EQ(count, 9);
-                if (vertical) {
-                    verticalLine = scale.x1;
-                    continue;
-                }
+                if (vertical) { verticalLine = scale.x1; continue; }
                 EXPECT_LT(verticalLine, scale.x1) << "the vertical scales left of the others";
                 // Where the card's column lines run: the headings' band just above the first row's line, or the
                 // totals' band just under the last row's.
@@ -213,17 +184,16 @@ TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideI
 
             // Nothing added within 0.10 inch of a figure; no label meets another or a line.
             std::vector<SurfaceRect> added;
-            for (const Line& l : scaleLines) added.push_back(ExtentOf(l));
+            for (const Line& l : scaleLines) added.push_back(test::ExtentOf(l));
             const std::size_t lineCount = added.size();
             labels.insert(labels.end(), names.begin(), names.end());
             for (const auto& label : labels) {
                 const SurfaceRect e = Extent(s, label);
                 for (const auto& other : labels) {
-                    if (&other != &label) {
-                        EXPECT_TRUE(Apart(e, Extent(s, other), 0, 0)) << label.text << " meets " << other.text;
-                    }
+                    EXPECT_TRUE(&other == &label || test::Apart(e, Extent(s, other)))
+                        << label.text << " meets " << other.text;
                 }
-                for (std::size_t i = 0; i < lineCount; ++i) EXPECT_TRUE(Apart(e, added[i], 0, 0)) << label.text;
+                for (std::size_t i = 0; i < lineCount; ++i) EXPECT_TRUE(test::Apart(e, added[i])) << label.text;
                 added.push_back(e);
             }
             ASSERT_EQ(settings.size(), 1u);
@@ -231,7 +201,7 @@ TEST(CalibrationPageTest, ScalesReadZeroWhereTheCardsLinesHoldEveryFigureInsideI
             added.push_back(settingsLine);
             for (const SurfaceRect& a : added) {
                 for (const SurfaceRect& f : figures) {
-                    EXPECT_TRUE(Apart(a, f, static_cast<int>(px) / 10, static_cast<int>(py) / 10))
+                    EXPECT_TRUE(test::Apart(a, f, static_cast<int>(px) / 10, static_cast<int>(py) / 10))
                         << testing::PrintToString(std::tuple(a.left, a.top, f.left, f.top));
                 }
             }
@@ -252,6 +222,9 @@ TEST(CalibrationPageTest, WritesTheSettingsInOneLineWithTheDialogsLabels) {
 }
 
 
+// A card's line read on a scale to the hundredth.
+int Read(double line, int zero, unsigned ppi) { return static_cast<int>(std::lround((line - zero) * 100 / ppi)); }
+
 // One round against simulated cards: lines up to 0.40 inch from the first page's zeros, rows up to 0.20 inch too
 // tall or short over the eleven, read to the hundredth and worked out; the check page's zeros then lie on the card's
 // lines within 0.01 inch, at August within that and half of the eleven dots by which whole-dot rows move it.
@@ -267,13 +240,10 @@ TEST(CalibrationFitTest, OneRoundOfReadingsPutsTheCheckPagesZerosOnTheCardsLines
                 const double august = std::clamp(september + std::fmod(k * 0.0373, 0.40) - 0.20, -0.40, 0.40);
                 const double cardS = zeros.septemberTop + september * py, cardA = zeros.augustTop + august * py;
                 std::array<double, 5> cardColumns{};
-                const auto read = [](double line, int zero, unsigned ppi) {
-                    return static_cast<int>(std::lround((line - zero) * 100 / ppi));
-                };
-                Readings readings{read(cardS, zeros.septemberTop, py), read(cardA, zeros.augustTop, py)};
+                Readings readings{Read(cardS, zeros.septemberTop, py), Read(cardA, zeros.augustTop, py)};
                 for (std::size_t c = 0; c < 5; ++c) {
                     cardColumns[c] = zeros.columns[c] + (std::fmod((k + 1.0) * (c + 2) * 0.0617, 0.80) - 0.40) * px;
-                    readings[2 + c] = read(cardColumns[c], zeros.columns[c], px);
+                    readings[2 + c] = Read(cardColumns[c], zeros.columns[c], px);
                 }
                 SCOPED_TRACE(testing::Message() << px << " x " << py << ", start " << t.start << ", readings "
                                                 << testing::PrintToString(readings));
@@ -291,8 +261,7 @@ TEST(CalibrationFitTest, OneRoundOfReadingsPutsTheCheckPagesZerosOnTheCardsLines
     }
 }
 
-// A setting not moved keeps its text, even one the printing reads otherwise than it is written; one moved out of
-// the lengths a field takes says so.
+// Even a text that the printing reads otherwise than it is written ("1.5") is kept.
 TEST(CalibrationFitTest, ASettingNotMovedKeepsItsTextAndOneMovedOutOfTheLengthsIsOutOfRange) {
     CardLayout layout = LayoutOf(kTestLayouts[0]);
     layout.SetSlot(card_layout::ColumnX(0), "1.5");  // read as 1.05, as the printing reads it

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <map>
 #include <tuple>
 #include <vector>
 
@@ -58,37 +56,13 @@ struct Opening { int year, month, reportMonth; };  // report month: the one befo
 // The margin texts and their device units, and the device positions of the first row's top, the row height, the
 // columns of the shared box, studies, auxiliary box, hours and remark, the box size and the font's height.
 struct Geometry {
-    unsigned px, py;
-    const char *top, *left;
-    MarginOffsets margins;
-    int rowTop, rowHeight;
-    std::array<int, 5> x;
-    int boxWidth, boxHeight, fontHeight;
+    unsigned px, py; const char *top, *left; MarginOffsets margins;
+    int rowTop, rowHeight; std::array<int, 5> x; int boxWidth, boxHeight, fontHeight;
 };
 
 // Default layout: top 2.62, height 3.10, columns 1.60, 2.60, 3.35, 4.35 and 4.65 inches from the left margin.
 const Geometry at600{600, 600, "0.00", "0.20", {120, 0}, 1572, 155, {1080, 1680, 2130, 2730, 2910}, 85, 85, -83};
 const Geometry at600By300{600, 300, "0.15", "0.05", {30, 45}, 831, 77, {990, 1590, 2040, 2640, 2820}, 85, 42, -42};
-
-FontSpec Arial(const Geometry& g) {
-    return {.height = g.fontHeight, .weight = 400, .charSet = 238, .pitchAndFamily = 0x20, .faceName = "Arial"};
-}
-
-// The boxes and texts of the rows, as the page must draw them.
-struct ExpectedRows {
-    // Row `row` at `g`: its two boxes, the studies and the hours, and the remark when there is one.
-    void Add(const Geometry& g, int row, bool shared, bool auxiliary, const std::string& studies,
-             const std::string& hours, const std::string& remark) {
-        const int y = g.rowTop + row * g.rowHeight, boxBottom = y + g.rowHeight - g.rowHeight / 2;
-        boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, shared});
-        boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, auxiliary});
-        texts.emplace_back(g.x[1], y, TextAlign::Right, studies);
-        texts.emplace_back(g.x[3], y, TextAlign::Right, hours);
-        if (!remark.empty()) texts.emplace_back(g.x[4], y, TextAlign::Left, remark);
-    }
-    std::vector<test::DrawnBox> boxes;
-    std::vector<std::tuple<int, int, TextAlign, std::string>> texts;
-};
 
 TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThem) {
     const std::vector<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
@@ -118,19 +92,26 @@ TEST(FiguresPageTest, PrintsTheTickedRowsOfTheYearWhereTheLayoutAndMarginsPutThe
         ComposeFiguresPage(s, {year, layout, g.top, g.left, ticked, c.previousYear, 238});
         EXPECT_EQ(ComputeMarginOffsets(g.px, g.py, g.left, g.top), g.margins);
 
-        ExpectedRows expected;
+        // Each row printed: its two boxes, the studies and the hours, and the remark when there is one.
+        std::vector<test::DrawnBox> boxes;
+        std::vector<std::tuple<int, int, TextAlign, std::string>> texts, drawn;
         for (const int row : c.printed) {
             const gen::FixedRow& r = kMonths[row].reported;
-            expected.Add(g, row, kMonths[row].shared, r.status == 1, r.studies == 0 ? "" : std::to_string(r.studies),
-                         c.missionary ? kMonths[row].hoursOfMissionary : kMonths[row].hours, test::Cp1250(r.remark));
+            const int y = g.rowTop + row * g.rowHeight, boxBottom = y + g.rowHeight - g.rowHeight / 2;
+            boxes.push_back({g.x[0], boxBottom, g.boxWidth, g.boxHeight, kMonths[row].shared});
+            boxes.push_back({g.x[2], boxBottom, g.boxWidth, g.boxHeight, r.status == 1});
+            texts.emplace_back(g.x[1], y, TextAlign::Right, r.studies == 0 ? "" : std::to_string(r.studies));
+            texts.emplace_back(g.x[3], y, TextAlign::Right,
+                               c.missionary ? kMonths[row].hoursOfMissionary : kMonths[row].hours);
+            if (!r.remark.empty()) texts.emplace_back(g.x[4], y, TextAlign::Left, test::Cp1250(r.remark));
         }
-        std::vector<std::tuple<int, int, TextAlign, std::string>> drawn;
+        const FontSpec arial{
+            .height = g.fontHeight, .weight = 400, .charSet = 238, .pitchAndFamily = 0x20, .faceName = "Arial"};
         for (const auto& t : s.texts) {
             drawn.emplace_back(t.x, t.y, t.align, t.text);
-            EXPECT_EQ(s.ObjectOf(t.font).font, Arial(g));
+            EXPECT_EQ(s.ObjectOf(t.font).font, arial);
         }
-        EXPECT_EQ(drawn, expected.texts);
-        const auto& boxes = expected.boxes;
+        EXPECT_EQ(drawn, texts);
         EXPECT_EQ(test::DrawnBoxes(s), boxes);
         const auto marked = static_cast<std::size_t>(std::ranges::count(boxes, true, &test::DrawnBox::marked));
         EXPECT_EQ(s.lines.size(), 4 * boxes.size() + 2 * marked) << "lines beyond the boxes";

@@ -1,5 +1,4 @@
-// The whole card on plain paper: every text in its cell and on the paper, none over another, the lines' widths,
-// the person's flags as the panel has them, the ticked rows only and their total.
+// The whole card on plain paper, and the wrapping of its long texts.
 #include "render/full_card_page.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +17,7 @@ namespace {
 using Text = test::RecordingSurface::Text;
 
 SurfaceRect ExtentOf(const test::RecordingSurface& s, const Text& t) {
-    const FontSpec& font = s.ObjectOf(t.font).font;
-    const int width = test::RecordingSurface::WidthIn(font, t.text);
-    return {t.x, t.y, t.x + width, t.y + (-font.height * (1854 + 434) + 1024) / 2048};
-}
-
-bool Within(const SurfaceRect& inner, const SurfaceRect& outer) {
-    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-           inner.bottom <= outer.bottom;
+    return test::TextExtent(s, t, test::RecordingSurface::WidthIn(s.ObjectOf(t.font).font, t.text));
 }
 
 // The row (-1: the headings) and column of the table's cell that holds (x, y).
@@ -48,37 +40,34 @@ TEST(FullCardPageTest, KeepsEveryTextInItsCellAndOnThePaperAtEveryResolution) {
     for (CardMonth& month : year.rows) month = {true, 1023, true, 65535, std::string(43, 'W')};
     FullCardPerson person{std::string(64, 'W'), "31/10/1999", "31/10/2012", {}};
     person.flags = HeaderPanelFlags({{}, {}, person.baptismDate, 0, 0x22, PioneerStatus::Special, true});
-    std::array<bool, kCardRows> all{};
-    all.fill(true);
     // The printable area of A4 and of Letter, a quarter of an inch short of each edge, in hundredths of an inch.
     for (const auto& [px, py] : {std::pair{300, 300}, {600, 600}, {1200, 1200}, {600, 300}}) {
         for (const auto& [paperWidth, paperHeight] : {std::pair{777, 1119}, {800, 1050}}) {
             SCOPED_TRACE(testing::Message() << px << " x " << py << ", paper " << paperWidth);
             const int width = paperWidth * px / 100, height = paperHeight * py / 100;
             test::RecordingSurface s(px, py);
-            ComposeFullCardPage(s, {year, person, all, width, height, 238}, test::kStrings);
+            ComposeFullCardPage(s, {year, person, test::kEveryRow, width, height, 238}, test::kStrings);
             EXPECT_EQ(s.Leftovers(), test::kNothingLeft);
             const FullCardGeometry g = ComputeFullCardGeometry(px, py, width, height);
             for (std::size_t i = 0; i < s.texts.size(); ++i) {
                 const Text& t = s.texts[i];
                 const SurfaceRect e = ExtentOf(s, t);
-                EXPECT_TRUE(t.align == TextAlign::Left && !t.clip && Within(e, {0, 0, width, height})) << t.text;
+                EXPECT_TRUE(t.align == TextAlign::Left && !t.clip && test::Within(e, {0, 0, width, height})) << t.text;
                 for (std::size_t k = 0; k < i; ++k) {
                     const SurfaceRect o = ExtentOf(s, s.texts[k]);
-                    EXPECT_TRUE(e.right <= o.left || o.right <= e.left || e.bottom <= o.top || o.bottom <= e.top)
-                        << t.text << " over " << s.texts[k].text;
+                    EXPECT_TRUE(test::Apart(e, o)) << t.text << " over " << s.texts[k].text;
                 }
                 if (const auto cell = CellAt(g, t.x, t.y)) {
                     SurfaceRect c = g.Cell(cell->first, cell->second);
                     c = {c.left + g.padX, std::max(c.top, g.tableTop) + g.padY, c.right - g.padX, c.bottom - g.padY};
-                    EXPECT_TRUE(Within(e, c)) << t.text << " in row " << cell->first << ", column " << cell->second;
+                    EXPECT_TRUE(test::Within(e, c)) << t.text << " in row " << cell->first << ", column "
+                                                    << cell->second;
                 }
             }
             // Boxes and rules on the paper, at least 0.1 mm wide.
             for (const auto& l : s.lines) {
                 EXPECT_GE(l.penWidth, std::max((px + 253) / 254, (py + 253) / 254));
-                EXPECT_TRUE(Within({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2),
-                                    std::max(l.y1, l.y2)}, {0, 0, width, height}));
+                EXPECT_TRUE(test::Within(test::ExtentOf(l), {0, 0, width, height}));
             }
             EXPECT_EQ(s.TextsEqualTo(person.name).size(), 1u) << "the name on one line";
         }

@@ -29,8 +29,7 @@ TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
                                IDS_LABEL_SPECIAL_PIONEER, IDS_LABEL_FIELD_MISSIONARY};
     const int columns[] = {0, 1, 0, 1, 2, 3, 4, 5, 6}, lines[] = {0, 0, 1, 1, 2, 2, 2, 2, 2};
     struct Case {
-        const char *language, *marks;
-        HeaderPanelData data;  // a baptism date under 5 characters: not baptised
+        const char *language, *marks; HeaderPanelData data;  // a baptism date under 5 characters: not baptised
         int width, height, x0, labelGap, boxBelowLine;
         std::array<int, 4> lineTops;  // name, birth date, baptism date, last line
         std::array<int, 7> columnX;   // the boxes' right edges
@@ -47,10 +46,11 @@ TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
         SCOPED_TRACE(c.marks);
         test::RecordingSurface surface(96, 96);
         DrawHeaderPanel(surface, {0, 0, c.width, c.height}, c.data, test::Look(c.language), kStrings);
+        const auto labelled = [](unsigned id, const std::string& value) { return kStrings.Load(id) + ":  " + value; };
         std::map<std::string, std::pair<int, int>> drawn, expected{
-            {"Imię i nazwisko:  " + c.data.name, {c.x0, c.lineTops[0]}},
-            {"Data urodzenia:  " + c.data.birthDate, {c.x0, c.lineTops[1]}},
-            {"Data chrztu:  " + c.data.baptismDate, {c.x0, c.lineTops[2]}}};
+            {labelled(IDS_LABEL_NAME, c.data.name), {c.x0, c.lineTops[0]}},
+            {labelled(IDS_LABEL_BIRTH_DATE, c.data.birthDate), {c.x0, c.lineTops[1]}},
+            {labelled(IDS_LABEL_BAPTISM_DATE, c.data.baptismDate), {c.x0, c.lineTops[2]}}};
         std::vector<test::DrawnBox> boxes;
         for (std::size_t k = 0; k < 9; ++k) {
             const int x = c.columnX[columns[k]], y = c.lineTops[lines[k] + 1];
@@ -72,13 +72,10 @@ TEST(HeaderPanelTest, PlacesTextsAndBoxesAndCrossesThoseTheFlagsCallFor) {
 }
 
 TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
-    // A panel of 700 x 249: columns of 87, rows of 17. The offsets in border sizes grow with the pixels per
-    // inch (half as much again at 144), as do the boxes and the year's place; the total keeps a line's
-    // height above the bottom.
+    // A panel of 700 x 249: columns of 87, rows of 17. The offsets in border sizes grow with the pixels per inch (half
+    // as much again at 144), as do the boxes and the year's place; the total keeps a line's height above the bottom.
     struct Case {
-        const char* language;
-        unsigned ppi;
-        int yearX, box, lineHeight;
+        const char* language; unsigned ppi; int yearX, box, lineHeight;
         int cx, cy, limitRow, ruleTop, shortRuleBottom, greyBottom;  // cx, cy: the platform's border sizes
         std::array<int, 5> headingX;  // "Służbie" .. "Godziny", "Uwagi"
         int monthX, sharedX, studiesX, auxX, hoursX, remarkX, totalX, totalY;
@@ -131,8 +128,7 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
         }
         expected.push_back({kStrings.Load(IDS_PREVIEW_TOTAL), c.totalX, c.totalY, kRight, {}});
         // The hours of the rows reported (before the month of opening), under theirs, on the heading's line.
-        const std::string total = std::to_string(7 * std::min(c.limitRow, 12));
-        expected.push_back({total, c.hoursX, c.totalY, kRight, {}});
+        expected.push_back({std::to_string(7 * std::min(c.limitRow, 12)), c.hoursX, c.totalY, kRight, {}});
         for (const auto& t : surface.texts) drawn.emplace_back(t.text, t.x, t.y, t.align, t.clip);
         EXPECT_EQ(drawn, expected);
         EXPECT_EQ(test::DrawnBoxes(surface), boxes);
@@ -140,9 +136,8 @@ TEST(CardPreviewTest, RulesAndPlacesEverythingByTheBordersTheScaleAndLanguage) {
     }
 }
 
-// The year's hours in the "Ogółem" row: those the preview shows of the months reported, before the month of
-// opening (whose slot still holds the figures of two years before); in September, when the preview shows the year
-// just ended, all twelve.
+// Those of the months before the month of opening (whose slot still holds the figures of two years before); in
+// September, when the preview shows the year just ended, all twelve.
 TEST(CardPreviewTest, TotalsTheHoursItShowsOfTheMonthsReported) {
     struct Case { const char* who; int opened; bool missionary; std::array<int, 12> status;
                   std::array<std::uint16_t, 12> hours; const char* total; };
@@ -183,7 +178,6 @@ TEST(HeaderPanelTest, ReadsThePublisherOfTheReportMonth) {
     }
 }
 
-// The months that the record holds get a tick in front of their names, in their own row, thicker at a larger scale.
 TEST(CardPreviewTest, TicksTheMonthsPrintedBeforeInFrontOfTheirNames) {
     for (const unsigned ppi : {96u, 144u}) {
         const int w = 700 * int(ppi) / 96, h = 249 * int(ppi) / 96, rowH = h / 14;
