@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -35,34 +34,13 @@ bool HasWord(const Card& card, int page, const std::string& text) {
     });
 }
 
-class FullCardTest : public VorlantTest {
+class FullCardTest : public PrintingTest {
 protected:
-    void SetUp() override {
-        VorlantTest::SetUp();
-        pdfFolder = std::getenv("VORLANT_PDF_DIR");
-        if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
-        printer = DefaultPrinter();
-        ASSERT_TRUE(printer) << "no default printer";
-    }
-
-    void StartTicked(const gen::GeneratorOptions& options) {
-        WriteCongregation(options);
-        ASSERT_NE(Start(), nullptr);
+    void TickRows() {
         for (const int row : kTicked) Tick(mainWindow, IDC_MONTH_FIRST + row);
     }
 
-    // The document that `print` makes, read back; the focus is back on the list.
-    std::optional<Card> Printed(const std::function<void()>& print) {
-        const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
-        print();
-        const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, 60000);
-        EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
-        return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
-    }
-
     const test::RcStringSource strings;
-    const char* pdfFolder = nullptr;
-    std::optional<Printer> printer;
 };
 
 TEST_F(FullCardTest, PrintsTheSelectedPublishersCompleteCardWithEveryFigureInItsRowAndColumn) {
@@ -70,7 +48,8 @@ TEST_F(FullCardTest, PrintsTheSelectedPublishersCompleteCardWithEveryFigureInIts
     options.publishers = 4;
     options.firstPublisher = gen::FixedPublisher{"Józef", "Wiśniewski"};
     for (const auto& [row, figures] : kRows) options.firstPublisher->rows[static_cast<std::size_t>(row)] = figures;
-    ASSERT_NO_FATAL_FAILURE(StartTicked(options));
+    ASSERT_NE(StartWith(options), nullptr);
+    ASSERT_NO_FATAL_FAILURE(TickRows());
     ASSERT_TRUE(winauto::ItemVisible(mainWindow, IDC_PRINT_FULL_CARD));
     ASSERT_FALSE(winauto::ItemChecked(mainWindow, IDC_PRINT_FULL_CARD)) << "unticked at the start";
     Tick(mainWindow, IDC_PRINT_FULL_CARD);
@@ -108,14 +87,10 @@ TEST_F(FullCardTest, PrintsEveryoneOnTheListInOneDocumentInTheListsOrderAfterAsk
     gen::GeneratorOptions options;
     options.publishers = 40;
     options.groups = 1;
-    WriteCongregation(options);
-    ASSERT_NE(Start(), nullptr);
-    const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
+    ASSERT_NE(StartWith(options), nullptr);
     PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_FULL_CARDS, 0);
     EXPECT_EQ(TakeMessage(*program), strings.Load(IDS_FULL_CARD_NO_MONTH)) << "without a ticked month";
-    ExitWithButton();
-
-    ASSERT_NO_FATAL_FAILURE(StartTicked(options));
+    ASSERT_NO_FATAL_FAILURE(TickRows());
     const int entries = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size());
     ASSERT_GT(entries, 1);
     const auto printList = [&](bool stop) {
@@ -143,7 +118,7 @@ TEST_F(FullCardTest, PrintsEveryoneOnTheListInOneDocumentInTheListsOrderAfterAsk
         std::istringstream name(p.details == gen::DetailsCase::LongName ? p.longName : p.firstName + " " + p.lastName);
         for (std::string word; name >> word;) EXPECT_TRUE(HasWord(*cards, entry, word)) << word << " on page " << entry;
     }
-    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before.size() + 2) << "one document each, none without a month";
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), pdfsBefore.size() + 2) << "one document each, none without a month";
     ExitWithButton();
 }
 

@@ -4,18 +4,18 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <sstream>
 
-#include "ui_support.h"
+#include "dialog_driving.h"
+#include "resources/resource.h"
 #include "winauto.h"
 
 namespace vorlant::uitest {
 namespace {
-
-using winauto::WaitUntil;
 
 double NumberAfter(const std::string& text, const std::string& key) {
     const std::size_t at = text.find(key);
@@ -75,6 +75,28 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
     card.pixels = pgm.substr(static_cast<std::size_t>(header.tellg()) + 1);
     if (magic != "P5" || maximum != 255 || card.pixels.size() < std::size_t(card.width) * card.height) return {};
     return card;
+}
+
+void PrintingTest::SetUp() {
+    VorlantTest::SetUp();
+    pdfFolder = std::getenv("VORLANT_PDF_DIR");
+    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
+    printer = DefaultPrinter();
+    ASSERT_TRUE(printer) << "no default printer";
+    pdfsBefore = winauto::PdfFiles(pdfFolder);
+}
+
+std::string PrintingTest::NextPdf(const std::function<void()>& print) {
+    const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
+    print();
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, 60000);
+    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+    return pdf;
+}
+
+std::optional<Card> PrintingTest::Printed(const std::function<void()>& print) {
+    const std::string pdf = NextPdf(print);
+    return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
 }
 
 }  // namespace vorlant::uitest

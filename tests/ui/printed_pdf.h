@@ -5,9 +5,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "ui_support.h"
 
 namespace vorlant::uitest {
 
@@ -51,5 +55,19 @@ struct Card {
 
 // The PDF `pdf` (a Unix path) read back; none when poppler's tools fail.
 std::optional<Card> ReadCard(const std::string& pdf, const Printer& p);
+
+// Run under tools/test.sh as root, with the PDF printer of tools/cups-env.sh the default one; skipped without it.
+class PrintingTest : public VorlantTest {
+protected:
+    void SetUp() override;
+    // The next document out after `print`, a Unix path (empty: none came); the focus is back on the list.
+    std::string NextPdf(const std::function<void()>& print);
+    // That document read back.
+    std::optional<Card> Printed(const std::function<void()>& print);
+
+    const char* pdfFolder = nullptr;
+    std::optional<Printer> printer;
+    std::set<std::string> pdfsBefore;  // at the start
+};
 
 }  // namespace vorlant::uitest
