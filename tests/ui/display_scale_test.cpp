@@ -1,10 +1,6 @@
-// The main window at the display's scale. The program is DPI-aware: its
-// dialog and the two panels grow with the screen's pixels per inch, the
-// preview's tick boxes stay in the middle of their rows, and every text of
-// the panels, in the dialog's font at that scale, stays inside its cell. The
-// suite runs in the main prefix and, through tests/ui/CMakeLists.txt, in
-// prefixes of 120, 144 and 192 pixels per inch; each run leaves a picture of
-// the window beside the test program.
+// The main window at the display's scale (also 120, 144 and 192 pixels per inch: tests/ui/CMakeLists.txt): the
+// dialog and its panels grow with it, the preview's tick boxes stay in the middle of their rows, and every text of
+// the panels, in the dialog's font at that scale, stays inside its cell. A picture of the window is kept.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -63,9 +59,8 @@ private:
     HGDIOBJ previous_;
 };
 
-// Where texts and boxes go wrong in a drawing of `size` pixels: a text
-// that does not fit its cell or overlaps a neighbour on its line, a box out
-// of its row or off its middle.
+// Where texts and boxes go wrong in a drawing of `size` pixels: a text that does not fit its cell or overlaps a
+// neighbour on its line, a box out of its row or off its middle.
 using Problems = std::vector<std::string>;
 
 struct Span { int left, right; std::string what; };
@@ -137,8 +132,7 @@ class DisplayScaleTest : public VorlantTest {};
 
 TEST_F(DisplayScaleTest, MainWindowAndPanelsGrowWithThePixelsPerInch) {
     SetProcessDPIAware();  // the program's windows as they are, not as an unaware test would see them
-    WriteCongregation();
-    ASSERT_NE(Start(), nullptr);
+    ASSERT_NE(StartWith({}), nullptr);
     HDC screen = GetDC(nullptr);
     const unsigned ppi = static_cast<unsigned>(GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);

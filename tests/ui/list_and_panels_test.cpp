@@ -1,6 +1,5 @@
-// The main window's list and panels as the user sees them: the items, the
-// filter's steps, the search by typed letters, and the panels' pixels checked
-// against the data and kept as a picture beside the test program.
+// The main window's list and panels as the user sees them: the items, the filter's steps, the search by typed
+// letters, and the panels' pixels checked against the data and kept as a picture beside the test program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,11 +33,9 @@ struct Panel {
     POINT origin{};
 };
 
-// What the screen shows against what the publisher's data say: the header's
-// crosses in drawing order, male to field missionary, every row of the
-// preview up to the month of opening and the hours of the months reported. The places of boxes
-// and texts are read from drawings of the same panels with every box and
-// cell filled.
+// What the screen shows against the publisher's data: the header's crosses, male to field missionary, the preview's
+// rows up to the month of opening and the hours of the months reported, placed as drawings of the same panels with
+// every box and cell filled place them.
 Problems Check(const Shot& shot, const Panel& header, const Panel& preview, const gen::Congregation& c,
                const gen::PublisherInfo& p) {
     const test::RcStringSource strings;
@@ -131,8 +128,7 @@ TEST_F(ListAndPanelsTest, ShowTheDataAndFilterTheList) {
                                                    static_cast<std::uint16_t>((r + 2) % 5), r % 2 == 0,
                                                    r % 3 ? "" : "Łódź"};
     }
-    WriteCongregation(options);
-    ASSERT_NE(Start(), nullptr);
+    ASSERT_NE(StartWith(options), nullptr);
     const Items all = Expected(kAll);
     ASSERT_LT(all.size(), congregation.publishers.size()) << "the data should leave someone out";
     ExpectList(all, "start");  // the first name carries letters of code page 1250
@@ -163,18 +159,15 @@ TEST_F(ListAndPanelsTest, ShowTheDataAndFilterTheList) {
     ExitWithButton();
 }
 
-// The search by typed letters in any case, Polish ones included, on entries of the data and entries put into the
-// list: the first from the top whose start matches, as the platform folds both, whatever the list box's own search
-// does. Each row starts with another entry selected; the prefix left by a row continues no entry with the next
-// row's first letter, which so starts afresh. So does a letter after a pause (twice the double-click time), and one after the list lost
-// the focus and gained it again.
+// The search by typed letters in any case, Polish ones included: the first entry from the top whose start matches,
+// as the platform folds both, whatever the list box's own search does. Each row starts afresh from another entry;
+// so does a letter after a pause (twice the double-click time), and one after the list lost the focus and regained it.
 TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase) {
     gen::GeneratorOptions options;
     gen::FixedPublisher& fixed = options.firstPublisher.emplace();
     fixed.firstName = "Łukasz";
     fixed.lastName = "Śliwa";
-    WriteCongregation(options);
-    ASSERT_NE(Start(), nullptr);
+    ASSERT_NE(StartWith(options), nullptr);
     ASSERT_EQ(Expected(kAll).front(), "Śliwa, Łukasz");
     const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena",
                                     L"Ółkowski, Piotr", L"Anna Kowal", L"Kalina, Ewa"};

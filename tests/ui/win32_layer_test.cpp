@@ -1,7 +1,5 @@
-// What only the built executable holds: the version shown in its properties,
-// its manifest and icon, the main dialog's system menu, run inside the test
-// process (another process cannot read that menu), and the subclassing of its
-// controls.
+// What only the built executable holds: its resources, the main dialog's system menu (run inside the test process,
+// as another process cannot read that menu), the code page and paths of the files, the subclassing of controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -23,12 +21,9 @@
 namespace vorlant {
 namespace {
 
-// What Windows reads from Vorlant.exe before it runs a line of it: the
-// version shown in its properties, the manifest (visual styles, the display's
-// scale, the versions of Windows) and the icon in every size that Explorer
-// and scaled displays ask for. Read as data, so that the 64-bit tests read
-// the 32-bit build's executable too (VORLANT_RESOURCES_OF names it), on a
-// machine that cannot run it.
+// What Windows reads from Vorlant.exe before it runs a line of it: the version, the manifest and the icon in every
+// size that Explorer and scaled displays ask for. Read as data, so that the 64-bit tests read the 32-bit build's
+// executable too (VORLANT_RESOURCES_OF), on a machine that cannot run it.
 TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     const char* other = std::getenv("VORLANT_RESOURCES_OF");
     const std::string exe = other != nullptr ? std::string(other) : winauto::ModuleFolder() + "Vorlant.exe";
@@ -122,8 +117,8 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsFullCard
     }
 }
 
-// The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code
-// page lacks, or has only a look-alike of, matches none of them.
+// The core's bytes are in code page 1250 whatever the ANSI code page; a character it lacks (or has a look-alike
+// of) matches none.
 TEST(TextCodec, TheLanguagesCodePageBothWays) {
     // Run on a Windows of another language too (tests/ui/CMakeLists.txt): it must be the one asked for.
     if (const char* asked = std::getenv("VORLANT_TEST_CODE_PAGE")) { ASSERT_EQ(std::to_string(GetACP()), asked); }
@@ -147,9 +142,8 @@ protected:
     }
 };
 
-// The names that the program opens bare in its working folder reach the file functions full and in the long
-// form, which they take past 260 characters: in a folder of 248 the plain form of the temporary
-// "cplot.dat.new" beside the layout file (262 characters) would fail every save.
+// Names opened bare in the working folder reach the file functions full and in the long form, taken past 260
+// characters: in a folder of 248 the plain "cplot.dat.new" (262 characters) would fail every save.
 TEST(TextCodec, PathsReachTheFileFunctionsFullInTheLongForm) {
     std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
     current.resize(GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data()));
