@@ -1,5 +1,4 @@
-// The program as the user starts and leaves it: the password asked first, the About box, the files each way out
-// leaves.
+// The program as the user starts and leaves it: the password asked first, the About box, what each way out leaves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,8 +39,8 @@ TEST_F(MainWindowTest, EveryWayOutWritesOnlyTheLayout) {
         EXPECT_EQ(program->WaitForExit(kStartTimeoutMs), 0);
 
         // The default layout is written at exit; nothing else changes.
-        const auto layout = folder.Read("cplot.dat");
-        EXPECT_TRUE(layout.size() == 400 && std::string(layout.begin() + 320, layout.begin() + 324) == "2.62");
+        EXPECT_EQ(folder.Read("cplot.dat").size(), 400u);
+        EXPECT_EQ(LayoutSlot(folder.Read("cplot.dat"), 320), "2.62");
         EXPECT_EQ(Snapshot(folder, "cplot.dat"), before);
         EXPECT_EQ(winauto::LastWriteTime(folder.File("tdat9.bin")), dataTime);
     }
@@ -98,7 +97,6 @@ TEST_F(PasswordTest, RefusedEndsWithoutMainWindowAndWritesNothing) {
     }
 }
 
-// The characters of a UTF-8 text.
 std::size_t Characters(const std::string& text) {
     return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
 }

@@ -60,12 +60,14 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
     for (std::size_t at = boxes.find("<page "); at != std::string::npos; at = boxes.find("<page ", at + 1)) {
         pageStarts.push_back(at);
     }
+    // The font's hyphen (a minus sign too) reads back as a soft hyphen.
+    const std::regex softHyphen("\xC2\xAD");
     for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word); it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
         const auto position = static_cast<std::size_t>(m.position(0));
         const auto page = std::ranges::count_if(pageStarts, [&](std::size_t start) { return start < position; }) - 1;
-        card.words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5],
-                              static_cast<int>(page)});
+        card.words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]),
+                              std::regex_replace(m[5].str(), softHyphen, "-"), static_cast<int>(page)});
     }
     // Binary PGM: "P5", width, height, maximum value, one white-space byte, pixels.
     std::istringstream header(pgm);

@@ -1,6 +1,5 @@
-// A printed PDF read back as a reader of the paper would: the words with
-// their boxes (pdftotext -bbox) and the first page's pixels at the printer's
-// resolution (pdftoppm), for the printing tests.
+// A printed PDF read back as a reader of the paper would: the words with their boxes (pdftotext -bbox) and the first
+// page's pixels at the printer's resolution (pdftoppm); and the printing tests' fixture.
 #pragma once
 
 #include <algorithm>

@@ -50,7 +50,6 @@ struct Shot {
 // Every file under `folder` but `except` with its bytes, every folder with a slash and no bytes.
 using Files = std::map<std::string, std::vector<std::uint8_t>>;
 Files Snapshot(const test::TempFolder& folder, const std::string& except = {});
-// Whether a file's bytes hold `text`.
 bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text);
 // The text of the layout file's slot at `offset` (320: the monthly block's top, 336: the first column).
 std::string LayoutSlot(const std::vector<std::uint8_t>& layoutFile, std::size_t offset);
@@ -70,7 +69,6 @@ protected:
     HWND StartWith(const gen::GeneratorOptions& options) { return WriteCongregation(options), Start(); }
     // Starts on data with `password`: the password dialog, its field in the focus; null when it does not appear.
     HWND StartAtPassword(const std::string& password);
-    // Ends the program with its exit button and waits for it to end.
     void ExitWithButton();
 
     test::TempFolder folder{kHomeFolder};

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -106,19 +107,15 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsFullCard
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
     EXPECT_TRUE(items[items.size() - 6].separator);
     const test::RcStringSource strings;
-    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU},
-                                              {32, IDS_CALIBRATION_PAGE_MENU},
-                                              {48, IDS_READINGS_MENU},
-                                              {64, IDS_FULL_CARD_MENU},
-                                              {80, IDS_ROUND_MENU}};
+    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU}, {32, IDS_CALIBRATION_PAGE_MENU},
+                                              {48, IDS_READINGS_MENU}, {64, IDS_FULL_CARD_MENU}, {80, IDS_ROUND_MENU}};
     for (std::size_t i = 0; i < 5; ++i) {
         const winauto::MenuItem& item = items[items.size() - 5 + i];
         EXPECT_EQ(std::pair(item.id, item.text), std::pair(ours[i].first, strings.Load(ours[i].second)));
     }
 }
 
-// The core's bytes are in code page 1250 whatever the ANSI code page; a character it lacks (or has a look-alike
-// of) matches none.
+// The core's bytes are in code page 1250 whatever the ANSI code page; what it lacks (or has a look-alike of) is 0.
 TEST(TextCodec, TheLanguagesCodePageBothWays) {
     // Run on a Windows of another language too (tests/ui/CMakeLists.txt): it must be the one asked for.
     if (const char* asked = std::getenv("VORLANT_TEST_CODE_PAGE")) { ASSERT_EQ(std::to_string(GetACP()), asked); }
@@ -145,9 +142,7 @@ protected:
 // Names opened bare in the working folder reach the file functions full and in the long form, taken past 260
 // characters: in a folder of 248 the plain "cplot.dat.new" (262 characters) would fail every save.
 TEST(TextCodec, PathsReachTheFileFunctionsFullInTheLongForm) {
-    std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
-    current.resize(GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data()));
-    ASSERT_FALSE(current.empty());
+    std::wstring current = std::filesystem::current_path().wstring();
     if (current.back() != L'\\') current += L'\\';
     const std::string deep = "C:\\" + std::string(244, 'x');
     const struct {

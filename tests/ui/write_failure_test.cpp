@@ -1,5 +1,4 @@
-// The program's own files that cannot be written (a folder stands at their name), and the close requests that
-// come from outside.
+// The program's own files that cannot be written (a folder stands at their name), and close requests from outside.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
