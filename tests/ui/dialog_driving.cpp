@@ -26,9 +26,9 @@ HWND WaitForOtherWindow(const winauto::Program& program, HWND except, const std:
     return result;
 }
 
-// Clicks `button` of `owner` and waits for the dialog that holds `marker`.
+// Clicks `button` of `owner` (0: none) and waits for the dialog that holds `marker`.
 static HWND OpenDialog(const winauto::Program& program, HWND owner, int button, int marker) {
-    winauto::Click(owner, button);
+    if (button != 0) winauto::Click(owner, button);
     HWND dialog = WaitForOtherWindow(program, owner, [&](HWND w) { return GetDlgItem(w, marker) != nullptr; });
     EXPECT_NE(dialog, nullptr) << "no dialog with control " << marker;
     return dialog;
@@ -44,10 +44,7 @@ HWND OpenLayout(const winauto::Program& program, HWND options) {
 
 HWND OpenReadings(const winauto::Program& program, HWND mainWindow) {
     PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_READINGS, 0);
-    HWND dialog = WaitForOtherWindow(program, mainWindow,
-                                     [](HWND w) { return GetDlgItem(w, IDC_READ_EDIT_FIRST) != nullptr; });
-    EXPECT_NE(dialog, nullptr) << "no readings dialog";
-    return dialog;
+    return OpenDialog(program, mainWindow, 0, IDC_READ_EDIT_FIRST);
 }
 
 HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs, HWND except) {

@@ -24,11 +24,9 @@ HWND OpenLayout(const winauto::Program& program, HWND options);
 // The test page's readings dialog from the main window's system menu.
 HWND OpenReadings(const winauto::Program& program, HWND mainWindow);
 
-// The program's message box other than `except`: captioned "Vorlant", its
-// text in the static control 0xFFFF; null after the timeout.
+// The program's message box other than `except` (its text in the static 0xFFFF); null after the timeout.
 HWND WaitForMessageBox(const winauto::Program& program, DWORD timeoutMs = kDialogWaitMs, HWND except = nullptr);
-// The text of the program's message box, which is then closed with OK;
-// "(no message)" when none comes.
+// The text of the program's message box, which is then closed with OK; "(no message)" when none comes.
 std::string TakeMessage(const winauto::Program& program);
 
 bool WaitForFocus(HWND dialog, int id);
@@ -36,9 +34,8 @@ bool WaitForText(HWND dialog, int id, const std::string& text);
 
 // Puts `text` into the field, as a paste would.
 void SetText(HWND dialog, int id, const std::string& text);
-// Gives the field the focus (posted: a message box opened by another field
-// being left must not block the test), puts `text` into it, then presses
-// Tab, which leaves the field and checks its value.
+// Gives the field the focus (posted: a message box opened by another field being left must not block the test),
+// puts `text` into it, then presses Tab, which leaves the field and checks its value.
 void TypeAndLeave(HWND dialog, int id, const char* text);
 // Clicks `button` and waits for the dialog to be gone.
 void CloseWith(HWND dialog, int button);

@@ -1,10 +1,6 @@
-// The main window at the display's scale. The program is DPI-aware: its
-// dialog and the two panels grow with the screen's pixels per inch, the
-// preview's tick boxes stay in the middle of their rows, and every text of
-// the panels, in the dialog's font at that scale, stays inside its cell. The
-// suite runs in the main prefix and, through tests/ui/CMakeLists.txt, in
-// prefixes of 120, 144 and 192 pixels per inch; each run leaves a picture of
-// the window beside the test program.
+// The main window at the display's scale (also 120, 144 and 192 pixels per inch: tests/ui/CMakeLists.txt): the
+// dialog and its panels grow with it, the preview's tick boxes stay in the middle of their rows, and every text of
+// the panels, in the dialog's font at that scale, stays inside its cell. A picture of the window is kept.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,8 +21,7 @@ namespace {
 
 // The client sizes at 96 pixels per inch, in pixels, as Wine draws them.
 struct Part { const char* what; int id; SIZE at96; };
-constexpr Part kParts[] = {{"main dialog", 0, {954, 467}},
-                           {"header panel", IDC_HEADER_PANEL, {734, 98}},
+constexpr Part kParts[] = {{"main dialog", 0, {954, 467}}, {"header panel", IDC_HEADER_PANEL, {734, 98}},
                            {"card preview", IDC_CARD_PREVIEW, {700, 249}}};
 
 SIZE ClientSize(HWND window) {
@@ -52,10 +47,6 @@ public:
         GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
         return size;
     }
-    int LineHeight() const {
-        TEXTMETRICA metrics{};
-        return GetTextMetricsA(dc_, &metrics) ? metrics.tmHeight : 0;
-    }
 
 private:
     HDC dc_ = CreateCompatibleDC(nullptr);
@@ -63,9 +54,7 @@ private:
     HGDIOBJ previous_;
 };
 
-// Where texts and boxes go wrong in a drawing of `size` pixels: a text
-// that does not fit its cell or overlaps a neighbour on its line, a box out
-// of its row or off its middle.
+// Texts that overflow their cell or a neighbour on their line, boxes out of their row or off its middle.
 using Problems = std::vector<std::string>;
 
 struct Span { int left, right; std::string what; };
@@ -137,12 +126,16 @@ class DisplayScaleTest : public VorlantTest {};
 
 TEST_F(DisplayScaleTest, MainWindowAndPanelsGrowWithThePixelsPerInch) {
     SetProcessDPIAware();  // the program's windows as they are, not as an unaware test would see them
-    WriteCongregation();
-    ASSERT_NE(Start(), nullptr);
-    HDC screen = GetDC(nullptr);
-    const unsigned ppi = static_cast<unsigned>(GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
+    ASSERT_NE(StartWith({}), nullptr);
+    RECT frame{};
+    GetWindowRect(mainWindow, &frame);
+    std::vector<int> painted{IDC_HEADER_PANEL, IDC_CARD_PREVIEW, IDC_PRINT, IDC_EXIT};
+    for (int row = 0; row < kCardRows; ++row) painted.push_back(IDC_MONTH_FIRST + row);
+    winauto::WaitUntil([&] { return winauto::Painted(mainWindow, painted); }, 5000);
+    const Shot shot(frame);
+    const unsigned ppi = shot.ppi;
     SCOPED_TRACE(std::to_string(ppi) + " pixels per inch");
+    shot.SaveBmp(winauto::ModuleFolder() + "main-window-" + std::to_string(ppi) + ".bmp");
 
     for (const Part& part : kParts) {
         // The dialog's base units follow its font, whose pixel height is rounded: a few percent.
@@ -151,12 +144,6 @@ TEST_F(DisplayScaleTest, MainWindowAndPanelsGrowWithThePixelsPerInch) {
         EXPECT_NEAR(size.cx, wide, wide * 0.03) << part.what;
         EXPECT_NEAR(size.cy, high, high * 0.03) << part.what;
     }
-    RECT frame{};
-    GetWindowRect(mainWindow, &frame);
-    std::vector<int> painted{IDC_HEADER_PANEL, IDC_CARD_PREVIEW, IDC_PRINT, IDC_EXIT};
-    for (int row = 0; row < kCardRows; ++row) painted.push_back(IDC_MONTH_FIRST + row);
-    winauto::WaitUntil([&] { return winauto::Painted(mainWindow, painted); }, 5000);
-    Shot(frame).SaveBmp(winauto::ModuleFolder() + "main-window-" + std::to_string(ppi) + ".bmp");
 
     // Every box ticked, every cell filled, long texts: what the panels draw at this scale.
     const test::RcStringSource strings;
@@ -165,7 +152,7 @@ TEST_F(DisplayScaleTest, MainWindowAndPanelsGrowWithThePixelsPerInch) {
     look.borderX = GetSystemMetrics(SM_CXBORDER);
     look.borderY = GetSystemMetrics(SM_CYBORDER);
     const PanelFont font(ppi);
-    look.lineHeight = font.LineHeight();
+    look.lineHeight = font.Extent("A").cy;  // the font's height
     const SIZE header = ClientSize(GetDlgItem(mainWindow, IDC_HEADER_PANEL));
     test::RecordingSurface headerDrawing(ppi, ppi);
     DrawHeaderPanel(headerDrawing, {0, 0, header.cx, header.cy},

