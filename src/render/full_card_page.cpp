@@ -12,8 +12,6 @@
 namespace vorlant {
 namespace {
 
-constexpr std::uint32_t kBlack = 0x000000;
-
 // Lengths on the paper in hundredths of an inch.
 constexpr int kFormWidth = 700;       // narrower only on paper that has no room for it
 constexpr int kSideRoom = 25;         // kept free inside the printable area
@@ -191,8 +189,8 @@ void DrawDetails(DrawingSurface& surface, const FullCardPage& page, const FullCa
 
 void DrawRules(DrawingSurface& surface, const FullCardGeometry& g) {
     const int thin = std::max(HairlineWidth(surface.PixelsPerInchX()), HairlineWidth(surface.PixelsPerInchY()));
-    const SurfaceObjectOwner thinPen(surface, surface.CreateSolidPen(thin, kBlack));
-    const SurfaceObjectOwner thickPen(surface, surface.CreateSolidPen(2 * thin, kBlack));
+    const SurfaceObjectOwner thinPen(surface, surface.CreateSolidPen(thin, DrawingSurface::kBlack));
+    const SurfaceObjectOwner thickPen(surface, surface.CreateSolidPen(2 * thin, DrawingSurface::kBlack));
     const int bottom = g.RowTop(kTotalRow + 1);
     const auto line = [&](int x1, int y1, int x2, int y2) {
         surface.MoveTo(x1, y1);
