@@ -80,8 +80,12 @@ inline std::string Cp1250(const std::string& utf8) { return gen::Utf8ToCp1250(ut
 
 // The generator's congregation as of `year`-`month`, written to a folder of its own.
 struct GeneratedFolder {
-    GeneratedFolder(int year, int month, std::optional<gen::FixedPublisher> first)
-        : generated(gen::Generate({.year = year, .month = month, .firstPublisher = std::move(first)})) {
+    GeneratedFolder(int year, int month, std::optional<gen::FixedPublisher> first) {
+        gen::GeneratorOptions options;
+        options.year = year;
+        options.month = month;
+        options.firstPublisher = std::move(first);
+        generated = gen::Generate(options);
         EXPECT_TRUE(gen::WriteCongregation(generated, folder.Str()));
     }
     TempFolder folder;  // kept: every lookup reads the details file again

@@ -135,7 +135,7 @@ TEST(GuideTest, LengthsAreWrittenAsTheFieldsKeepThem) {
             if (accepted) explained.insert(text);
             const bool normalized = NormalizeLength(text);
             EXPECT_EQ(normalized, accepted) << "the guide says whether \"" << (*form)[1].str() << "\" is accepted";
-            if (normalized && accepted) EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str();
+            if (normalized && accepted) { EXPECT_EQ(text, keptCode[1].str()) << (*form)[1].str(); }
         }
     }
 

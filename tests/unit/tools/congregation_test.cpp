@@ -15,10 +15,17 @@ namespace {
 
 using test::Cp1250;
 
+GeneratorOptions Options(int month, bool scrambled, unsigned seed, bool maximum) {
+    GeneratorOptions options;
+    options.month = month;
+    options.scrambled = scrambled;
+    options.seed = seed;
+    options.maximum = options.oldCurrentMonth = maximum;
+    return options;
+}
+
 TEST(RoundTrip, ReadersFindWhatTheGeneratorWrote) {
-    for (const GeneratorOptions& options :
-         {GeneratorOptions{.month = 12, .scrambled = false, .seed = 5},
-          GeneratorOptions{.month = 3, .scrambled = true, .seed = 1, .maximum = true, .oldCurrentMonth = true}}) {
+    for (const GeneratorOptions& options : {Options(12, false, 5, false), Options(3, true, 1, true)}) {
         SCOPED_TRACE(testing::Message() << "seed " << options.seed);
         const Congregation g = Generate(options);
         const test::TempFolder folder;
