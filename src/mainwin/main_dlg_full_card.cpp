@@ -106,15 +106,9 @@ void CMainDlg::AddFullCardMenuItem() {
 }
 
 std::array<bool, kCardRows> CMainDlg::FullCardRows() const {
-    // The rows the figures page would fill: the ticked ones, and with
-    // "Poprzedni Rok" only those from the month of opening on.
+    // The rows the figures page would fill.
     const bool previousYear = IsDlgButtonChecked(Handle(), IDC_PREVIOUS_YEAR) == BST_CHECKED;
-    std::array<bool, kCardRows> rows{};
-    for (int row = 0; row < kCardRows; ++row) {
-        rows[static_cast<std::size_t>(row)] = IsDlgButtonChecked(Handle(), IDC_MONTH_FIRST + row) == BST_CHECKED &&
-                                              !(previousYear && row < LimitRow(reportMonth));
-    }
-    return rows;
+    return FilledRows(TickedMonthRows(), previousYear, LimitRow(reportMonth));
 }
 
 FullCardPerson CMainDlg::FullCardPersonOf(int record) {

@@ -48,11 +48,7 @@ bool CMainDlg::PrintFiguresPage(const TickedRows& ticked) {
     const FiguresPage page{year, layout, settings.topMargin, settings.leftMargin, ticked, previousYear, CardCharset};
     const auto compose = [&](DrawingSurface& surface) { vorlant::ComposeFiguresPage(surface, page); };
     if (!PrintPage("Card Header", compose)) return false;
-    TickedRows filled = ticked;
-    for (int row = 0; row < kCardRows && previousYear; ++row) {
-        if (row < year.limitRow) filled[static_cast<std::size_t>(row)] = false;
-    }
-    RecordPrinted(filled, year.serviceYear);
+    RecordPrinted(FilledRows(ticked, previousYear, year.limitRow), year.serviceYear);
     return true;
 }
 

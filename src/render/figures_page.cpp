@@ -1,5 +1,6 @@
 #include "render/figures_page.h"
 
+#include <algorithm>
 #include <string>
 
 #include "layout/card_layout.h"
@@ -45,6 +46,14 @@ PageGeometry ComputePageGeometry(unsigned px, unsigned py, const CardLayout& lay
     return g;
 }
 
+std::array<bool, kCardRows> FilledRows(const std::array<bool, kCardRows>& ticked, bool previousYear, int limitRow) {
+    std::array<bool, kCardRows> filled = ticked;
+    for (int row = 0; previousYear && row < std::min(limitRow, kCardRows); ++row) {
+        filled[static_cast<std::size_t>(row)] = false;
+    }
+    return filled;
+}
+
 void ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page) {
     const unsigned px = surface.PixelsPerInchX();
     const unsigned py = surface.PixelsPerInchY();
@@ -55,9 +64,9 @@ void ComposeFiguresPage(DrawingSurface& surface, const FiguresPage& page) {
     const SurfaceObjectOwner font(surface, CreateFiguresFont(surface, py, page.cardCharset));
     const ScopedSurfaceSelect selectFont(surface, font.Get());
     surface.SetTextAlign(TextAlign::Right);
+    const std::array<bool, kCardRows> filled = FilledRows(page.rowTicked, page.previousYear, page.year.limitRow);
     for (int row = 0; row < kCardRows; ++row) {
-        if (page.previousYear && row < page.year.limitRow) continue;
-        if (!page.rowTicked[static_cast<std::size_t>(row)]) continue;
+        if (!filled[static_cast<std::size_t>(row)]) continue;
         DrawRow(surface, page.year.rows[static_cast<std::size_t>(row)], geometry, row);
     }
 }

@@ -70,6 +70,10 @@ struct FiguresPage {
     int cardCharset = 0;
 };
 
+// The rows the page fills: the ticked ones, and with `previousYear` only
+// those from `limitRow` (the month of opening) on.
+std::array<bool, kCardRows> FilledRows(const std::array<bool, kCardRows>& ticked, bool previousYear, int limitRow);
+
 // Draws the page onto `surface`. For each
 // ticked row: the shared-in-ministry box, the Bible studies, the auxiliary
 // pioneer box, the hours (pioneers and field missionaries only) and the
